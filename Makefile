@@ -1,0 +1,35 @@
+# Quick start on a fresh Debian 12 machine:
+#   make run    install what is missing, build, stage, start the program
+#   make test   the same set-up, then the whole test suite
+BUILD ?= build
+STAGE := $(BUILD)/stage
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench translations clean
+
+all: build
+
+deps:
+	@./deps/install-missing.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(STAGE) && ./larkspan
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Refreshes the translation catalogues from the code and forms.
+translations:
+	./tools/update-translations.sh
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The small calculator that the device editor, the device list and the
+// calculation page each own: the per-channel bitrate of a device type,
+// resolution, encoding and frame rate, and the two capacity formulas.
+//
+// Every bitrate is in kbps; disk sizes are decimal GB (1 TB = 1000 GB).
+class BitrateCalculator final
+{
+public:
+    BitrateCalculator();
+    ~BitrateCalculator();
+
+    void setEncoding(const QString &encoding);
+    QString encoding() const;
+
+    // kbps of one channel; `device` is a DeviceTypeIndex (0 IPC, 1 DVR/NVR).
+    double bitrate(int device, const QString &resolution, double frameRate) const;
+
+    // GB that `totalBitrate` kbps fill in `recordHours` hours.
+    double calculateDiskSize(double totalBitrate, int recordHours) const;
+    // Hours that `diskSize` GB hold at `totalBitrate` kbps.
+    double calculateRecordHours(double totalBitrate, double diskSize) const;
+
+private:
+    Q_DISABLE_COPY_MOVE(BitrateCalculator)
+
+    QString m_encoding;
+};

@@ -1,0 +1,26 @@
+#include "platform/cfile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace OrvaneGUIToolkit {
+
+QString CFile::ReadAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString CFile::ReadAll(const QStringList &names, const QString &directory)
+{
+    const QDir dir(directory);
+    QStringList texts;
+    texts.reserve(names.size());
+    for (const QString &name : names)
+        texts << ReadAll(dir.filePath(name));
+    return texts.join(QLatin1Char('\n'));
+}
+
+} // namespace OrvaneGUIToolkit

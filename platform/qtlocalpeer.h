@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+namespace SharedTools {
+
+// The instance lock of one application id in the current user session.
+//
+// The first peer to ask takes the lock file in the per-user runtime directory
+// and listens on a local socket of the same name; every later peer finds the
+// lock held. QLockFile recognises a lock left behind by a crashed process (its
+// PID no longer runs) as stale and takes it over, so a crash never blocks the
+// next start. The listener accepts connections and reads nothing from them.
+class QtLocalPeer final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QtLocalPeer)
+
+public:
+    // `lockDirectory` empty: the per-user runtime directory.
+    explicit QtLocalPeer(const QString &appId, QObject *parent = nullptr,
+                         const QString &lockDirectory = QString());
+    ~QtLocalPeer() override;
+
+    // true when another peer holds the lock for the same id. The first call
+    // that finds the lock free takes it and keeps it for this peer's life.
+    bool isClient();
+
+    QString applicationId() const { return m_appId; }
+    QString lockFilePath() const;
+    QString serverName() const { return m_socketName; }
+
+private:
+    QString m_appId;
+    QString m_socketName;
+    std::unique_ptr<QLockFile> m_lockFile;
+    QLocalServer *m_server = nullptr;
+    bool m_ownsLock = false;
+};
+
+} // namespace SharedTools

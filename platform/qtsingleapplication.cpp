@@ -1,0 +1,26 @@
+#include "platform/qtsingleapplication.h"
+
+#include "platform/qtlocalpeer.h"
+
+namespace SharedTools {
+
+QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **argv)
+    : QApplication(argc, argv)
+    , m_peer(new QtLocalPeer(id, this))
+{
+}
+
+QtSingleApplication::~QtSingleApplication() = default;
+
+bool QtSingleApplication::isRunning(qint64 pid)
+{
+    Q_UNUSED(pid)
+    return m_peer->isClient();
+}
+
+QString QtSingleApplication::id() const
+{
+    return m_peer->applicationId();
+}
+
+} // namespace SharedTools
