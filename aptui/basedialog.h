@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+#include <QMetaObject>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+namespace Ui {
+class BaseDialog;
+}
+
+namespace aptui {
+
+class BaseTitle;
+
+// Frameless dialog: a title bar, a content area showing a default text until
+// the caller puts its own widget there, and a bottom bar with Confirm and
+// Cancel. Confirm accepts (exec() returns 1); Cancel and the title bar's
+// close button close the dialog as rejected (0).
+class BaseDialog : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BaseDialog)
+
+public:
+    BaseDialog(bool appButton, bool optionButton, bool minButton, bool maxButton,
+               bool closeButton, bool confirmButton, bool cancelButton,
+               QWidget *parent = nullptr);
+    ~BaseDialog() override;
+
+    // Replaces the default text by `widget`; setDefaultText() does nothing
+    // from then on.
+    void setContentWidget(QWidget *widget);
+    // Fixes the dialog at the size and the content area at what is left
+    // after the title bar and the bottom bar (counted even while hidden).
+    void setDialogFixedSize(int width, int height);
+    void setDialogFixedSize(const QSize &size);
+    void addTitleButton(QWidget *widget);
+    void addBottomWidget(QWidget *widget);
+
+    void setEnableMinConnection(bool enable);
+    void setEnableMaxConnection(bool enable);
+    void setEnableCloseConnection(bool enable);
+
+signals:
+    void signalAppButtonClicked();
+    void signalOptionButtonClicked();
+    void signalMinButtonClicked();
+    void signalMaxButtonClicked();
+    void signalCloseButtonClicked();
+    void signalConfirmButtonClicked();
+    void signalCancelButtonClicked();
+
+public slots:
+    // `false` removes a default connection; `true` makes it only when it is
+    // not already made, so a connection is never doubled. The last two decide
+    // whether Confirm accepts and whether Cancel closes.
+    void setEnableDefaultConnections(bool enableMin, bool enableMax, bool enableClose,
+                                     bool enableConfirm, bool enableCancel);
+    void setTitle(QString title);
+    void setDefaultText(QString text);
+    void setDefaultText(QString text, int fontSize, bool blod = false);
+    void setConfirmButtonText(QString text);
+    void setCancelButtonText(QString text);
+    void setBottomBarHeight(int height);
+    void setBottomVisible(bool value);
+    void onConfirmBtnClicked();
+    void onCancelBtnClicked();
+
+private slots:
+    void restoreWindow();
+
+private:
+    std::unique_ptr<Ui::BaseDialog> ui;
+    BaseTitle *m_title = nullptr;
+
+    QMetaObject::Connection m_minConnection;
+    QMetaObject::Connection m_maxConnection;
+    QMetaObject::Connection m_closeConnection;
+    bool m_minConnected = false;
+    bool m_maxConnected = false;
+    bool m_closeConnected = false;
+    bool m_confirmAccepts = true;
+    bool m_cancelCloses = true;
+};
+
+} // namespace aptui
