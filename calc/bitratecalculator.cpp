@@ -1,0 +1,77 @@
+#include "calc/bitratecalculator.h"
+
+#include "data/bitrateconfigloader.h"
+#include "data/devicerecords.h"
+
+#include <cmath>
+
+namespace {
+
+// Frame rate the tables are written for, under PAL and NTSC alike.
+constexpr int kBaseFrameRate = 25;
+
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kKbitPerGB = 8000000.0;
+constexpr double kReserveFactor = 1.0030090270812437; // nearest double to 1 / 0.997
+constexpr double kSizeFactor = 1.024;
+
+} // namespace
+
+BitrateCalculator::BitrateCalculator()
+    : m_encoding(QStringLiteral("H.264"))
+{
+    // A recorder table handed over as CSV at this fixed place replaces the
+    // shipped DVR/NVR XML table; without the file nothing is written.
+    BitrateConfigLoader loader;
+    loader.convertCsvToXml(QStringLiteral("C:/DVRBitrateConfig.csv"), TableDVR);
+}
+
+BitrateCalculator::~BitrateCalculator() = default;
+
+void BitrateCalculator::setEncoding(const QString &encoding)
+{
+    m_encoding = encoding;
+}
+
+QString BitrateCalculator::encoding() const
+{
+    return m_encoding;
+}
+
+double BitrateCalculator::bitrate(int device, const QString &resolution, double frameRate) const
+{
+    // A fresh loader reads the tables as they are on disk now.
+    BitrateConfigLoader loader;
+    loader.setCurrentEncoding(m_encoding);
+    const double f = frameRate;
+
+    if (device == DeviceIndexDVR) {
+        const double d = loader.bitrate(resolution, TableDVR);
+        return d / 5.0 + (f * 4.0 * d) / (kBaseFrameRate * 5);
+    }
+
+    const double d = loader.bitrate(resolution, TableIPC);
+    if (f >= 10)
+        return d * f / kBaseFrameRate;
+    if (f >= 1)
+        return (d * 10.0 / kBaseFrameRate) * std::pow(0.9, 10 - f);
+    return (d * 10.0 / kBaseFrameRate) * std::pow(0.9, 9);
+}
+
+double BitrateCalculator::calculateDiskSize(double totalBitrate, int recordHours) const
+{
+    // The order of the operations is part of the result: reordering changes
+    // the last bits, which ceil can turn into a whole GB.
+    const double a = totalBitrate * kSecondsPerHour;
+    const double b = static_cast<double>(recordHours) * a;
+    const double c = b * kReserveFactor;
+    const double d = c / kKbitPerGB;
+    return d * kSizeFactor;
+}
+
+double BitrateCalculator::calculateRecordHours(double totalBitrate, double diskSize) const
+{
+    const double gbPerHour = totalBitrate * kSecondsPerHour / kKbitPerGB * kReserveFactor
+                             * kSizeFactor;
+    return diskSize / gbPerHour;
+}

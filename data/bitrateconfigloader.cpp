@@ -1,0 +1,272 @@
+#include "data/bitrateconfigloader.h"
+
+#include "data/bitratetablefiles.h"
+#include "data/devicerecords.h"
+#include "data/localetextfile.h"
+#include "platform/targetpath.h"
+
+#include <QFileInfo>
+
+using OrvaneGUIToolkit::GetTargetPathFile;
+
+namespace {
+
+const QString kDefaultEncoding = QStringLiteral("H.264");
+
+void readXmlItems(const XmlConfigFile &root, BitrateTable &table)
+{
+    const QVector<XmlConfigFile> items = root.children();
+    for (const XmlConfigFile &item : items) {
+        table.append({item.firstByTagName(QStringLiteral("Resolution")).text(),
+                      item.firstByTagName(QStringLiteral("Bitrate")).text().toInt()});
+    }
+}
+
+QStringList readFrameEntries(const XmlConfigFile &standard)
+{
+    QStringList entries;
+    const QVector<XmlConfigFile> children = standard.children();
+    for (const XmlConfigFile &entry : children)
+        entries.append(entry.text());
+    return entries;
+}
+
+enum class SceneScan { NotOpened, Finished, ShortRecord, Stopped };
+
+// Calls `visit` with the fields of every non-empty line after the header
+// until it answers false. Fields are taken as they stand: no trimming, no
+// quoting.
+template<typename Visit>
+SceneScan scanSceneFile(const QString &path, bool stopAtShortRecord, Visit visit)
+{
+    QStringList lines;
+    if (!readLocaleTextLines(path, lines))
+        return SceneScan::NotOpened;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines.at(i).isEmpty())
+            continue;
+        const QStringList fields = lines.at(i).split(QLatin1Char(','));
+        if (stopAtShortRecord && fields.size() < 5)
+            return SceneScan::ShortRecord;
+        if (!visit(fields))
+            return SceneScan::Stopped;
+    }
+    return SceneScan::Finished;
+}
+
+// The picture folder holds the file under its own name whatever path, and
+// whichever separator, the record was written with.
+QString scenePicturePath(const QString &recordedPath)
+{
+    const qsizetype cut = qMax(recordedPath.lastIndexOf(QLatin1Char('/')),
+                               recordedPath.lastIndexOf(QLatin1Char('\\')));
+    return GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/')
+           + recordedPath.mid(cut + 1);
+}
+
+} // namespace
+
+BitrateConfigLoader::BitrateConfigLoader()
+{
+    m_ipcXmlPath = GetTargetPathFile(QStringLiteral("IPCBitrateConfig.xml"));
+    m_dvrXmlPath = GetTargetPathFile(QStringLiteral("DVRBitrateConfig.xml"));
+    m_framePath = GetTargetPathFile(QStringLiteral("Frame.xml"));
+    m_scenePath = GetTargetPathFile(QStringLiteral("Scene.csv"));
+    m_ipcCsvPath = GetTargetPathFile(QStringLiteral("IPCBitrateConfig.csv"));
+    m_currentEncoding = kDefaultEncoding;
+
+    readXmlTables();
+    readEncodingFolders();
+
+    // The per-encoding tables always win over the XML tables read above.
+    m_ipcTable = m_ipcTables.value(m_currentEncoding);
+    m_dvrTable = m_dvrTables.value(m_currentEncoding);
+    m_loaded = true;
+}
+
+void BitrateConfigLoader::readXmlTables()
+{
+    m_ipcTable.clear();
+    m_dvrTable.clear();
+    m_ntscFrameRates.clear();
+
+    // Each file gates the next: without the IPC table neither the DVR/NVR
+    // table nor the frame rates are read.
+    if (!load(m_ipcXmlPath)) {
+        m_loaded = false;
+        return;
+    }
+    readXmlItems(*this, m_ipcTable);
+
+    if (!load(m_dvrXmlPath)) {
+        m_loaded = false;
+        return;
+    }
+    readXmlItems(*this, m_dvrTable);
+
+    if (!load(m_framePath)) {
+        m_loaded = false;
+        return;
+    }
+    m_ntscFrameRates += readFrameEntries(firstByTagName(QStringLiteral("NTSC")));
+    m_palFrameRates += readFrameEntries(firstByTagName(QStringLiteral("PAL")));
+}
+
+void BitrateConfigLoader::readEncodingFolders()
+{
+    const auto readFolder = [](const QString &folder, QMap<QString, BitrateTable> &tables,
+                               QStringList *encodings) {
+        const QFileInfoList files = listTableFiles(folder);
+        for (const QFileInfo &info : files) {
+            BitrateTable table;
+            if (!readBitrateTable(info.filePath(), table))
+                continue;
+            tables.insert(info.completeBaseName(), table);
+            if (encodings)
+                encodings->append(info.completeBaseName());
+        }
+    };
+    readFolder(GetTargetPathFile(QStringLiteral("IPCBitrate")), m_ipcTables, &m_encodings);
+    readFolder(GetTargetPathFile(QStringLiteral("DVRBitrate")), m_dvrTables, nullptr);
+}
+
+bool BitrateConfigLoader::resolutions(QStringList &out, int type) const
+{
+    if (!m_loaded)
+        return false;
+    const BitrateTable &table = type == TableIPC ? m_ipcTable : m_dvrTable;
+    for (const ResolutionBitrate &row : table)
+        out.append(row.name);
+    return true;
+}
+
+QStringList BitrateConfigLoader::frameRates(int standard) const
+{
+    return standard != FramePAL ? m_ntscFrameRates : m_palFrameRates;
+}
+
+QStringList BitrateConfigLoader::encodings() const
+{
+    return m_encodings;
+}
+
+int BitrateConfigLoader::bitrate(const QString &resolution, int type) const
+{
+    const QMap<QString, BitrateTable> &tables = type == TableIPC ? m_ipcTables : m_dvrTables;
+    return findBitrate(tables.value(m_currentEncoding), resolution);
+}
+
+void BitrateConfigLoader::setCurrentEncoding(const QString &name)
+{
+    m_currentEncoding = name;
+}
+
+bool BitrateConfigLoader::convertCsvToXml(const QString &csvPath, int type)
+{
+    QVector<TableLine> rows;
+    if (!readTableLines(csvPath, rows))
+        return false;
+    if (rows.isEmpty())
+        return false;
+
+    const QString target = type == TableIPC ? m_ipcXmlPath : m_dvrXmlPath;
+    if (!load(target))
+        return false;
+
+    createDocument(QStringLiteral("ConfigList"));
+    for (const TableLine &row : std::as_const(rows)) {
+        if (row.resolution.isEmpty())
+            continue;
+        XmlConfigFile item = appendChild(QStringLiteral("ConfigItem"));
+        item.appendChild(QStringLiteral("Resolution")).setText(row.resolution);
+        // The text as read, not re-formatted.
+        item.appendChild(QStringLiteral("Bitrate")).setText(row.bitrate);
+    }
+    return save(target);
+}
+
+bool BitrateConfigLoader::sceneNames(QVector<QString> &out) const
+{
+    const SceneScan scan = scanSceneFile(m_scenePath, false, [&out](const QStringList &fields) {
+        if (!out.contains(fields.at(0)))
+            out.append(fields.at(0));
+        return true;
+    });
+    return scan != SceneScan::NotOpened;
+}
+
+bool BitrateConfigLoader::sceneResolutions(const QString &scene, QStringList &out) const
+{
+    const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
+        if (fields.at(0) == scene && !out.contains(fields.at(2)))
+            out.append(fields.at(2));
+        return true;
+    });
+    return scan == SceneScan::Finished;
+}
+
+bool BitrateConfigLoader::sceneEncodings(const QString &scene, const QString &resolution,
+                                         QStringList &out) const
+{
+    const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
+        if (fields.at(0) == scene && fields.at(2) == resolution && !out.contains(fields.at(1)))
+            out.append(fields.at(1));
+        return true;
+    });
+    return scan == SceneScan::Finished;
+}
+
+QStringList BitrateConfigLoader::sceneResolutions(const QString &scene) const
+{
+    QStringList resolutions;
+    sceneResolutions(scene, resolutions);
+    return resolutions;
+}
+
+QStringList BitrateConfigLoader::sceneEncodings(const QString &scene,
+                                                const QString &resolution) const
+{
+    QStringList encodings;
+    sceneEncodings(scene, resolution, encodings);
+    return encodings;
+}
+
+int BitrateConfigLoader::sceneRecommendedBitrate(const QString &scene, const QString &encoding,
+                                                 const QString &resolution) const
+{
+    int recommended = -1;
+    const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
+        if (fields.at(0) != scene || fields.at(1) != encoding || fields.at(2) != resolution)
+            return true;
+        recommended = fields.at(3).toInt();
+        return false;
+    });
+    return scan == SceneScan::Stopped ? recommended : -1;
+}
+
+QString BitrateConfigLoader::scenePicture(const QString &scene, const QString &encoding,
+                                          const QString &resolution) const
+{
+    QString picture;
+    QString fallback;
+    const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
+        if (fields.at(0) != scene)
+            return true;
+        if (fields.at(1) == encoding && fields.at(2) == resolution) {
+            picture = scenePicturePath(fields.at(4));
+            return false;
+        }
+        fallback = scenePicturePath(fields.at(4));
+        return true;
+    });
+    switch (scan) {
+    case SceneScan::Stopped:
+        return picture;
+    case SceneScan::Finished:
+        return fallback;
+    case SceneScan::NotOpened:
+    case SceneScan::ShortRecord:
+        break;
+    }
+    return {};
+}
