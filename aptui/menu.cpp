@@ -1,0 +1,81 @@
+#include "aptui/menu.h"
+
+#include <QEvent>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace aptui {
+
+#ifdef Q_OS_WIN
+namespace {
+// All popup windows share one window class, so its style changes once per process.
+bool s_dropShadowRemoved = false;
+// Cleared while the class changes, so that the events that change raises
+// do not come back into it.
+bool s_dropShadowHandlerEnabled = true;
+} // namespace
+#endif
+
+Menu::Menu(const QString &title, QWidget *parent)
+    : QMenu(title, parent)
+{
+    initMenu();
+}
+
+Menu::Menu(QWidget *parent)
+    : QMenu(parent)
+{
+    initMenu();
+}
+
+Menu::~Menu() = default;
+
+void Menu::initMenu()
+{
+    Qt::WindowFlags flags = windowFlags() | Qt::Popup | Qt::FramelessWindowHint;
+#ifndef Q_OS_WIN
+    // Without window classes the shadow is declined per window instead.
+    flags |= Qt::NoDropShadowWindowHint;
+#endif
+    setWindowFlags(flags);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setObjectName(QStringLiteral("Menu"));
+}
+
+Menu *Menu::addMenu(const QString &title)
+{
+    auto *menu = new Menu(title, this);
+    QMenu::addAction(menu->menuAction());
+    return menu;
+}
+
+Menu *Menu::addMenu(const QIcon &icon, const QString &title)
+{
+    Menu *menu = addMenu(title);
+    menu->setIcon(icon);
+    return menu;
+}
+
+QAction *Menu::addMenu(QMenu *menu)
+{
+    return QMenu::addMenu(menu);
+}
+
+bool Menu::event(QEvent *event)
+{
+#ifdef Q_OS_WIN
+    if (event->type() == QEvent::WinIdChange && !s_dropShadowRemoved && s_dropShadowHandlerEnabled) {
+        s_dropShadowHandlerEnabled = false;
+        const HWND window = reinterpret_cast<HWND>(winId());
+        const DWORD classStyle = GetClassLongW(window, GCL_STYLE);
+        SetClassLongW(window, GCL_STYLE, static_cast<LONG>(classStyle & ~DWORD(CS_DROPSHADOW)));
+        s_dropShadowRemoved = true;
+        s_dropShadowHandlerEnabled = true;
+    }
+#endif
+    return QMenu::event(event);
+}
+
+} // namespace aptui

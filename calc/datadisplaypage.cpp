@@ -1,0 +1,25 @@
+#include "calc/datadisplaypage.h"
+
+#include "ui_datadisplaypage.h"
+
+DataDisplayPage::DataDisplayPage(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DataDisplayPage>())
+    , m_dayTemplate(QStringLiteral(
+          "\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t"
+          "<span style=\" font-size:60pt; color:#467dd3;\">%1</span>\t\t</p>\t</body>\t</html>"))
+    , m_weekMonthTemplate(QStringLiteral(
+          "\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t"
+          "<span style=\" font-size:36pt; color:#467dd3;\">%1</span>\t\t</p>\t</body>\t</html>"))
+{
+    ui->setupUi(this);
+}
+
+DataDisplayPage::~DataDisplayPage() = default;
+
+void DataDisplayPage::displayTime(QString day, QString week, QString month)
+{
+    ui->m_labelByDay->setText(m_dayTemplate.arg(day));
+    ui->m_labelByWeek->setText(m_weekMonthTemplate.arg(week));
+    ui->m_labelByMonth->setText(m_weekMonthTemplate.arg(month));
+}

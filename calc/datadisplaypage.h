@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DataDisplayPage;
+}
+
+// Shows how long the chosen disk records, as whole days, weeks and months.
+// It computes nothing: the texts it is given go into fixed rich-text templates.
+class DataDisplayPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DataDisplayPage)
+
+public:
+    explicit DataDisplayPage(QWidget *parent = nullptr);
+    ~DataDisplayPage() override;
+
+public slots:
+    void displayTime(QString day, QString week, QString month);
+
+private:
+    std::unique_ptr<Ui::DataDisplayPage> ui;
+    const QString m_dayTemplate;
+    const QString m_weekMonthTemplate;
+};

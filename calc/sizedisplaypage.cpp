@@ -1,0 +1,22 @@
+#include "calc/sizedisplaypage.h"
+
+#include "ui_sizedisplaypage.h"
+
+SizeDisplayPage::SizeDisplayPage(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::SizeDisplayPage>())
+{
+    ui->setupUi(this);
+}
+
+SizeDisplayPage::~SizeDisplayPage() = default;
+
+void SizeDisplayPage::displaySize(QString size, QString unit)
+{
+    const QString sizeTemplate = QStringLiteral(
+        "\t<html>\t<head/>\t\t<body>\t\t\t<p align=\"center\">\t\t\t\t"
+        "<span style=\" font-size:48pt; color:#467dd3;\">%1</span>\t\t\t\t"
+        "<span style=\" font-size:16pt; color:#467dd3;\"/>\t\t\t\t"
+        "<span style=\" font-size:20pt; color:#467dd3;\">%2</span>\t\t\t</p>\t\t</body>\t</html>\t");
+    ui->m_labelDisplaySize->setText(sizeTemplate.arg(size).arg(unit));
+}
