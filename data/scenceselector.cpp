@@ -1,0 +1,128 @@
+#include "data/scenceselector.h"
+
+#include "ui_scenceselector.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidgetItem>
+#include <QPixmap>
+#include <QResizeEvent>
+#include <QStyle>
+
+ScenceSelector::ScenceQRaidoButton::ScenceQRaidoButton(QWidget *parent, int scenceType,
+                                                       const QString &text)
+    : QPushButton(parent)
+    , m_iScenceType(scenceType)
+{
+    setText(text);
+    connect(this, &QPushButton::clicked, this, &ScenceQRaidoButton::OnScenceButtonClicked);
+}
+
+ScenceSelector::ScenceQRaidoButton::~ScenceQRaidoButton() = default;
+
+void ScenceSelector::ScenceQRaidoButton::OnScenceButtonClicked()
+{
+    emit signalScenceButtonClick(m_iScenceType);
+}
+
+ScenceSelector::ScenceSelector(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::ScenceSelector>())
+{
+    ui->setupUi(this);
+    ui->m_listWidgetScences->setSpacing(5);
+}
+
+ScenceSelector::~ScenceSelector() = default;
+
+void ScenceSelector::setScenceData(QVector<SCENCE_ITEM> scenceData)
+{
+    ui->m_listWidgetScences->clear();
+    qDeleteAll(m_mapScenceButtons);
+    m_mapScenceButtons.clear();
+
+    for (const SCENCE_ITEM &item : std::as_const(scenceData))
+        addScenceItem(item);
+}
+
+void ScenceSelector::addScenceItem(SCENCE_ITEM scenceItem)
+{
+    if (m_mapScenceButtons.contains(scenceItem.iScenceType))
+        return;
+
+    auto *listItem = new QListWidgetItem(QString(), ui->m_listWidgetScences);
+    auto *button = new ScenceQRaidoButton(nullptr, scenceItem.iScenceType, scenceItem.strScenceName);
+    button->setToolTip(scenceItem.strScenceName);
+    listItem->setSizeHint(QSize(70, 27));
+    ui->m_listWidgetScences->setItemWidget(listItem, button);
+
+    // The first scene starts selected; the others become checkable only
+    // when chosen, so a click on them never toggles them off.
+    if (scenceItem.iScenceType == 0) {
+        button->setCheckable(true);
+        button->setChecked(true);
+    }
+
+    m_mapScenceButtons.insert(scenceItem.iScenceType, button);
+    connect(button, &ScenceQRaidoButton::signalScenceButtonClick,
+            this, &ScenceSelector::OnScenceSelected);
+}
+
+void ScenceSelector::OnScenceSelected(int sceneType)
+{
+    emit signalScenceChanged(sceneType);
+
+    ScenceQRaidoButton *selected = m_mapScenceButtons.value(sceneType, nullptr);
+    if (!selected || selected->isChecked())
+        return;
+
+    selected->setCheckable(true);
+    selected->setChecked(true);
+    repolish(selected);
+
+    for (auto it = m_mapScenceButtons.cbegin(); it != m_mapScenceButtons.cend(); ++it) {
+        if (it.value() == selected)
+            continue;
+        it.value()->setChecked(false);
+        it.value()->setCheckable(false);
+        repolish(it.value());
+    }
+}
+
+// The style sheet shows the selected scene through the checked state, which
+// it only re-reads after an unpolish and polish.
+void ScenceSelector::repolish(QPushButton *button) const
+{
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+    style()->unpolish(button);
+    style()->polish(button);
+    button->update();
+}
+
+void ScenceSelector::setScencePicture(const QString &path)
+{
+    m_strPicturePath = path;
+    QLabel *label = ui->m_labelScenceImage;
+    label->clear();
+
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        label->setStyleSheet(QString());
+        const QImage image(path);
+        label->setPixmap(QPixmap::fromImage(
+            image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        return;
+    }
+
+    label->setStyleSheet(QStringLiteral(
+        "QLabel#m_labelScenceImage{background-color:#f4f5f6;border: 1px solid #dadada;}"));
+    label->setText(QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
+                                  "font-weight:600; color:#cccccc;\">%1</span></p></body></html>")
+                       .arg(tr("Get Picture Failure")));
+}
+
+void ScenceSelector::resizeEvent(QResizeEvent *event)
+{
+    setScencePicture(m_strPicturePath);
+    QWidget::resizeEvent(event);
+}

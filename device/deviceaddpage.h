@@ -1,0 +1,70 @@
+#pragma once
+
+#include "data/devicerecords.h"
+
+#include <QMap>
+#include <QMutex>
+#include <QVector>
+#include <QWidget>
+
+#include <memory>
+
+class BitrateCalculator;
+class Ui_DeviceAddPage;
+
+namespace NM_Larkspan {
+class DeviceItemWidget;
+}
+
+// The list of the channel groups added in the device editor, one row per
+// group, with the running total bitrate. Each group is kept under a 64-bit
+// key of its own that is never reused, not even after clearing.
+class DeviceAddPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DeviceAddPage)
+
+public:
+    explicit DeviceAddPage(QWidget *parent = nullptr);
+    ~DeviceAddPage() override;
+
+    // Sum of channel count x per-channel kbps over all groups.
+    double getTotalBitrate() const;
+
+signals:
+    void SignalDeviceChanged(double dTotalBitrate);
+    // A deleted group's number, or 0 once all groups were cleared.
+    void SianalDeviceDelete(int iChannelGroupNumber);
+    void SignalFramerateStandard(int index);
+    void signalCover();
+    void signalDisvocer();
+
+public slots:
+    void setDeviceTypeData(QVector<StructDeviceItem> vectData);
+    void addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAddOnce);
+    void addDeviceTypeItem(StructDeviceItem deviceTypeItem);
+    void OnDeleteDeviceItem(long long id, int iChannelGroupNumber);
+    void onClearDeviceItems();
+    QMap<long long, StructDeviceItem> getDeviceData();
+    void OnGetFramerateStandard();
+    // 0 converts the listed groups to PAL, 1 to NTSC.
+    void OnFrametareStandardChanged(int index);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void clearAllDeviceItems();
+    void convertToPAL();
+    void convertToNTSC();
+    // Moves the fixed-rate groups listed at one of the `from` frame rates to
+    // the matching `to` rate.
+    void convertFrameRates(const QStringList &from, const QStringList &to);
+
+    Ui_DeviceAddPage *ui;
+    std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
+    QMap<long long, NM_Larkspan::DeviceItemWidget *> m_mapItemWidgets;
+    QMap<long long, StructDeviceItem> m_mapDeviceData;
+    long long m_llLastId = 0;
+    QMutex m_mutex;
+};

@@ -1,0 +1,364 @@
+#include "device/deviceeditor.h"
+
+#include "app/lanaguagemanager.h"
+#include "calc/bitratecalculator.h"
+#include "data/bitrateconfigloader.h"
+#include "data/deviceinfomanager.h"
+#include "data/scenceselector.h"
+#include "platform/cintvalidator.h"
+
+#include "ui_deviceeditor.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr int ExpandedWidth = 390;
+constexpr int CollapsedWidth = 34;
+constexpr int ConstructedWidth = 400;
+constexpr int MaxChannelCounts = 1024;
+constexpr int MaxRate = 204800; // kbps
+constexpr int MaxChannelNameLength = 20;
+
+// The last four frame-rate entries stand for 1/2, 1/4, 1/8 and 1/16 frame
+// per second, whatever their texts say.
+constexpr int FirstFractionalFrameIndex = 18;
+constexpr double FractionalFrameRates[] = {0.5, 0.25, 0.125, 0.0625};
+
+// 0 English, 1 Chinese.
+int interfaceLanguage()
+{
+    return apt::LanaguageManager::instance()->language();
+}
+
+} // namespace
+
+DeviceEditor::DeviceEditor(QWidget *parent)
+    : QWidget(parent)
+    , m_pDeviceInfoManager(new DeviceInfoManager(this))
+    , m_pBitrateCalculator(std::make_unique<BitrateCalculator>())
+    , m_pBitrateConfigLoader(std::make_unique<BitrateConfigLoader>())
+    , ui(new Ui_DeviceEditor)
+{
+    ui->setupUi(this);
+    // The narrow strip stands in for the form only while collapsed.
+    ui->verticalFrame->hide();
+
+    initForm();
+
+    connect(ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::OnBtnAddDeviceClicked);
+    connect(ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
+    connect(ui->m_radioButtonVarRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
+    connect(ui->m_comboBoxDeviceType, &QComboBox::currentIndexChanged,
+            this, &DeviceEditor::OnDeviceTypeChanged);
+    // initForm already attached the resolution list; a second connection
+    // would compute every rate twice.
+    connect(ui->m_comboBoxResolution, &QComboBox::currentIndexChanged,
+            this, &DeviceEditor::OnResolutionChanged, Qt::UniqueConnection);
+    connect(ui->m_comboxFrameRate, &QComboBox::currentIndexChanged,
+            this, &DeviceEditor::OnFixedRateFrameRateChanged);
+    connect(ui->m_comboxEncodingType, &QComboBox::currentIndexChanged,
+            this, &DeviceEditor::OnEncodingTypeChanged, Qt::UniqueConnection);
+    connect(ui->m_scenceSelector, &ScenceSelector::signalScenceChanged,
+            this, &DeviceEditor::OnScenceChanged);
+    connect(ui->m_checkBoxSpread, &QCheckBox::toggled, this, &DeviceEditor::OnSpreadChanged);
+    connect(ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::OnFrametareStandardPAL);
+    connect(ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::OnFrametareStandardNTSC);
+
+    setFixedWidth(ConstructedWidth);
+
+    ui->m_lineEditScenceRecommandRate->setValidator(
+        new OrvaneGUIToolkit::CIntValidator(0, MaxRate, this));
+    ui->m_lineEditChannelCounts->setValidator(
+        new OrvaneGUIToolkit::CIntValidator(0, MaxChannelCounts, this));
+    ui->m_lineEditChannelName->setMaxLength(MaxChannelNameLength);
+}
+
+DeviceEditor::~DeviceEditor()
+{
+    delete ui;
+}
+
+void DeviceEditor::initForm()
+{
+    ui->m_lineEditChannelName->setText(tr("Channel Name"));
+    ui->m_lineEditChannelCounts->setText(QStringLiteral("1"));
+
+    ui->m_comboBoxDeviceType->addItems(m_pDeviceInfoManager->deviceTypeNames());
+    ui->m_comboBoxDeviceType->setCurrentIndex(0);
+
+    ui->m_radioButtonFixedRate->setChecked(true);
+
+    QVector<SCENCE_ITEM> scences;
+    const QVector<QString> names = m_pDeviceInfoManager->sceneNames();
+    for (int i = 0; i < names.size(); ++i)
+        scences.append(SCENCE_ITEM{i, names.at(i)});
+    ui->m_scenceSelector->setScenceData(scences);
+    if (scences.isEmpty())
+        ui->m_radioButtonVarRate->hide();
+
+    ui->PalNtscSwitch->setFixedSize(84, 24);
+    ui->PalNtscSwitch->setOnText(tr("PAL"));
+    ui->PalNtscSwitch->setOffText(tr("NTSC"));
+
+    enterFixedRateMode();
+    OnSetFrameByStandard(FramePAL);
+    updateFixedRate();
+}
+
+bool DeviceEditor::isFixedRateMode() const
+{
+    return ui->m_radioButtonFixedRate->isChecked();
+}
+
+void DeviceEditor::refillList(QComboBox *list, ListSlot slot, const QStringList &items,
+                              bool announceFilling)
+{
+    disconnect(list, &QComboBox::currentIndexChanged, this, slot);
+    list->clear();
+    if (announceFilling)
+        connect(list, &QComboBox::currentIndexChanged, this, slot, Qt::UniqueConnection);
+    list->addItems(items);
+    if (!announceFilling)
+        connect(list, &QComboBox::currentIndexChanged, this, slot, Qt::UniqueConnection);
+}
+
+// The list offers one of the two vendor variants of enhanced H.264 per
+// interface language.
+QStringList DeviceEditor::fixedRateEncodings() const
+{
+    QStringList encodings = m_pBitrateConfigLoader->encodings();
+    encodings.sort();
+    encodings.removeAll(interfaceLanguage() == 0 ? QStringLiteral("Smart H.264")
+                                                 : QStringLiteral("H.264+"));
+    return encodings;
+}
+
+void DeviceEditor::enterFixedRateMode()
+{
+    emit signalGetFrameStandard();
+
+    ui->m_scenceSelector->hide();
+    ui->m_labelFrameRate->show();
+    ui->m_comboxFrameRate->show();
+    ui->m_labelEncodeTypeLabel->show();
+    ui->m_comboxEncodingType->show();
+    ui->m_labelScenceRecommandRate->setText(tr("Recommend Rate :"));
+
+    // Stays attached: the new encoding sets the calculator's encoding.
+    ui->m_comboxEncodingType->clear();
+    ui->m_comboxEncodingType->addItems(fixedRateEncodings());
+
+    const int type = ui->m_comboBoxDeviceType->currentIndex() != 0 ? TableDVR : TableIPC;
+    refillList(ui->m_comboBoxResolution, &DeviceEditor::OnResolutionChanged,
+               m_pDeviceInfoManager->resolutions(type), true);
+}
+
+// Frames per second of the current frame-rate entry; 0 while the list has
+// no current entry.
+double DeviceEditor::currentFrameRate() const
+{
+    const int index = ui->m_comboxFrameRate->currentIndex();
+    if (index < 0)
+        return 0.0;
+    const int fraction = index - FirstFractionalFrameIndex;
+    if (fraction >= 0 && fraction < int(std::size(FractionalFrameRates)))
+        return FractionalFrameRates[fraction];
+    return ui->m_comboxFrameRate->currentText().toDouble();
+}
+
+void DeviceEditor::updateFixedRate()
+{
+    if (!isFixedRateMode())
+        return;
+
+    const int device = ui->m_comboBoxDeviceType->currentIndex() == 1 ? DeviceIndexDVR
+                                                                     : DeviceIndexIPC;
+    const double rate = m_pBitrateCalculator->bitrate(device, ui->m_comboBoxResolution->currentText(),
+                                                      currentFrameRate());
+    ui->m_lineEditScenceRecommandRate->setText(QString::number(static_cast<long long>(rate)));
+}
+
+void DeviceEditor::OnRateSelected()
+{
+    if (sender() == ui->m_radioButtonFixedRate) {
+        enterFixedRateMode();
+        updateFixedRate();
+        return;
+    }
+
+    ui->m_scenceSelector->show();
+    ui->m_labelFrameRate->hide();
+    ui->m_comboxFrameRate->hide();
+    ui->m_labelEncodeTypeLabel->show();
+    ui->m_comboxEncodingType->show();
+    OnScenceChanged(0);
+}
+
+QObject *DeviceEditor::getScenceSelector()
+{
+    return ui->m_scenceSelector;
+}
+
+void DeviceEditor::OnSpreadChanged(bool spread)
+{
+    ui->m_verticalWidgetAddBorder->setVisible(!spread);
+    ui->verticalFrame->setVisible(spread);
+    setFixedWidth(spread ? CollapsedWidth : ExpandedWidth);
+}
+
+void DeviceEditor::OnSetFrameByStandard(int standard)
+{
+    ui->m_comboxFrameRate->clear();
+    ui->m_comboxFrameRate->addItems(m_pDeviceInfoManager->frameRates(standard));
+    ui->m_comboxFrameRate->setCurrentIndex(1);
+}
+
+void DeviceEditor::OnFrametareStandardPAL()
+{
+    OnSetFrameByStandard(FramePAL);
+    emit signalCurrentFrameStandard(FramePAL);
+}
+
+void DeviceEditor::OnFrametareStandardNTSC()
+{
+    OnSetFrameByStandard(FrameNTSC);
+    emit signalCurrentFrameStandard(FrameNTSC);
+}
+
+void DeviceEditor::OnDeviceTypeChanged(int index)
+{
+    if (!isFixedRateMode())
+        return;
+
+    QStringList resolutions;
+    if (index == 0)
+        resolutions = m_pDeviceInfoManager->resolutions(TableIPC);
+    else if (index == 1)
+        resolutions = m_pDeviceInfoManager->resolutions(TableDVR);
+    else
+        return;
+
+    refillList(ui->m_comboBoxResolution, &DeviceEditor::OnResolutionChanged, resolutions, true);
+    updateFixedRate();
+}
+
+void DeviceEditor::OnResolutionChanged(int index)
+{
+    Q_UNUSED(index)
+    if (isFixedRateMode())
+        updateFixedRate();
+    else
+        updateScenceEncodings();
+}
+
+void DeviceEditor::OnFixedRateFrameRateChanged(int index)
+{
+    Q_UNUSED(index)
+    updateFixedRate();
+}
+
+void DeviceEditor::OnEncodingTypeChanged(int index)
+{
+    Q_UNUSED(index)
+    if (isFixedRateMode()) {
+        m_pBitrateCalculator->setEncoding(ui->m_comboxEncodingType->currentText());
+        updateFixedRate();
+    } else {
+        updateRecommendRate();
+    }
+}
+
+void DeviceEditor::OnScenceChanged(int scenceType)
+{
+    const QString scene = m_pDeviceInfoManager->sceneName(scenceType);
+
+    // Refill without the slots attached: every intermediate index would look
+    // the rate up again.
+    refillList(ui->m_comboBoxResolution, &DeviceEditor::OnResolutionChanged,
+               m_pBitrateConfigLoader->sceneResolutions(scene), false);
+    const QString resolution = ui->m_comboBoxResolution->currentText();
+    refillList(ui->m_comboxEncodingType, &DeviceEditor::OnEncodingTypeChanged,
+               m_pBitrateConfigLoader->sceneEncodings(scene, resolution), false);
+
+    showScenceRate(scene, ui->m_comboxEncodingType->currentText(), resolution);
+    m_iCurrentScenceType = scenceType;
+}
+
+void DeviceEditor::updateScenceEncodings()
+{
+    const QString scene = m_pDeviceInfoManager->sceneName(m_iCurrentScenceType);
+    const QString resolution = ui->m_comboBoxResolution->currentText();
+    refillList(ui->m_comboxEncodingType, &DeviceEditor::OnEncodingTypeChanged,
+               m_pBitrateConfigLoader->sceneEncodings(scene, resolution), false);
+    showScenceRate(scene, ui->m_comboxEncodingType->currentText(), resolution);
+}
+
+void DeviceEditor::updateRecommendRate()
+{
+    showScenceRate(m_pDeviceInfoManager->sceneName(m_iCurrentScenceType),
+                   ui->m_comboxEncodingType->currentText(),
+                   ui->m_comboBoxResolution->currentText());
+}
+
+void DeviceEditor::showScenceRate(const QString &scene, const QString &encoding,
+                                  const QString &resolution)
+{
+    ui->m_scenceSelector->setScencePicture(
+        m_pDeviceInfoManager->scenePicture(scene, encoding, resolution));
+    ui->m_lineEditScenceRecommandRate->setText(QString::number(
+        m_pDeviceInfoManager->sceneRecommendedBitrate(scene, encoding, resolution)));
+}
+
+void DeviceEditor::OnBtnAddDeviceClicked()
+{
+    StructDeviceItem item;
+    item.dBitrate = ui->m_lineEditScenceRecommandRate->text().toDouble();
+    item.iChannelCounts = ui->m_lineEditChannelCounts->text().toInt(nullptr, 10);
+    item.strEncodeType = ui->m_comboxEncodingType->currentText();
+    item.bReserved = false;
+    const int number = m_pDeviceInfoManager->allocateGroupNumber();
+    item.iChannelGroupNumber = number;
+    item.strChannelName = ui->m_lineEditChannelName->text() + QLatin1Char('(')
+                          + QString::number(number) + QLatin1Char(')');
+    item.strReserved.clear();
+    item.strResolution = ui->m_comboBoxResolution->currentText();
+    if (ui->m_radioButtonVarRate->isChecked()) {
+        item.strScenceName = m_pDeviceInfoManager->sceneName(m_iCurrentScenceType);
+        item.strFrameRate.clear();
+    } else {
+        item.strScenceName.clear();
+        item.strFrameRate = ui->m_comboxFrameRate->currentText();
+    }
+    item.strDeviceType = ui->m_comboBoxDeviceType->currentText();
+
+    if (!m_bAppStarted) {
+        emit signalAppStart();
+        m_bAppStarted = true;
+    }
+    emit signalAddDevice(item);
+}
+
+void DeviceEditor::OnDeleteChannelGroupNumber(int iChannelGroupNumber)
+{
+    m_pDeviceInfoManager->releaseGroupNumber(iChannelGroupNumber);
+}
+
+void DeviceEditor::setDeviceTypes(QVector<StructDeviceType> deviceTypes)
+{
+    ui->m_comboBoxDeviceType->clear();
+    for (const StructDeviceType &type : std::as_const(deviceTypes))
+        ui->m_comboBoxDeviceType->addItem(type.strTypeName, type.iTypeId);
+}
+
+void DeviceEditor::setDeviceResolutions(QMap<int, QString> resolutions)
+{
+    ui->m_comboBoxResolution->clear();
+    for (auto it = resolutions.cbegin(); it != resolutions.cend(); ++it)
+        ui->m_comboBoxResolution->addItem(it.value(), it.key());
+}
+
+void DeviceEditor::setScenceRecommandRateText(QString rate)
+{
+    ui->m_lineEditScenceRecommandRate->setText(rate);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "data/devicerecords.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+#include <memory>
+
+class BitrateCalculator;
+class BitrateConfigLoader;
+class DeviceInfoManager;
+class QComboBox;
+class Ui_DeviceEditor;
+
+// The form in which one channel group is composed: name, channel count and
+// device type, and either a fixed rate computed from resolution, frame rate
+// and encoding or a scene's recommended rate. "+ Add" emits the group as a
+// record; the form keeps its values, so the next press adds another group
+// with a new group number. The editor also owns the PAL/NTSC switch and the
+// channel group numbers.
+class DeviceEditor final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DeviceEditor)
+
+public:
+    explicit DeviceEditor(QWidget *parent = nullptr);
+    ~DeviceEditor() override;
+
+signals:
+    void signalAddDevice(StructDeviceItem item);
+    void signalGetFrameStandard();
+    // Once, just before the first signalAddDevice.
+    void signalAppStart();
+    // After the user switched the frame standard: 0 PAL, 1 NTSC.
+    void signalCurrentFrameStandard(int index);
+
+public slots:
+    void setDeviceTypes(QVector<StructDeviceType> deviceTypes);
+    void setDeviceResolutions(QMap<int, QString> resolutions);
+    void setScenceRecommandRateText(QString rate);
+    void OnRateSelected();
+    QObject *getScenceSelector();
+    void OnSpreadChanged(bool spread);
+    void OnFrametareStandardPAL();
+    void OnFrametareStandardNTSC();
+    void OnDeviceTypeChanged(int index);
+    void OnResolutionChanged(int index);
+    void OnFixedRateFrameRateChanged(int index);
+    void OnEncodingTypeChanged(int index);
+    void OnScenceChanged(int scenceType);
+    void OnBtnAddDeviceClicked();
+    // 0 gives every number back.
+    void OnDeleteChannelGroupNumber(int iChannelGroupNumber);
+    // Refills the frame-rate list for a standard without announcing it.
+    void OnSetFrameByStandard(int standard);
+
+private:
+    using ListSlot = void (DeviceEditor::*)(int);
+
+    void initForm();
+    void enterFixedRateMode();
+    void updateFixedRate();
+    void updateScenceEncodings();
+    void updateRecommendRate();
+    void showScenceRate(const QString &scene, const QString &encoding, const QString &resolution);
+    bool isFixedRateMode() const;
+    double currentFrameRate() const;
+    QStringList fixedRateEncodings() const;
+    // Clears `list` and fills it with `items` while it is disconnected from
+    // `slot`; with `announceFilling` the slot is reconnected before the
+    // filling, so that it runs once for the new current item.
+    void refillList(QComboBox *list, ListSlot slot, const QStringList &items, bool announceFilling);
+
+    DeviceInfoManager *m_pDeviceInfoManager;
+    std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
+    std::unique_ptr<BitrateConfigLoader> m_pBitrateConfigLoader;
+    Ui_DeviceEditor *ui;
+    int m_iCurrentScenceType = 0;
+    bool m_bAppStarted = false;
+};

@@ -1,0 +1,146 @@
+#include "device/deviceitemwidget.h"
+
+#include "ui_deviceitemwidget.h"
+
+#include <QResizeEvent>
+
+namespace NM_Larkspan {
+
+namespace {
+
+constexpr int TwoLineBelowWidth = 640;
+constexpr int NarrowLabelWidth = 120;
+constexpr int WideLabelWidth = 200;
+
+// Qt would clamp a negative width to 0 too, but with a warning for each
+// resize of a very narrow row.
+void setWidth(QWidget *widget, int width)
+{
+    widget->setFixedWidth(qMax(0, width));
+}
+
+void setTextAndTip(QLabel *label, const QString &text, bool withToolTip = true)
+{
+    label->setText(text);
+    label->setToolTip(withToolTip ? text : QString());
+}
+
+} // namespace
+
+DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType,
+                                   const QString &channelName, const QString &reserved)
+    : QWidget(parent)
+    , ui(new Ui_DeviceItemWidget)
+{
+    Q_UNUSED(reserved)
+    ui->setupUi(this);
+    connect(ui->m_btnDelete, &QToolButton::clicked, this, &DeviceItemWidget::OnDeleteButtonClicked);
+
+    const bool isDvr = deviceType.toUpper() == QLatin1String("DVR/NVR");
+    ui->m_labelDeviceTypeIconDVR->setVisible(isDvr);
+    ui->m_labelDeviceTypeIconIPC->setVisible(!isDvr);
+    ui->m_labelChannelGroupName->setText(channelName);
+
+    for (QLabel *label : QList<QLabel *>{ui->m_labelDeviceCounts, ui->m_labelDeviceBitRate,
+                                         ui->m_labelDeviceResolution, ui->m_labelEncodeType,
+                                         ui->m_labelScenceName}) {
+        label->setFixedWidth(NarrowLabelWidth);
+    }
+}
+
+DeviceItemWidget::~DeviceItemWidget()
+{
+    delete ui;
+}
+
+void DeviceItemWidget::setDeviceData(int channelCounts, const QString &resolution,
+                                     const QString &frameRate, double bitrate, int id,
+                                     int channelGroupNumber, const QString &encodeType,
+                                     const QString &scenceName)
+{
+    setTextAndTip(ui->m_labelDeviceCounts, tr("Counts : %1").arg(channelCounts));
+
+    const QString rate = QString::number(bitrate);
+    if (scenceName.isEmpty()) {
+        setTextAndTip(ui->m_labelDeviceBitRate, tr("Fixted Rate : %1 kbps").arg(rate));
+        setTextAndTip(ui->m_labelDeviceResolution, tr("Frame Rate : %1").arg(frameRate));
+        setTextAndTip(ui->m_labelEncodeType, tr("Resolution : %1").arg(resolution));
+        setTextAndTip(ui->m_labelScenceName, tr("Encode Type : %1").arg(encodeType));
+    } else {
+        setTextAndTip(ui->m_labelDeviceBitRate, tr("Variable Rate : %1 kbps").arg(rate));
+        setTextAndTip(ui->m_labelDeviceResolution, tr("Resolution : %1").arg(resolution), false);
+        setTextAndTip(ui->m_labelEncodeType, tr("Encode Type : %1").arg(encodeType));
+        setTextAndTip(ui->m_labelScenceName, tr("Scene Type : %1").arg(scenceName));
+    }
+
+    ui->m_labelScenceName->show();
+    ui->line4->show();
+    m_iId = id;
+    m_iChannelGroupNumber = channelGroupNumber;
+    adjustLayout(width());
+}
+
+void DeviceItemWidget::updateFrameRate(const QString &frameRate, double bitrate)
+{
+    ui->m_labelDeviceResolution->setText(tr("Frame Rate : %1").arg(frameRate));
+    ui->m_labelDeviceBitRate->setText(
+        tr("Fixted Rate : %1 kbps").arg(static_cast<long long>(bitrate)));
+}
+
+// Taking the widget out of whichever information line holds it first keeps
+// the order of appending, whatever the arrangement was before.
+void DeviceItemWidget::placeOn(QBoxLayout *line, QWidget *widget)
+{
+    ui->m_hlayout2->removeWidget(widget);
+    ui->m_hlayout3->removeWidget(widget);
+    line->addWidget(widget);
+}
+
+void DeviceItemWidget::adjustLayout(int width)
+{
+    // Counts and rate lead the information; the rest follows them on one line
+    // or forms the second line on its own.
+    const QList<QWidget *> leading = {ui->m_labelDeviceCounts, ui->line1,
+                                      ui->m_labelDeviceBitRate, ui->line2};
+    if (width < TwoLineBelowWidth) {
+        for (QWidget *widget : leading)
+            placeOn(ui->m_hlayout2, widget);
+        ui->line1->show();
+        ui->line2->hide();
+        if (width >= 460) {
+            ui->m_labelEncodeType->setFixedWidth(WideLabelWidth);
+            setWidth(ui->m_labelScenceName, width - 346);
+        } else {
+            ui->m_labelEncodeType->setFixedWidth(NarrowLabelWidth);
+            setWidth(ui->m_labelScenceName, width - 266);
+        }
+        ui->m_labelDeviceBitRate->setFixedWidth(WideLabelWidth);
+        return;
+    }
+
+    const QList<QWidget *> trailing = {ui->m_labelDeviceResolution, ui->line3,
+                                       ui->m_labelEncodeType, ui->line4,
+                                       ui->m_labelScenceName};
+    for (QWidget *widget : leading + trailing)
+        placeOn(ui->m_hlayout3, widget);
+    ui->line1->show();
+    ui->line2->show();
+    const int wide = width > 740 ? WideLabelWidth : NarrowLabelWidth;
+    ui->m_labelEncodeType->setFixedWidth(wide);
+    ui->m_labelDeviceBitRate->setFixedWidth(wide);
+    setWidth(ui->m_labelScenceName, width - (width > 740 ? 426 : 266));
+}
+
+void DeviceItemWidget::OnDeleteButtonClicked()
+{
+    setFocus(Qt::ActiveWindowFocusReason);
+    emit signalDeleteClicked(static_cast<long long>(m_iId), m_iChannelGroupNumber);
+}
+
+void DeviceItemWidget::resizeEvent(QResizeEvent *event)
+{
+    adjustLayout(event->size().width());
+    QWidget::resizeEvent(event);
+}
+
+} // namespace NM_Larkspan
