@@ -6,9 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-$(command -v lupdate6 || echo /usr/lib/qt6/bin/lupdate)}
 
-"$lupdate" -silent -locations none -no-obsolete \
+"$lupdate" -silent -locations none -no-obsolete -I . \
     app data device calc mainwindow forms/*.ui \
     -ts translations/larkspan_en.ts translations/larkspan_zh.ts
-"$lupdate" -silent -locations none -no-obsolete \
+"$lupdate" -silent -locations none -no-obsolete -I . \
     aptui platform forms/aptui \
     -ts translations/OrvaneGUIToolkit_zh.ts

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/cuisingleton.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+class QTranslator;
+
+namespace apt {
+
+// Turns the configured language code into installed translation catalogues
+// and a locale. Created once, at start-up after the skin and style; a change
+// of the code takes effect at the next start.
+class LanaguageManager final : public OrvaneGUIToolkit::CUiSingleton<LanaguageManager>
+{
+public:
+    // Reads the code from the settings and installs the catalogues of
+    // translationsDirectory() for it, most specific last (the application
+    // asks the most recently installed translator first).
+    LanaguageManager();
+    ~LanaguageManager();
+
+    int language() const { return m_language; }
+    QLocale locale() const { return m_locale; }
+    const QList<QTranslator *> &translators() const { return m_translators; }
+
+    // "translations/" beside the executable.
+    static QString translationsDirectory();
+
+    struct Catalogues
+    {
+        QString application;
+        QString qt; // empty: no Qt catalogue
+        QString toolkit;
+        QLocale locale;
+    };
+    // The catalogue names and locale of a language code.
+    static Catalogues cataloguesFor(int code);
+
+private:
+    Q_DISABLE_COPY_MOVE(LanaguageManager)
+
+    void install(const QString &catalogue);
+
+    int m_language;
+    QLocale m_locale;
+    QList<QTranslator *> m_translators; // owned
+};
+
+} // namespace apt

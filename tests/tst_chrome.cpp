@@ -1,0 +1,288 @@
+#include "aptui/basedialog.h"
+#include "aptui/basetitle.h"
+#include "aptui/windowtitle.h"
+
+#include "dialoganswerer.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QAbstractButton *button(QWidget *parent, const char *objectName)
+{
+    return parent->findChild<QAbstractButton *>(QLatin1String(objectName));
+}
+
+QLabel *defaultLabel(aptui::BaseDialog &dialog)
+{
+    return dialog.findChild<QLabel *>(QStringLiteral("m_labelNULL"));
+}
+
+// A frameless top-level window with the main window's title bar.
+struct TitledWindow
+{
+    QWidget window;
+    aptui::WindowTitle *title;
+
+    TitledWindow()
+        : title(new aptui::WindowTitle(&window))
+    {
+        window.setWindowFlags(Qt::FramelessWindowHint);
+        auto *layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(title);
+        layout->addStretch();
+        window.setGeometry(100, 100, 640, 400);
+        window.show();
+    }
+};
+
+} // namespace
+
+class TestChrome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void titleButtonsFollowFlags();
+    void dialogResults_data();
+    void dialogResults();
+    void confirmWithoutAcceptingKeepsDialogOpen();
+    void defaultConnectionsAreNeverDoubled();
+    void removedCloseConnectionLeavesDialogOpen();
+    void defaultTextForms_data();
+    void defaultTextForms();
+    void contentWidgetReplacesDefaultText();
+    void fixedSizeLeavesRoomForBars();
+    void titleMaximisesAndRestores();
+    void titleDoubleClickMaximisesAndRestores();
+    void titleCloseAsksWindowToClose();
+    void titleDragMovesWindow();
+};
+
+void TestChrome::titleButtonsFollowFlags()
+{
+    aptui::BaseTitle title(false, true, false, true, false);
+    title.show();
+    QVERIFY(!button(&title, "btnApp")->isVisible());
+    QVERIFY(button(&title, "btnOption")->isVisible());
+    QVERIFY(!button(&title, "btnMin")->isEnabled());
+    QVERIFY(button(&title, "btnMax")->isEnabled());
+    title.setCloseButtonShow(true);
+    QVERIFY(button(&title, "btnClose")->isVisible());
+    QVERIFY(button(&title, "btnClose")->isEnabled());
+
+    QSignalSpy option(&title, &aptui::BaseTitle::signalOptionButtonClicked);
+    QTest::mouseClick(button(&title, "btnOption"), Qt::LeftButton);
+    QCOMPARE(option.count(), 1);
+}
+
+void TestChrome::dialogResults_data()
+{
+    QTest::addColumn<QByteArray>("press");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("signal");
+
+    QTest::newRow("Confirm gives 1") << QByteArray("btnConfirm") << 1
+                                     << QByteArray(SIGNAL(signalConfirmButtonClicked()));
+    QTest::newRow("Cancel gives 0") << QByteArray("btnCancel") << 0
+                                    << QByteArray(SIGNAL(signalCancelButtonClicked()));
+    QTest::newRow("title close gives 0") << QByteArray("btnClose") << 0
+                                         << QByteArray(SIGNAL(signalCloseButtonClicked()));
+}
+
+void TestChrome::dialogResults()
+{
+    QFETCH(QByteArray, press);
+    QFETCH(int, result);
+    QFETCH(QByteArray, signal);
+
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true);
+    QSignalSpy spy(&dialog, signal.constData());
+    answerNextDialog([press](QDialog *shown) {
+        QTest::mouseClick(button(shown, press.constData()), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), result);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestChrome::confirmWithoutAcceptingKeepsDialogOpen()
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true);
+    dialog.setEnableDefaultConnections(true, true, true, false, true);
+    QSignalSpy confirmed(&dialog, &aptui::BaseDialog::signalConfirmButtonClicked);
+
+    bool stillOpen = false;
+    answerNextDialog([&stillOpen](QDialog *shown) {
+        QTest::mouseClick(button(shown, "btnConfirm"), Qt::LeftButton);
+        stillOpen = shown->isVisible();
+        QTest::mouseClick(button(shown, "btnCancel"), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), 0);
+    QVERIFY(stillOpen);
+    QCOMPARE(confirmed.count(), 1);
+}
+
+void TestChrome::defaultConnectionsAreNeverDoubled()
+{
+    // The maximise connection toggles: made twice, one click would maximise
+    // and restore again.
+    aptui::BaseDialog dialog(false, false, true, true, true, true, true);
+    dialog.setEnableDefaultConnections(true, true, true, true, true);
+    dialog.setEnableDefaultConnections(true, true, true, true, true);
+    dialog.setGeometry(50, 50, 300, 200);
+    dialog.show();
+    QTest::mouseClick(button(&dialog, "btnMax"), Qt::LeftButton);
+    QVERIFY(OrvaneGUIToolkit::CWidgetSizeFactory::IsMaximized(&dialog));
+    QTest::mouseClick(button(&dialog, "btnMax"), Qt::LeftButton);
+    QVERIFY(!OrvaneGUIToolkit::CWidgetSizeFactory::IsMaximized(&dialog));
+    QCOMPARE(dialog.geometry(), QRect(50, 50, 300, 200));
+}
+
+void TestChrome::removedCloseConnectionLeavesDialogOpen()
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true);
+    dialog.setEnableDefaultConnections(true, true, false, true, true);
+    dialog.show();
+    QSignalSpy closeClicked(&dialog, &aptui::BaseDialog::signalCloseButtonClicked);
+    QTest::mouseClick(button(&dialog, "btnClose"), Qt::LeftButton);
+    QCOMPARE(closeClicked.count(), 1);
+    QVERIFY(dialog.isVisible());
+
+    dialog.setEnableDefaultConnections(true, true, true, true, true);
+    QTest::mouseClick(button(&dialog, "btnClose"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestChrome::defaultTextForms_data()
+{
+    QTest::addColumn<int>("fontSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << -1 << false << QStringLiteral("Saved.");
+    QTest::newRow("12 pt") << 12 << false
+                           << QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
+                                             "font-size:12pt;\">Saved.</span></p></body></html>");
+    QTest::newRow("12 pt bold") << 12 << true
+                                << QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
+                                                  "font-size:12pt; font-weight:600;\">Saved.</span></p>"
+                                                  "</body></html>");
+}
+
+void TestChrome::defaultTextForms()
+{
+    QFETCH(int, fontSize);
+    QFETCH(bool, bold);
+    QFETCH(QString, expected);
+
+    aptui::BaseDialog dialog(false, false, false, false, true, false, false);
+    if (fontSize < 0)
+        dialog.setDefaultText(QStringLiteral("Saved."));
+    else
+        dialog.setDefaultText(QStringLiteral("Saved."), fontSize, bold);
+    QCOMPARE(defaultLabel(dialog)->text(), expected);
+    QVERIFY(defaultLabel(dialog)->alignment() & Qt::AlignHCenter);
+    QVERIFY(defaultLabel(dialog)->wordWrap());
+}
+
+void TestChrome::contentWidgetReplacesDefaultText()
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true);
+    auto *content = new QLabel(QStringLiteral("mine"));
+    dialog.setContentWidget(content);
+    QVERIFY(!defaultLabel(dialog));
+    dialog.setDefaultText(QStringLiteral("ignored"));
+    dialog.setDefaultText(QStringLiteral("ignored"), 12, true);
+    QCOMPARE(content->text(), QStringLiteral("mine"));
+    QCOMPARE(content->parentWidget(), dialog.findChild<QWidget *>(QStringLiteral("mainBorder")));
+}
+
+void TestChrome::fixedSizeLeavesRoomForBars()
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true);
+    dialog.setDialogFixedSize(400, 300);
+    QCOMPARE(dialog.minimumSize(), QSize(400, 300));
+    QCOMPARE(dialog.maximumSize(), QSize(400, 300));
+
+    auto *border = dialog.findChild<QWidget *>(QStringLiteral("mainBorder"));
+    auto *title = dialog.findChild<aptui::BaseTitle *>();
+    auto *bottom = dialog.findChild<QWidget *>(QStringLiteral("m_BaseDialogBottom"));
+    dialog.show();
+    QCOMPARE(title->height() + border->height() + bottom->height(), 300);
+    QCOMPARE(border->width(), 400);
+
+    // A hidden bottom bar still counts: the content area keeps its height.
+    const int content = border->height();
+    dialog.setBottomVisible(false);
+    dialog.setDialogFixedSize(400, 300);
+    QCOMPARE(border->maximumHeight(), content);
+}
+
+void TestChrome::titleMaximisesAndRestores()
+{
+    TitledWindow titled;
+    QVERIFY(QTest::qWaitForWindowExposed(&titled.window));
+    const QRect normal = titled.window.geometry();
+
+    QTest::mouseClick(button(titled.title, "m_btnMaximize"), Qt::LeftButton);
+    // The click is handled first; the window changes afterwards.
+    QTRY_VERIFY(button(titled.title, "m_btnResore"));
+    QVERIFY(!button(titled.title, "m_btnMaximize"));
+    QVERIFY(OrvaneGUIToolkit::CWidgetSizeFactory::IsMaximized(&titled.window));
+
+    QTest::mouseClick(button(titled.title, "m_btnResore"), Qt::LeftButton);
+    QTRY_VERIFY(button(titled.title, "m_btnMaximize"));
+    QVERIFY(!OrvaneGUIToolkit::CWidgetSizeFactory::IsMaximized(&titled.window));
+    QTRY_COMPARE(titled.window.geometry(), normal);
+}
+
+void TestChrome::titleDoubleClickMaximisesAndRestores()
+{
+    TitledWindow titled;
+    QVERIFY(QTest::qWaitForWindowExposed(&titled.window));
+    QSignalSpy changed(titled.title, &OrvaneGUIToolkit::CFancyTitle::SignalWndSizeStatusChanged);
+
+    QTest::mouseDClick(titled.title, Qt::LeftButton, {}, QPoint(200, 10));
+    QVERIFY(button(titled.title, "m_btnResore"));
+    QCOMPARE(changed.count(), 1);
+
+    QTest::mouseDClick(titled.title, Qt::RightButton, {}, QPoint(200, 10));
+    QVERIFY(button(titled.title, "m_btnResore"));
+
+    QTest::mouseDClick(titled.title, Qt::LeftButton, {}, QPoint(200, 10));
+    QVERIFY(button(titled.title, "m_btnMaximize"));
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestChrome::titleCloseAsksWindowToClose()
+{
+    TitledWindow titled;
+    QSignalSpy closing(titled.title, &aptui::WindowTitle::signalCloseApp);
+    QTest::mouseClick(button(titled.title, "m_btnClose"), Qt::LeftButton);
+    QVERIFY(!titled.window.isVisible());
+    QCOMPARE(closing.count(), 1);
+}
+
+void TestChrome::titleDragMovesWindow()
+{
+    TitledWindow titled;
+    QVERIFY(QTest::qWaitForWindowExposed(&titled.window));
+    const QPoint start = titled.window.pos();
+
+    QTest::mousePress(titled.title, Qt::LeftButton, {}, QPoint(300, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(340, 30), titled.title->mapToGlobal(QPointF(340, 30)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(titled.title, &move);
+    QTest::mouseRelease(titled.title, Qt::LeftButton, {}, QPoint(340, 30));
+
+    QCOMPARE(titled.window.pos(), start + QPoint(40, 20));
+}
+
+QTEST_MAIN(TestChrome)
+#include "tst_chrome.moc"

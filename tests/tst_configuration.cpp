@@ -1,0 +1,240 @@
+#include "app/configuremanager.h"
+#include "app/lanaguagemanager.h"
+#include "platform/targetpath.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+void writeSetup(const QString &path, const QByteArray &settings)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Setup>" + settings + "</Setup>\n");
+}
+
+QString translatorFile(const QTranslator *translator)
+{
+    return QFileInfo(translator->filePath()).fileName();
+}
+
+} // namespace
+
+class TestConfiguration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void settingsLookups_data();
+    void settingsLookups();
+    void unreadableSettingsLeaveDefaults_data();
+    void unreadableSettingsLeaveDefaults();
+    void keysOutsideTheTableMatchNothing();
+    void catalogueTable_data();
+    void catalogueTable();
+    void installsCataloguesForCode_data();
+    void installsCataloguesForCode();
+    void chineseCatalogueTranslates();
+};
+
+void TestConfiguration::cleanup()
+{
+    OrvaneGUIToolkit::SetTargetPathOverride(QString());
+}
+
+void TestConfiguration::settingsLookups_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<uint>("translator");
+    QTest::addColumn<bool>("hasSkin");
+    QTest::addColumn<QString>("skin");
+    QTest::addColumn<int>("entries");
+
+    QTest::newRow("shipped shape") << QByteArray("<Translator><Value>1</Value></Translator>"
+                                                 "<Skin><Value>CommonSkin</Value></Skin>")
+                                   << 1u << true << QStringLiteral("CommonSkin") << 2;
+    QTest::newRow("first of two Skin elements") << QByteArray("<Skin><Value>First</Value></Skin>"
+                                                              "<Skin><Value>Second</Value></Skin>")
+                                                << 0u << true << QStringLiteral("First") << 2;
+    QTest::newRow("Translator without Value") << QByteArray("<Translator>1</Translator>")
+                                              << 0u << false << QString() << 1;
+    QTest::newRow("lower-case names are other settings")
+        << QByteArray("<skin><Value>Dark</Value></skin><translator><Value>1</Value></translator>")
+        << 0u << false << QString() << 2;
+    QTest::newRow("non-numeric code") << QByteArray("<Translator><Value>one</Value></Translator>")
+                                      << 0u << false << QString() << 1;
+    QTest::newRow("negative code") << QByteArray("<Translator><Value>-1</Value></Translator>")
+                                   << 0u << false << QString() << 1;
+    QTest::newRow("code with spaces around") << QByteArray("<Translator><Value> 1 </Value></Translator>")
+                                             << 1u << false << QString() << 1;
+    QTest::newRow("empty Skin value still counts") << QByteArray("<Skin><Value></Value></Skin>")
+                                                   << 0u << true << QString() << 1;
+    QTest::newRow("unknown settings are held") << QByteArray("<Colour><Value>red</Value></Colour>"
+                                                             "<Translator><Value>9</Value></Translator>")
+                                               << 9u << false << QString() << 2;
+}
+
+void TestConfiguration::settingsLookups()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(uint, translator);
+    QFETCH(bool, hasSkin);
+    QFETCH(QString, skin);
+    QFETCH(int, entries);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Setup.xml"));
+    writeSetup(path, settings);
+
+    apt::ConfigureManager manager;
+    QVERIFY(manager.load(path));
+    QCOMPARE(manager.path(), path);
+    QCOMPARE(manager.entries().size(), entries);
+    QCOMPARE(manager.translator(), translator);
+    const apt::Configure *entry = manager.find(ConfigKey::Skin);
+    QCOMPARE(entry != nullptr, hasSkin);
+    if (entry)
+        QCOMPARE(entry->value(), skin);
+}
+
+void TestConfiguration::unreadableSettingsLeaveDefaults_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("create");
+
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("malformed") << QByteArray("<Setup><Translator><Value>1</Value>") << true;
+    QTest::newRow("garbage") << QByteArray("\xef\xbb\xbf\x01\x02 not xml") << true;
+}
+
+void TestConfiguration::unreadableSettingsLeaveDefaults()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, create);
+
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.xml"));
+    writeSetup(good, "<Translator><Value>1</Value></Translator>");
+    const QString bad = dir.filePath(QStringLiteral("Setup.xml"));
+    if (create) {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    apt::ConfigureManager manager;
+    QVERIFY(manager.load(good));
+    QVERIFY(!manager.load(bad));
+    // The old settings are gone, the path of the last good file stays.
+    QVERIFY(manager.entries().isEmpty());
+    QCOMPARE(manager.path(), good);
+    QCOMPARE(manager.translator(), 0u);
+    QVERIFY(!manager.find(ConfigKey::Skin));
+}
+
+void TestConfiguration::keysOutsideTheTableMatchNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Setup.xml"));
+    // An element with an empty name cannot exist, so no setting may match.
+    writeSetup(path, "<LogLevel><Value>3</Value></LogLevel>");
+    apt::ConfigureManager manager;
+    QVERIFY(manager.load(path));
+    QVERIFY(manager.find(ConfigKey::LogLevel));
+    QVERIFY(!manager.find(static_cast<ConfigKey>(8)));
+    QVERIFY(!manager.find(static_cast<ConfigKey>(-1)));
+}
+
+void TestConfiguration::catalogueTable_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("application");
+    QTest::addColumn<QString>("qt");
+    QTest::addColumn<QString>("toolkit");
+    QTest::addColumn<QLocale>("locale");
+
+    QTest::newRow("0 English") << 0 << "larkspan_en.qm" << QString() << "larkspan_en.qm"
+                               << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("1 Chinese") << 1 << "larkspan_zh.qm" << "qt_zh_CN.qm" << "OrvaneGUIToolkit_zh.qm"
+                               << QLocale(QLocale::Chinese, QLocale::China);
+    QTest::newRow("7 unknown") << 7 << QString() << QString() << QString() << QLocale();
+}
+
+void TestConfiguration::catalogueTable()
+{
+    QFETCH(int, code);
+    QFETCH(QString, application);
+    QFETCH(QString, qt);
+    QFETCH(QString, toolkit);
+    QFETCH(QLocale, locale);
+
+    const apt::LanaguageManager::Catalogues catalogues = apt::LanaguageManager::cataloguesFor(code);
+    QCOMPARE(catalogues.application, application);
+    QCOMPARE(catalogues.qt, qt);
+    QCOMPARE(catalogues.toolkit, toolkit);
+    QCOMPARE(catalogues.locale, locale);
+}
+
+void TestConfiguration::installsCataloguesForCode_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QLocale>("locale");
+
+    // Install order: application, Qt, toolkit; the last one is asked first.
+    QTest::newRow("0: English twice") << QByteArray("0")
+                                      << QStringList{"larkspan_en.qm", "larkspan_en.qm"}
+                                      << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("1: three Chinese catalogues")
+        << QByteArray("1") << QStringList{"larkspan_zh.qm", "qt_zh_CN.qm", "OrvaneGUIToolkit_zh.qm"}
+        << QLocale(QLocale::Chinese, QLocale::China);
+    QTest::newRow("7: two empty translators") << QByteArray("7") << QStringList{QString(), QString()}
+                                              << QLocale();
+}
+
+void TestConfiguration::installsCataloguesForCode()
+{
+    QFETCH(QByteArray, code);
+    QFETCH(QStringList, files);
+    QFETCH(QLocale, locale);
+
+    QTemporaryDir dir;
+    writeSetup(dir.filePath(QStringLiteral("Setup.xml")), "<Translator><Value>" + code + "</Value></Translator>");
+    QVERIFY(apt::ConfigureManager::instance()->load(dir.filePath(QStringLiteral("Setup.xml"))));
+    // The compiled catalogues of the staged program.
+    OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
+
+    apt::LanaguageManager manager;
+    QCOMPARE(manager.language(), code.toInt());
+    QCOMPARE(manager.locale(), locale);
+    QStringList installed;
+    for (const QTranslator *translator : manager.translators())
+        installed << translatorFile(translator);
+    QCOMPARE(installed, files);
+}
+
+void TestConfiguration::chineseCatalogueTranslates()
+{
+    QTemporaryDir dir;
+    writeSetup(dir.filePath(QStringLiteral("Setup.xml")), "<Translator><Value>1</Value></Translator>");
+    QVERIFY(apt::ConfigureManager::instance()->load(dir.filePath(QStringLiteral("Setup.xml"))));
+    OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
+
+    const QString english = QStringLiteral("Larkspan is already running.");
+    {
+        apt::LanaguageManager manager;
+        QVERIFY(QCoreApplication::translate("apt::ToolsApplication", "Larkspan is already running.")
+                != english);
+        QCOMPARE(QCoreApplication::translate("BaseDialog", "Confirm"), QStringLiteral("确定"));
+    }
+    // Deleting the manager takes its translators out of the application.
+    QCOMPARE(QCoreApplication::translate("apt::ToolsApplication", "Larkspan is already running."), english);
+}
+
+QTEST_GUILESS_MAIN(TestConfiguration)
+#include "tst_configuration.moc"

@@ -1,0 +1,208 @@
+#include "platform/cfile.h"
+#include "platform/cgenericds.h"
+#include "platform/cuisingleton.h"
+#include "platform/qtlocalpeer.h"
+#include "platform/targetpath.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QHostInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(content);
+}
+
+QAtomicInt slowConstructions;
+
+// Constructed slowly, so that two threads asking at once overlap.
+class SlowSingleton : public OrvaneGUIToolkit::CUiSingleton<SlowSingleton>
+{
+public:
+    SlowSingleton()
+    {
+        slowConstructions.ref();
+        QThread::msleep(50);
+    }
+};
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void targetPathOverride();
+    void readAllJoinsInListOrder();
+    void genericDsRejectsUnreadableFiles_data();
+    void genericDsRejectsUnreadableFiles();
+    void genericDsWalksChildrenInDocumentOrder();
+    void genericDsSaveKeepsOldFileOnFailure();
+    void singletonCreatesOneInstanceAcrossThreads();
+    void secondPeerSeesTheFirst();
+    void staleLockDoesNotBlock();
+};
+
+void TestPlatform::targetPathOverride()
+{
+    QTemporaryDir dir;
+    OrvaneGUIToolkit::SetTargetPathOverride(dir.path());
+    QCOMPARE(OrvaneGUIToolkit::GetTargetPath(), dir.path() + QLatin1Char('/'));
+    QCOMPARE(OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")),
+             dir.path() + QStringLiteral("/Setup.xml"));
+
+    OrvaneGUIToolkit::SetTargetPathOverride(QString());
+    QCOMPARE(OrvaneGUIToolkit::GetTargetPath(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+}
+
+void TestPlatform::readAllJoinsInListOrder()
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("a.qss")), "A{}");
+    writeFile(dir.filePath(QStringLiteral("b.qss")), "B{}");
+    const QString joined = OrvaneGUIToolkit::CFile::ReadAll(
+        {QStringLiteral("b.qss"), QStringLiteral("missing.qss"), QStringLiteral("a.qss")}, dir.path());
+    QCOMPARE(joined, QStringLiteral("B{}\n\nA{}"));
+    QCOMPARE(OrvaneGUIToolkit::CFile::ReadAll(dir.filePath(QStringLiteral("none"))), QString());
+}
+
+void TestPlatform::genericDsRejectsUnreadableFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("create");
+
+    QTest::newRow("missing file") << QByteArray() << false;
+    QTest::newRow("empty file") << QByteArray() << true;
+    QTest::newRow("unclosed element") << QByteArray("<Setup><Skin>") << true;
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe<\x01", 5) << true;
+    QTest::newRow("text without markup") << QByteArray("Translator=1") << true;
+}
+
+void TestPlatform::genericDsRejectsUnreadableFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, create);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Setup.xml"));
+    if (create)
+        writeFile(path, content);
+
+    OrvaneGUIToolkit::CGenericDS store;
+    QVERIFY(!store.LoadXML(path));
+    QVERIFY(store.IsNull());
+    QCOMPARE(store.GetChildrenCount(), 0);
+    QCOMPARE(store.GetChild(0).GetName(), QString());
+}
+
+void TestPlatform::genericDsWalksChildrenInDocumentOrder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Setup.xml"));
+    writeFile(path, "<Root><!-- note --><B><Value>2</Value></B>text<A/><B><Value>3</Value></B></Root>");
+
+    OrvaneGUIToolkit::CGenericDS root;
+    QVERIFY(root.LoadXML(path));
+    QCOMPARE(root.GetName(), QStringLiteral("Root"));
+    QCOMPARE(root.GetChildrenCount(), 3);
+    QCOMPARE(root.GetChild(0).GetName(), QStringLiteral("B"));
+    QCOMPARE(root.GetChild(1).GetName(), QStringLiteral("A"));
+    QVERIFY(root.GetChild(3).IsNull());
+    QVERIFY(root.GetChild(-1).IsNull());
+    QCOMPARE(root.GetChildByName(QStringLiteral("B")).GetChildByName(QStringLiteral("Value")).GetValue(),
+             QStringLiteral("2"));
+    QVERIFY(root.GetChildByName(QStringLiteral("b")).IsNull());
+
+    OrvaneGUIToolkit::CGenericDS value = root.GetChild(2).GetChildByName(QStringLiteral("Value"));
+    value.SetValue(QStringLiteral("7"));
+    const QString copy = dir.filePath(QStringLiteral("copy.xml"));
+    QVERIFY(root.SaveXML(copy));
+    OrvaneGUIToolkit::CGenericDS reread;
+    QVERIFY(reread.LoadXML(copy));
+    QCOMPARE(reread.GetChild(2).GetChildByName(QStringLiteral("Value")).GetValue(), QStringLiteral("7"));
+}
+
+void TestPlatform::genericDsSaveKeepsOldFileOnFailure()
+{
+    QTemporaryDir dir;
+    OrvaneGUIToolkit::CGenericDS empty;
+    const QString target = dir.filePath(QStringLiteral("kept.xml"));
+    writeFile(target, "<Old/>");
+    QVERIFY(!empty.SaveXML(target));
+    QCOMPARE(OrvaneGUIToolkit::CFile::ReadAll(target), QStringLiteral("<Old/>"));
+
+    OrvaneGUIToolkit::CGenericDS root;
+    QVERIFY(root.LoadXML(target));
+    QVERIFY(!root.SaveXML(dir.filePath(QStringLiteral("no/such/folder/x.xml"))));
+}
+
+void TestPlatform::singletonCreatesOneInstanceAcrossThreads()
+{
+    SlowSingleton *seen[2] = {nullptr, nullptr};
+    QThread *first = QThread::create([&] { seen[0] = SlowSingleton::instance(); });
+    QThread *second = QThread::create([&] { seen[1] = SlowSingleton::instance(); });
+    first->start();
+    second->start();
+    QVERIFY(first->wait(5000));
+    QVERIFY(second->wait(5000));
+    delete first;
+    delete second;
+
+    QVERIFY(seen[0]);
+    QCOMPARE(seen[0], seen[1]);
+    QCOMPARE(SlowSingleton::instance(), seen[0]);
+    QCOMPARE(slowConstructions.loadRelaxed(), 1);
+}
+
+void TestPlatform::secondPeerSeesTheFirst()
+{
+    QTemporaryDir dir;
+    const QString id = QStringLiteral("Larkspan");
+    {
+        SharedTools::QtLocalPeer first(id, nullptr, dir.path());
+        QVERIFY(!first.isClient());
+        QVERIFY(!first.isClient()); // asking again keeps the lock
+
+        SharedTools::QtLocalPeer second(id, nullptr, dir.path());
+        QVERIFY(second.isClient());
+
+        SharedTools::QtLocalPeer otherApplication(QStringLiteral("Larkspan 2"), nullptr, dir.path());
+        QVERIFY(!otherApplication.isClient());
+    }
+    // The holder is gone: the next start may run.
+    SharedTools::QtLocalPeer next(id, nullptr, dir.path());
+    QVERIFY(!next.isClient());
+}
+
+void TestPlatform::staleLockDoesNotBlock()
+{
+    QTemporaryDir dir;
+    const QString id = QStringLiteral("Larkspan");
+
+    // A lock left by a process that has ended, as after a crash.
+    QProcess finished;
+    finished.start(QStringLiteral("true"));
+    QVERIFY(finished.waitForStarted());
+    const qint64 deadPid = finished.processId();
+    QVERIFY(finished.waitForFinished());
+
+    SharedTools::QtLocalPeer probe(id, nullptr, dir.path());
+    writeFile(probe.lockFilePath(), QByteArray::number(deadPid) + "\nlarkspan\n"
+                                        + QHostInfo::localHostName().toUtf8() + "\n");
+
+    SharedTools::QtLocalPeer peer(id, nullptr, dir.path());
+    QVERIFY(!peer.isClient());
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
