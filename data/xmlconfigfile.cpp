@@ -19,8 +19,10 @@ bool XmlConfigFile::load(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     // The byte form lets the parser honour the document's encoding declaration.
+    // A failed parse can leave a partial tree behind; nothing of it counts.
     m_document = QDomDocument();
-    m_document.setContent(file.readAll());
+    if (!m_document.setContent(file.readAll()))
+        m_document = QDomDocument();
     m_element = m_document.documentElement();
     return true;
 }
@@ -35,11 +37,8 @@ bool XmlConfigFile::save(const QString &path) const
     // warns about the GB2312 declaration, which the codec below honours.
     QString xml;
     QTextStream stream(&xml);
-    for (QDomNode node = m_document.firstChild(); !node.isNull(); node = node.nextSibling()) {
+    for (QDomNode node = m_document.firstChild(); !node.isNull(); node = node.nextSibling())
         node.save(stream, 0);
-        if (node.isProcessingInstruction())
-            stream << '\n';
-    }
     stream.flush();
 
     QSaveFile file(path);

@@ -1,0 +1,241 @@
+#include "calc/bitratecalculator.h"
+#include "calc/capacityresults.h"
+#include "platform/targetpath.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+// The two capacity formulas and the texts their results become. Expected
+// figures are the worked examples of the planner's arithmetic; exact rows pin
+// results that a reordering of the operations would move by one bit.
+class TestCapacityFormulas final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void diskSize_data();
+    void diskSize();
+    void diskSizeExactOrder_data();
+    void diskSizeExactOrder();
+    void recordHours_data();
+    void recordHours();
+    void diskSizeText_data();
+    void diskSizeText();
+    void recordTimeText_data();
+    void recordTimeText();
+
+private:
+    // The calculator looks for its data beside the executable; an empty
+    // folder keeps the tests independent of any staged files.
+    QTemporaryDir m_emptyDataDir;
+};
+
+void TestCapacityFormulas::initTestCase()
+{
+    QVERIFY(m_emptyDataDir.isValid());
+    OrvaneGUIToolkit::SetTargetPathOverride(m_emptyDataDir.path());
+}
+
+void TestCapacityFormulas::cleanupTestCase()
+{
+    OrvaneGUIToolkit::SetTargetPathOverride(QString());
+}
+
+void TestCapacityFormulas::diskSize_data()
+{
+    QTest::addColumn<double>("totalBitrate");
+    QTest::addColumn<int>("recordHours");
+    QTest::addColumn<double>("expectedGB");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("unit");
+
+    QTest::newRow("4096 kbps, 1 week at 24 h → 319 GB") << 4096.0 << 168 << 318.0435 << "319" << "GB";
+    QTest::newRow("65536 kbps, 1 week at 24 h → 6 TB") << 65536.0 << 168 << 5088.6962 << "6" << "TB";
+    QTest::newRow("2048 kbps, 1 day at 24 h → 23 GB") << 2048.0 << 24 << 22.7174 << "23" << "GB";
+    QTest::newRow("no bitrate → 0 GB") << 0.0 << 168 << 0.0 << "0" << "GB";
+    QTest::newRow("no hours → 0 GB") << 4096.0 << 0 << 0.0 << "0" << "GB";
+    QTest::newRow("1 kbps, 1 hour → 1 GB") << 1.0 << 1 << 0.000462 << "1" << "GB";
+    QTest::newRow("4096 kbps, 1 month at 8 h → 455 GB") << 4096.0 << 240 << 454.3479 << "455" << "GB";
+    QTest::newRow("fractional total 1228.8 kbps, 1 week at 24 h → 96 GB")
+        << 1228.8 << 168 << 95.4131 << "96" << "GB";
+}
+
+void TestCapacityFormulas::diskSize()
+{
+    QFETCH(double, totalBitrate);
+    QFETCH(int, recordHours);
+    QFETCH(double, expectedGB);
+    QFETCH(QString, size);
+    QFETCH(QString, unit);
+
+    const BitrateCalculator calculator;
+    const double gb = calculator.calculateDiskSize(totalBitrate, recordHours);
+    QVERIFY2(std::abs(gb - expectedGB) < 5e-5, qPrintable(QString::number(gb, 'f', 6)));
+
+    const DiskSizeText text = toDiskSizeResult(gb);
+    QCOMPARE(text.size, size);
+    QCOMPARE(text.unit, unit);
+}
+
+void TestCapacityFormulas::diskSizeExactOrder_data()
+{
+    QTest::addColumn<double>("totalBitrate");
+    QTest::addColumn<int>("recordHours");
+    QTest::addColumn<double>("exactGB");
+
+    // Applying the size factor before the reserve factor gives one bit more
+    // (124416.00000000001), which ceil turns into another whole GB.
+    QTest::newRow("124625 kbps, 90 days at 24 h → exactly 124416 GB") << 124625.0 << 2160 << 124416.0;
+    QTest::newRow("124625 kbps, 360 days at 24 h → exactly 497664 GB") << 124625.0 << 8640 << 497664.0;
+    QTest::newRow("249250 kbps, 90 days at 24 h → exactly 248832 GB") << 249250.0 << 2160 << 248832.0;
+}
+
+void TestCapacityFormulas::diskSizeExactOrder()
+{
+    QFETCH(double, totalBitrate);
+    QFETCH(int, recordHours);
+    QFETCH(double, exactGB);
+
+    const BitrateCalculator calculator;
+    const double gb = calculator.calculateDiskSize(totalBitrate, recordHours);
+    QVERIFY2(gb == exactGB, qPrintable(QString::number(gb, 'g', 17)));
+}
+
+void TestCapacityFormulas::recordHours_data()
+{
+    QTest::addColumn<double>("totalBitrate");
+    QTest::addColumn<double>("diskSizeGB");
+    QTest::addColumn<int>("hoursPerDay");
+    QTest::addColumn<double>("expectedHours");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("week");
+    QTest::addColumn<QString>("month");
+
+    QTest::newRow("4096 kbps, 4 TB at 24 h → 88 d 12 w 2 m")
+        << 4096.0 << 4000.0 << 24 << 2112.9184 << "88" << "12" << "2";
+    QTest::newRow("2048 kbps, 1000 GB at 24 h → 44 d 6 w 1 m")
+        << 2048.0 << 1000.0 << 24 << 1056.4592 << "44" << "6" << "1";
+    QTest::newRow("65536 kbps, 4 TB at 24 h → 5 d 0 w 0 m")
+        << 65536.0 << 4000.0 << 24 << 132.0574 << "5" << "0" << "0";
+    QTest::newRow("4096 kbps, 4 TB at 8 h → 264 d 37 w 8 m")
+        << 4096.0 << 4000.0 << 8 << 2112.9184 << "264" << "37" << "8";
+    QTest::newRow("4096 kbps, 1 GB at 24 h → under a day")
+        << 4096.0 << 1.0 << 24 << 0.5282 << "0" << "0" << "0";
+    QTest::newRow("1 kbps, 100 TB at 24 h → beyond 3650 days")
+        << 1.0 << 100000.0 << 24 << 216362847.2222 << "0" << "0" << "0";
+}
+
+void TestCapacityFormulas::recordHours()
+{
+    QFETCH(double, totalBitrate);
+    QFETCH(double, diskSizeGB);
+    QFETCH(int, hoursPerDay);
+    QFETCH(double, expectedHours);
+    QFETCH(QString, day);
+    QFETCH(QString, week);
+    QFETCH(QString, month);
+
+    const BitrateCalculator calculator;
+    const double hours = calculator.calculateRecordHours(totalBitrate, diskSizeGB);
+    QVERIFY2(std::abs(hours - expectedHours) <= std::max(5e-5, expectedHours * 1e-8),
+             qPrintable(QString::number(hours, 'f', 6)));
+
+    const RecordTimeText text = toRecordTimeResult(hours, hoursPerDay);
+    QCOMPARE(text.day, day);
+    QCOMPARE(text.week, week);
+    QCOMPARE(text.month, month);
+}
+
+void TestCapacityFormulas::diskSizeText_data()
+{
+    QTest::addColumn<double>("diskSizeGB");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("unit");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+
+    QTest::newRow("0 GB → 0 GB") << 0.0 << "0" << "GB";
+    QTest::newRow("0.0001 GB → 1 GB") << 0.0001 << "1" << "GB";
+    QTest::newRow("318.0435 GB → 319 GB") << 318.0435 << "319" << "GB";
+    QTest::newRow("999.3 GB → 1000 GB") << 999.3 << "1000" << "GB";
+    QTest::newRow("1000.0 GB → 1000 GB") << 1000.0 << "1000" << "GB";
+    QTest::newRow("1000.01 GB → 2 TB") << 1000.01 << "2" << "TB";
+    QTest::newRow("1000.2 GB → 2 TB, rounded up twice") << 1000.2 << "2" << "TB";
+    QTest::newRow("2000.0 GB → 2 TB") << 2000.0 << "2" << "TB";
+    QTest::newRow("2000.5 GB → 3 TB") << 2000.5 << "3" << "TB";
+    QTest::newRow("5088.6962 GB → 6 TB") << 5088.6962 << "6" << "TB";
+    QTest::newRow("50,000,000 GB → 50000 TB") << 50000000.0 << "50000" << "TB";
+    QTest::newRow("49,999,999.5 GB → 50000 TB") << 49999999.5 << "50000" << "TB";
+    QTest::newRow("50,000,000.5 GB → too large, 0 GB") << 50000000.5 << "0" << "GB";
+    QTest::newRow("50,000,001 GB → too large, 0 GB") << 50000001.0 << "0" << "GB";
+    QTest::newRow("2147483647 GB → too large, 0 GB") << 2147483647.0 << "0" << "GB";
+    QTest::newRow("2147483648 GB → beyond 32 bits, 0 GB") << 2147483648.0 << "0" << "GB";
+    QTest::newRow("1e300 GB → beyond 32 bits, 0 GB") << 1e300 << "0" << "GB";
+    QTest::newRow("-0.5 GB → ceil is 0, 0 GB") << -0.5 << "0" << "GB";
+    QTest::newRow("-1.5 GB → negative, 0 GB") << -1.5 << "0" << "GB";
+    QTest::newRow("NaN → 0 GB") << nan << "0" << "GB";
+    QTest::newRow("infinity → 0 GB") << inf << "0" << "GB";
+}
+
+void TestCapacityFormulas::diskSizeText()
+{
+    QFETCH(double, diskSizeGB);
+    QFETCH(QString, size);
+    QFETCH(QString, unit);
+
+    const DiskSizeText text = toDiskSizeResult(diskSizeGB);
+    QCOMPARE(text.size, size);
+    QCOMPARE(text.unit, unit);
+}
+
+void TestCapacityFormulas::recordTimeText_data()
+{
+    QTest::addColumn<double>("recordHours");
+    QTest::addColumn<int>("hoursPerDay");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("week");
+    QTest::addColumn<QString>("month");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+
+    QTest::newRow("88.04 days → 88 d 12 w 2 m") << 88.04 * 24 << 24 << "88" << "12" << "2";
+    QTest::newRow("3650.9 days → 3650 d 521 w 121 m") << 3650.9 * 24 << 24 << "3650" << "521" << "121";
+    QTest::newRow("3651.0 days → all 0") << 3651.0 * 24 << 24 << "0" << "0" << "0";
+    QTest::newRow("0.99 days → all 0 through the normal path") << 0.99 * 24 << 24 << "0" << "0" << "0";
+    QTest::newRow("exactly 7 days → 1 week") << 168.0 << 24 << "7" << "1" << "0";
+    QTest::newRow("6.99 days → 0 weeks") << 6.99 * 24 << 24 << "6" << "0" << "0";
+    QTest::newRow("exactly 30 days → 1 month") << 720.0 << 24 << "30" << "4" << "1";
+    QTest::newRow("29.99 days → 0 months") << 29.99 * 24 << 24 << "29" << "4" << "0";
+    QTest::newRow("100 hours at 1 h a day → 100 days") << 100.0 << 1 << "100" << "14" << "3";
+    QTest::newRow("100 hours at 8 h a day → 12.5 days") << 100.0 << 8 << "12" << "1" << "0";
+    QTest::newRow("-12 hours → half a negative day, truncated to 0") << -12.0 << 24 << "0" << "0" << "0";
+    QTest::newRow("-24 hours → negative day, all 0") << -24.0 << 24 << "0" << "0" << "0";
+    QTest::newRow("1e300 hours → all 0") << 1e300 << 24 << "0" << "0" << "0";
+    QTest::newRow("NaN hours → all 0") << nan << 24 << "0" << "0" << "0";
+    QTest::newRow("infinite hours → all 0") << inf << 24 << "0" << "0" << "0";
+}
+
+void TestCapacityFormulas::recordTimeText()
+{
+    QFETCH(double, recordHours);
+    QFETCH(int, hoursPerDay);
+    QFETCH(QString, day);
+    QFETCH(QString, week);
+    QFETCH(QString, month);
+
+    const RecordTimeText text = toRecordTimeResult(recordHours, hoursPerDay);
+    QCOMPARE(text.day, day);
+    QCOMPARE(text.week, week);
+    QCOMPARE(text.month, month);
+}
+
+QTEST_GUILESS_MAIN(TestCapacityFormulas)
+#include "tst_capacityformulas.moc"
