@@ -1,7 +1,9 @@
 #include "calc/bitratecalculator.h"
 
 #include "data/bitrateconfigloader.h"
+#include "data/bitratetablefiles.h"
 #include "data/devicerecords.h"
+#include "platform/targetpath.h"
 
 #include <cmath>
 
@@ -40,17 +42,18 @@ QString BitrateCalculator::encoding() const
 
 double BitrateCalculator::bitrate(int device, const QString &resolution, double frameRate) const
 {
-    // A fresh loader reads the tables as they are on disk now.
-    BitrateConfigLoader loader;
-    loader.setCurrentEncoding(m_encoding);
+    // The table is read as it is on disk now. Only the one table file that a
+    // fresh loader would take for this device type and encoding is read: the
+    // other files cannot change the figure.
+    const bool recorder = device == DeviceIndexDVR;
+    const QString folder = OrvaneGUIToolkit::GetTargetPathFile(
+        recorder ? QStringLiteral("DVRBitrate") : QStringLiteral("IPCBitrate"));
+    const double d = findBitrate(readTableForEncoding(folder, m_encoding), resolution);
     const double f = frameRate;
 
-    if (device == DeviceIndexDVR) {
-        const double d = loader.bitrate(resolution, TableDVR);
+    if (recorder)
         return d / 5.0 + (f * 4.0 * d) / (kBaseFrameRate * 5);
-    }
 
-    const double d = loader.bitrate(resolution, TableIPC);
     if (f >= 10)
         return d * f / kBaseFrameRate;
     if (f >= 1)

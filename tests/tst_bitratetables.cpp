@@ -840,6 +840,7 @@ void TestBitrateTables::shippedTables()
     const auto round64 = [](double kbps) { return int(std::floor(kbps / 64.0 + 0.5)) * 64; };
     OrvaneGUIToolkit::SetTargetPathOverride(shippedDataDir());
     BitrateConfigLoader loader;
+    BitrateCalculator calculator;
     QCOMPARE(loader.encodings(), (QStringList{"H.264+", "H.264", "H.265+", "H.265", "Smart H.264"}));
     QStringList names;
     QVERIFY(loader.resolutions(names, type));
@@ -858,6 +859,9 @@ void TestBitrateTables::shippedTables()
             loader.setCurrentEncoding(encoding);
             QVERIFY2(loader.bitrate(resolution, type) == kbps,
                      qPrintable(encoding + QLatin1Char(' ') + resolution));
+            // The calculator reads only the file it needs; it must agree.
+            calculator.setEncoding(encoding);
+            QCOMPARE(calculator.bitrate(type - 1, resolution, 25), double(kbps));
         }
     }
     // The XML tables carry the H.264 figures.
