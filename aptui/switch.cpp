@@ -138,8 +138,9 @@ void Switch::storeState(bool on)
 void Switch::repolish()
 {
     // Style-sheet rules select on the `checked` property, which the style
-    // reads only while polishing.
-    QWidget *const widgets[] = {this, m_btnON, m_btnOFF};
+    // reads only while polishing. The buttons go first: polishing the switch
+    // afterwards keeps their new palettes, the other order restores the old.
+    QWidget *const widgets[] = {m_btnON, m_btnOFF, this};
     for (QWidget *widget : widgets) {
         widget->style()->unpolish(widget);
         widget->style()->polish(widget);
