@@ -1,10 +1,9 @@
 #include "app/toolsapplication.h"
-#include "aptui/windowtitle.h"
+#include "mainwindow/larkspanmainpage.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -18,19 +17,15 @@ int main(int argc, char *argv[])
     if (!app.init())
         return -1;
 
-    // Stands in for the main window until the pages exist.
-    QWidget window;
-    window.setObjectName(QStringLiteral("LarkspanMainPage"));
-    window.setWindowFlags(Qt::FramelessWindowHint);
-    auto *layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *title = new aptui::WindowTitle(&window);
-    title->setText(QCoreApplication::translate("main", "Larkspan"));
-    title->setIcon(QGuiApplication::windowIcon());
-    layout->addWidget(title);
-    layout->addStretch();
-    window.setWindowTitle(QCoreApplication::translate("main", "Larkspan"));
-    window.resize(1120, 650);
+    LarkspanMainPage window;
+    window.connectPages();
+
+    const MainWindowPlacement placement =
+        mainWindowPlacement(QGuiApplication::primaryScreen()->availableGeometry());
+    window.resize(placement.size);
+    if (placement.moveToOrigin)
+        window.move(0, 0);
+
     window.show();
     return app.exec();
 }

@@ -1,0 +1,60 @@
+#include "mainwindow/aboutdialog.h"
+
+#include "app/configuremanager.h"
+#include "aptui/basedialog.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+QString userManualAddress(const QString &workingDirectory, unsigned languageCode)
+{
+    QString directory = QDir::fromNativeSeparators(workingDirectory);
+    // A Unix path brings its own leading slash; "file:///" already has it.
+    if (directory.startsWith(QLatin1Char('/')))
+        directory.remove(0, 1);
+
+    QString address = QStringLiteral("file:///") + directory;
+    if (languageCode == 0)
+        address += QStringLiteral("/Larkspan User Manual.pdf");
+    else if (languageCode == 1)
+        address += QStringLiteral("/Larkspan用户使用手册.pdf");
+    return address;
+}
+
+AboutDialog::AboutDialog(QObject *parent)
+    : aptui::CDlgAbout(parent)
+{
+    setName(tr("Larkspan"));
+    setBtn1Text(tr("User Help"));
+    setBtn2Text(tr("Update Scence"));
+    setVersion(tr("v3.0.0.1build") + QStringLiteral("20160813_030"));
+    setConerBtnVisible(false);
+
+    connect(this, &AboutDialog::siganlBtn1Clicked, this, &AboutDialog::onGetHelp);
+}
+
+AboutDialog::~AboutDialog() = default;
+
+bool AboutDialog::onGetHelp()
+{
+    const QUrl url(userManualAddress(QDir::currentPath(),
+                                     apt::ConfigureManager::instance()->translator()),
+                   QUrl::TolerantMode);
+    // A desktop handler may start happily on a file that is not there and
+    // fail later where nobody sees it; a missing manual gets the notice.
+    if (QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url))
+        return true;
+
+    aptui::BaseDialog notice(false, false, false, false, true, false, false);
+    notice.setFixedSize(350, 220);
+    notice.setTitle(tr("Hint"));
+    notice.setBottomVisible(false);
+    notice.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    notice.setDefaultText(tr("No user manual found."));
+    emit signalCover();
+    notice.exec();
+    emit signalDiscover();
+    return false;
+}
