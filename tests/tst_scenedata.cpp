@@ -1,0 +1,365 @@
+#include "data/bitrateconfigloader.h"
+#include "platform/targetpath.h"
+#include "tests/datafixture.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+const QByteArray kHeader = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
+
+// Every record after the header is matched exactly as written: "Street" has
+// two records with a space after a comma, "hospital" is a scene of its own.
+const QByteArray kScenes = kHeader
+    + "Hospital,H.264,1080P,2048,D:\\secne\\hospital2.png\n"
+      "Hospital,H.265,720P,1204,D:\\secne\\hospital1.png\n"
+      "Bank,H.264,720P,1024,/srv/pictures/bank.png\n"
+      "hospital,H.264,720P,999,lower.png\n"
+      "Hospital,H.264,720P,1500,D:\\secne\\hospital3.png\n"
+      "Street, H.264,720P,700,street1.png\n"
+      "Street,H.264, 720P,701,street2.png\n"
+      "Street,H.264,720P,702,street3.png\n"
+      "Office,H.264,720P,fast,C:/x\\y/office.png,extra,fields\n"
+      "Hospital,H.265,1080P,1800,E:\\other\\hospital4.png\n"
+      "\n";
+
+// A record with fewer than five fields in the middle of the scene's records.
+const QByteArray kShortRecord = kHeader
+    + "Hospital,H.264,1080P,2048,a.png\n"
+      "Parking,H.264\n"
+      "Hospital,H.265,720P,1204,b.png\n"
+      "Bank,H.264,720P,1024,c.png\n";
+
+QString pictureIn(const QString &name)
+{
+    return OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+class TestSceneData final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void lookups_data();
+    void lookups();
+    void sceneNames_data();
+    void sceneNames();
+    void sceneResolutions_data();
+    void sceneResolutions();
+    void sceneEncodings_data();
+    void sceneEncodings();
+    void shortRecordStops();
+    void fileEdges_data();
+    void fileEdges();
+    void readsTheFileAnew();
+
+    void shippedScenes_data();
+    void shippedScenes();
+
+private:
+    void writeScenes(const QByteArray &bytes)
+    {
+        QVERIFY(writeFixture(m_dir->path(), QStringLiteral("Scene.csv"), bytes));
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSceneData::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    OrvaneGUIToolkit::SetTargetPathOverride(m_dir->path());
+}
+
+void TestSceneData::cleanup()
+{
+    OrvaneGUIToolkit::SetTargetPathOverride(QString());
+    m_dir.reset();
+}
+
+void TestSceneData::lookups_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("resolution");
+    QTest::addColumn<int>("recommended");
+    QTest::addColumn<QString>("picture"); // file name in the picture folder, empty for none
+
+    QTest::newRow("Hospital H.264 1080P") << "Hospital" << "H.264" << "1080P" << 2048 << "hospital2.png";
+    QTest::newRow("Hospital H.265 720P") << "Hospital" << "H.265" << "720P" << 1204 << "hospital1.png";
+    QTest::newRow("Hospital H.264 720P, after another scene's record")
+        << "Hospital" << "H.264" << "720P" << 1500 << "hospital3.png";
+    QTest::newRow("Hospital H.265 1080P, last record") << "Hospital" << "H.265" << "1080P" << 1800
+                                                       << "hospital4.png";
+    QTest::newRow("no such encoding → -1, last Hospital picture")
+        << "Hospital" << "MJPEG" << "720P" << -1 << "hospital4.png";
+    QTest::newRow("no such resolution → -1, last Hospital picture")
+        << "Hospital" << "H.264" << "4MP" << -1 << "hospital4.png";
+    QTest::newRow("lower-case hospital is a scene of its own") << "hospital" << "H.264" << "720P" << 999
+                                                               << "lower.png";
+    QTest::newRow("HOSPITAL has no record") << "HOSPITAL" << "H.264" << "720P" << -1 << "";
+    QTest::newRow("encoding compared case-sensitively") << "Hospital" << "h.264" << "1080P" << -1
+                                                        << "hospital4.png";
+    QTest::newRow("untrimmed: 'Street' ' H.264' matches only with the space")
+        << "Street" << " H.264" << "720P" << 700 << "street1.png";
+    QTest::newRow("untrimmed: ' 720P' matches only with the space")
+        << "Street" << "H.264" << " 720P" << 701 << "street2.png";
+    QTest::newRow("untrimmed: plain fields skip the spaced records")
+        << "Street" << "H.264" << "720P" << 702 << "street3.png";
+    QTest::newRow("non-numeric bitrate → 0; mixed separators, extra fields")
+        << "Office" << "H.264" << "720P" << 0 << "office.png";
+    QTest::newRow("Unix path → its file name") << "Bank" << "H.264" << "720P" << 1024 << "bank.png";
+    QTest::newRow("empty scene name matches nothing") << "" << "H.264" << "720P" << -1 << "";
+}
+
+void TestSceneData::lookups()
+{
+    QFETCH(QString, scene);
+    QFETCH(QString, encoding);
+    QFETCH(QString, resolution);
+    QFETCH(int, recommended);
+    QFETCH(QString, picture);
+
+    writeScenes(kScenes);
+    const BitrateConfigLoader loader;
+    QCOMPARE(loader.sceneRecommendedBitrate(scene, encoding, resolution), recommended);
+    QCOMPARE(loader.scenePicture(scene, encoding, resolution),
+             picture.isEmpty() ? QString() : pictureIn(picture));
+}
+
+void TestSceneData::sceneNames_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QVector<QString>>("names");
+
+    QTest::newRow("first appearance order, case kept apart")
+        << kScenes << QVector<QString>{"Hospital", "Bank", "hospital", "Street", "Office"};
+    QTest::newRow("short records do not stop the names")
+        << kShortRecord << QVector<QString>{"Hospital", "Parking", "Bank"};
+    QTest::newRow("a line without a comma is a name")
+        << kHeader + "Lobby\nBank,H.264,720P,1,b.png\n" << QVector<QString>{"Lobby", "Bank"};
+    QTest::newRow("lines of only commas give the empty name once")
+        << kHeader + ",,,,\n,,\nBank,H.264,720P,1,b.png\n" << QVector<QString>{"", "Bank"};
+    QTest::newRow("untrimmed names: ' Bank' differs from 'Bank'")
+        << kHeader + " Bank,H.264,720P,1,b.png\nBank,H.264,720P,1,b.png\n" << QVector<QString>{" Bank", "Bank"};
+    QTest::newRow("header only") << kHeader << QVector<QString>{};
+    QTest::newRow("header not interpreted, whatever it holds")
+        << QByteArray("Bank,H.264,720P,1,b.png\nStreet,H.264,720P,1,s.png\n") << QVector<QString>{"Street"};
+    QTest::newRow("CRLF and a trailing empty line")
+        << QByteArray("h\r\nBank,H.264,720P,1,b.png\r\n\r\n") << QVector<QString>{"Bank"};
+}
+
+void TestSceneData::sceneNames()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QVector<QString>, names);
+
+    writeScenes(content);
+    const BitrateConfigLoader loader;
+    QVector<QString> found{QStringLiteral("kept")};
+    QVERIFY(loader.sceneNames(found));
+    QCOMPARE(found, QVector<QString>{QStringLiteral("kept")} + names);
+}
+
+void TestSceneData::sceneResolutions_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<QStringList>("resolutions");
+
+    QTest::newRow("Hospital: 1080P, 720P in first appearance order") << "Hospital" << QStringList{"1080P", "720P"};
+    QTest::newRow("Street: '720P' and ' 720P' are two") << "Street" << QStringList{"720P", " 720P"};
+    QTest::newRow("hospital: only its own records") << "hospital" << QStringList{"720P"};
+    QTest::newRow("unknown scene: none") << "Lobby" << QStringList{};
+}
+
+void TestSceneData::sceneResolutions()
+{
+    QFETCH(QString, scene);
+    QFETCH(QStringList, resolutions);
+
+    writeScenes(kScenes);
+    const BitrateConfigLoader loader;
+    QStringList found;
+    QVERIFY(loader.sceneResolutions(scene, found));
+    QCOMPARE(found, resolutions);
+    QCOMPARE(loader.sceneResolutions(scene), resolutions);
+}
+
+void TestSceneData::sceneEncodings_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<QString>("resolution");
+    QTest::addColumn<QStringList>("encodings");
+
+    QTest::newRow("Hospital 720P: H.265, H.264") << "Hospital" << "720P" << QStringList{"H.265", "H.264"};
+    QTest::newRow("Hospital 1080P: H.264, H.265") << "Hospital" << "1080P" << QStringList{"H.264", "H.265"};
+    QTest::newRow("Street 720P: ' H.264' and 'H.264' are two") << "Street" << "720P"
+                                                               << QStringList{" H.264", "H.264"};
+    QTest::newRow("Street ' 720P'") << "Street" << " 720P" << QStringList{"H.264"};
+    QTest::newRow("resolution case-sensitive") << "Hospital" << "720p" << QStringList{};
+    QTest::newRow("unknown scene") << "Lobby" << "720P" << QStringList{};
+}
+
+void TestSceneData::sceneEncodings()
+{
+    QFETCH(QString, scene);
+    QFETCH(QString, resolution);
+    QFETCH(QStringList, encodings);
+
+    writeScenes(kScenes);
+    const BitrateConfigLoader loader;
+    QStringList found{QStringLiteral("kept")};
+    QVERIFY(loader.sceneEncodings(scene, resolution, found));
+    QCOMPARE(found, QStringList{QStringLiteral("kept")} + encodings);
+    QCOMPARE(loader.sceneEncodings(scene, resolution), encodings);
+}
+
+void TestSceneData::shortRecordStops()
+{
+    writeScenes(kShortRecord);
+    const BitrateConfigLoader loader;
+
+    QStringList resolutions;
+    QVERIFY(!loader.sceneResolutions(QStringLiteral("Hospital"), resolutions));
+    QCOMPARE(resolutions, QStringList{QStringLiteral("1080P")});
+    QStringList encodings;
+    QVERIFY(!loader.sceneEncodings(QStringLiteral("Hospital"), QStringLiteral("1080P"), encodings));
+    QCOMPARE(encodings, QStringList{QStringLiteral("H.264")});
+    QVERIFY(!loader.sceneEncodings(QStringLiteral("Bank"), QStringLiteral("720P"), encodings));
+    QCOMPARE(encodings, QStringList{QStringLiteral("H.264")});
+
+    // A match before the short record is found; one after it is not.
+    QCOMPARE(loader.sceneRecommendedBitrate("Hospital", "H.264", "1080P"), 2048);
+    QCOMPARE(loader.sceneRecommendedBitrate("Hospital", "H.265", "720P"), -1);
+    QCOMPARE(loader.scenePicture("Hospital", "H.264", "1080P"), pictureIn(QStringLiteral("a.png")));
+    // The fallback seen before the short record is not given.
+    QCOMPARE(loader.scenePicture("Hospital", "H.265", "720P"), QString());
+    QCOMPARE(loader.scenePicture("Hospital", "MJPEG", "720P"), QString());
+}
+
+void TestSceneData::fileEdges_data()
+{
+    QTest::addColumn<QString>("kind"); // "missing", "folder" or "bytes"
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("recommended");
+    QTest::addColumn<QString>("picture"); // "-" for none, "" for the folder itself
+
+    const QByteArray record = "Bank,H.264,720P,1024,b.png";
+    QTest::newRow("missing file") << "missing" << QByteArray() << false << -1 << "-";
+    QTest::newRow("folder named Scene.csv") << "folder" << QByteArray() << false << -1 << "-";
+    QTest::newRow("empty file") << "bytes" << QByteArray("") << true << -1 << "-";
+    QTest::newRow("header only") << "bytes" << kHeader << true << -1 << "-";
+    QTest::newRow("record as the first line is the header") << "bytes" << record << true << -1 << "-";
+    QTest::newRow("record without a final line feed") << "bytes" << kHeader + record << true << 1024 << "b.png";
+    QTest::newRow("CRLF: no carriage return in the picture name")
+        << "bytes" << "h\r\n" + record + "\r\n\r\n" << true << 1024 << "b.png";
+    QTest::newRow("empty picture field → the folder itself")
+        << "bytes" << kHeader + "Bank,H.264,720P,1024,\n" << true << 1024 << "";
+    QTest::newRow("recommended bitrate with spaces read as a number")
+        << "bytes" << kHeader + "Bank,H.264,720P, 1024 ,b.png\n" << true << 1024 << "b.png";
+}
+
+void TestSceneData::fileEdges()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, opens);
+    QFETCH(int, recommended);
+    QFETCH(QString, picture);
+
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Scene.csv")));
+    else if (kind == QLatin1String("bytes"))
+        writeScenes(content);
+
+    const BitrateConfigLoader loader;
+    QVector<QString> names;
+    QCOMPARE(loader.sceneNames(names), opens);
+    QStringList list;
+    QCOMPARE(loader.sceneResolutions(QStringLiteral("Bank"), list), opens);
+    QCOMPARE(loader.sceneEncodings(QStringLiteral("Bank"), QStringLiteral("720P"), list), opens);
+    QCOMPARE(loader.sceneRecommendedBitrate("Bank", "H.264", "720P"), recommended);
+    QCOMPARE(loader.scenePicture("Bank", "H.264", "720P"),
+             picture == QLatin1String("-") ? QString() : pictureIn(picture));
+}
+
+void TestSceneData::readsTheFileAnew()
+{
+    writeScenes(kHeader + "Bank,H.264,720P,1024,b.png\n");
+    const BitrateConfigLoader loader;
+    QCOMPARE(loader.sceneRecommendedBitrate("Bank", "H.264", "720P"), 1024);
+    writeScenes(kHeader + "Bank,H.264,720P,2048,c.png\n");
+    QCOMPARE(loader.sceneRecommendedBitrate("Bank", "H.264", "720P"), 2048);
+    QCOMPARE(loader.scenePicture("Bank", "H.264", "720P"), pictureIn(QStringLiteral("c.png")));
+    QVERIFY(QFile::remove(m_dir->path() + QStringLiteral("/Scene.csv")));
+    QCOMPARE(loader.sceneRecommendedBitrate("Bank", "H.264", "720P"), -1);
+}
+
+void TestSceneData::shippedScenes_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QString>("pictureFile");
+
+    QTest::newRow("Office") << "Office" << 0.6 << "office.png";
+    QTest::newRow("Warehouse") << "Warehouse" << 0.7 << "warehouse.png";
+    QTest::newRow("Hospital") << "Hospital" << 0.8 << "hospital.png";
+    QTest::newRow("School") << "School" << 0.9 << "school.png";
+    QTest::newRow("Parking Lot") << "Parking Lot" << 1.0 << "parking_lot.png";
+    QTest::newRow("Bank") << "Bank" << 1.0 << "bank.png";
+    QTest::newRow("Supermarket") << "Supermarket" << 1.1 << "supermarket.png";
+    QTest::newRow("Street") << "Street" << 1.3 << "street.png";
+}
+
+void TestSceneData::shippedScenes()
+{
+    QFETCH(QString, scene);
+    QFETCH(double, factor);
+    QFETCH(QString, pictureFile);
+
+    OrvaneGUIToolkit::SetTargetPathOverride(shippedDataDir());
+    const BitrateConfigLoader loader;
+    QVector<QString> names;
+    QVERIFY(loader.sceneNames(names));
+    QCOMPARE(names, (QVector<QString>{"Office", "Warehouse", "Hospital", "School", "Parking Lot", "Bank",
+                                      "Supermarket", "Street"}));
+
+    // Nearest multiple of 64, halves upwards; the other encodings are shares
+    // of the rounded H.264 figure.
+    const auto round64 = [](double kbps) { return int(std::floor(kbps / 64.0 + 0.5 + 1e-9)) * 64; };
+    const QStringList resolutions{"720P", "1080P", "4MP", "8MP"};
+    const QList<int> bases{1536, 3072, 5120, 10240};
+    const QStringList encodings{"H.264", "H.265", "H.264+", "H.265+"};
+    const QList<double> shares{1.0, 0.55, 0.45, 0.30};
+    QCOMPARE(loader.sceneResolutions(scene), resolutions);
+    for (int r = 0; r < resolutions.size(); ++r) {
+        QCOMPARE(loader.sceneEncodings(scene, resolutions.at(r)), encodings);
+        const int h264 = round64(bases.at(r) * factor);
+        for (int e = 0; e < encodings.size(); ++e) {
+            const int expected = e == 0 ? h264 : round64(h264 * shares.at(e));
+            QVERIFY2(loader.sceneRecommendedBitrate(scene, encodings.at(e), resolutions.at(r)) == expected,
+                     qPrintable(encodings.at(e) + QLatin1Char(' ') + resolutions.at(r)));
+            QCOMPARE(loader.scenePicture(scene, encodings.at(e), resolutions.at(r)),
+                     pictureIn(pictureFile));
+        }
+    }
+
+    // The staged picture is what the selector shows.
+    const QImage picture(QStringLiteral(LARKSPAN_STAGE_DIR "/ScenePicture/") + pictureFile);
+    QVERIFY2(!picture.isNull(), qPrintable(pictureFile));
+    QCOMPARE(picture.size(), QSize(640, 360));
+}
+
+QTEST_GUILESS_MAIN(TestSceneData)
+#include "tst_scenedata.moc"
