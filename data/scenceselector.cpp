@@ -109,8 +109,11 @@ void ScenceSelector::setScencePicture(const QString &path)
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         label->setStyleSheet(QString());
         const QImage image(path);
-        label->setPixmap(QPixmap::fromImage(
-            image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        // A file that does not decode leaves the label empty.
+        if (!image.isNull()) {
+            label->setPixmap(QPixmap::fromImage(
+                image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        }
         return;
     }
 

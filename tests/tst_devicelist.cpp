@@ -1,0 +1,598 @@
+#include "device/deviceaddpage.h"
+#include "device/deviceitemwidget.h"
+#include "platform/targetpath.h"
+
+#include "childwidget.h"
+#include "devicetables.h"
+#include "dialoganswerer.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <climits>
+
+using NM_Larkspan::DeviceItemWidget;
+
+namespace {
+
+StructDeviceItem group(const QString &type, int counts, const QString &resolution,
+                       const QString &frameRate, double bitrate, int number,
+                       const QString &encoding = QStringLiteral("H.264"),
+                       const QString &scene = QString())
+{
+    StructDeviceItem item;
+    item.strDeviceType = type;
+    item.strChannelName = QStringLiteral("Group(%1)").arg(number);
+    item.strScenceName = scene;
+    item.strEncodeType = encoding;
+    item.iChannelCounts = counts;
+    item.strResolution = resolution;
+    item.strFrameRate = frameRate;
+    item.dBitrate = bitrate;
+    item.iChannelGroupNumber = number;
+    return item;
+}
+
+StructDeviceItem ipc(int counts, double bitrate, int number = 1)
+{
+    return group(QStringLiteral("IPC"), counts, QStringLiteral("1080P"), QStringLiteral("25"),
+                 bitrate, number);
+}
+
+QListWidget *listOf(DeviceAddPage &page)
+{
+    return child<QListWidget>(page, "m_listWidgetDiskData");
+}
+
+DeviceItemWidget *rowAt(DeviceAddPage &page, int position)
+{
+    QListWidget *list = listOf(page);
+    return qobject_cast<DeviceItemWidget *>(list->itemWidget(list->item(position)));
+}
+
+// The five information labels in the order they are read.
+QList<QLabel *> infoLabels(DeviceItemWidget &row)
+{
+    QList<QLabel *> labels;
+    for (const char *name : {"m_labelDeviceCounts", "m_labelDeviceBitRate", "m_labelDeviceResolution",
+                             "m_labelEncodeType", "m_labelScenceName"}) {
+        labels.append(child<QLabel>(row, name));
+    }
+    return labels;
+}
+
+QStringList labelTexts(DeviceItemWidget &row)
+{
+    QStringList texts;
+    for (QLabel *label : infoLabels(row))
+        texts.append(label->text());
+    return texts;
+}
+
+QStringList labelToolTips(DeviceItemWidget &row)
+{
+    QStringList tips;
+    for (QLabel *label : infoLabels(row))
+        tips.append(label->toolTip());
+    return tips;
+}
+
+// What the page tells the others, in order: "total 8704.5", "deleted 3",
+// "cover", "uncover".
+class PageLog
+{
+public:
+    explicit PageLog(DeviceAddPage &page)
+    {
+        QObject::connect(&page, &DeviceAddPage::SignalDeviceChanged, &m_context,
+                         [this](double total) { m_events << QStringLiteral("total %1").arg(total); });
+        QObject::connect(&page, &DeviceAddPage::SianalDeviceDelete, &m_context,
+                         [this](int number) { m_events << QStringLiteral("deleted %1").arg(number); });
+        QObject::connect(&page, &DeviceAddPage::signalCover, &m_context,
+                         [this] { m_events << QStringLiteral("cover"); });
+        QObject::connect(&page, &DeviceAddPage::signalDisvocer, &m_context,
+                         [this] { m_events << QStringLiteral("uncover"); });
+    }
+
+    QStringList take() { return std::exchange(m_events, {}); }
+
+private:
+    QObject m_context;
+    QStringList m_events;
+};
+
+// Answers the clear confirmation with the bottom bar button or the title
+// bar's close button and notes what the dialog asked.
+void answerClear(const QString &button, QString *asked)
+{
+    answerNextDialog([button, asked](QDialog *dialog) {
+        const auto labels = dialog->findChildren<QLabel *>();
+        for (QLabel *label : labels)
+            *asked += label->text() + QLatin1Char('|');
+        *asked += QStringLiteral("%1x%2").arg(dialog->width()).arg(dialog->height());
+        if (button == QLatin1String("close")) {
+            dialog->reject();
+            return;
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+}
+
+} // namespace
+
+class TestDeviceList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void rowLabels_data();
+    void rowLabels();
+    void rowFrameRateUpdate();
+    void rowIcon_data();
+    void rowIcon();
+    void rowDeleteReportsKeyAndNumber_data();
+    void rowDeleteReportsKeyAndNumber();
+    void rowLayout_data();
+    void rowLayout();
+
+    void total_data();
+    void total();
+    void addingWithoutAnnouncing();
+    void keysAreNeverReused();
+    void deleteThroughTheRowButton();
+    void deletingAnUnlistedKeyStillAnnounces();
+    void clear_data();
+    void clear();
+    void clearingAnEmptyListAsksNothing();
+    void rowHeights_data();
+    void rowHeights();
+    void frameStandardConversion_data();
+    void frameStandardConversion();
+
+private:
+    QTemporaryDir m_tables;
+};
+
+void TestDeviceList::initTestCase()
+{
+    QVERIFY(DeviceTables::write(m_tables.path()));
+    OrvaneGUIToolkit::SetTargetPathOverride(m_tables.path());
+}
+
+void TestDeviceList::rowLabels_data()
+{
+    QTest::addColumn<StructDeviceItem>("item");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("toolTips");
+
+    const QStringList fixed{"Counts : 8", "Fixted Rate : 4096 kbps", "Frame Rate : 25",
+                            "Resolution : 4MP", "Encode Type : H.264"};
+    QTest::newRow("fixed-rate group")
+        << group("IPC", 8, "4MP", "25", 4096, 1) << fixed << fixed;
+    const QStringList recommended{"Counts : 2", "Variable Rate : 2000 kbps", "Resolution : 1080P",
+                                  "Encode Type : H.265", "Scene Type : Hospital"};
+    QStringList recommendedTips = recommended;
+    recommendedTips[2].clear();
+    QTest::newRow("recommended-rate group has no resolution tool tip")
+        << group("IPC", 2, "1080P", "", 2000, 1, "H.265", "Hospital") << recommended << recommendedTips;
+    const QStringList fraction{"Counts : 0", "Fixted Rate : 1234.57 kbps", "Frame Rate : 1/2",
+                               "Resolution : D1", "Encode Type : H.264+"};
+    QTest::newRow("rate with six significant digits")
+        << group("DVR/NVR", 0, "D1", "1/2", 1234.5678, 1, "H.264+") << fraction << fraction;
+}
+
+void TestDeviceList::rowLabels()
+{
+    QFETCH(StructDeviceItem, item);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, toolTips);
+
+    DeviceAddPage page;
+    page.addDeviceTypeItem(item);
+    DeviceItemWidget *row = rowAt(page, 0);
+
+    QCOMPARE(child<QLabel>(*row, "m_labelChannelGroupName")->text(), item.strChannelName);
+    QCOMPARE(labelTexts(*row), texts);
+    QCOMPARE(labelToolTips(*row), toolTips);
+}
+
+void TestDeviceList::rowFrameRateUpdate()
+{
+    DeviceItemWidget row(nullptr, QStringLiteral("IPC"), QStringLiteral("Lobby(1)"), QString());
+    row.setDeviceData(3, QStringLiteral("1080P"), QStringLiteral("25"), 1234.5678, 1, 1,
+                      QStringLiteral("H.264"), QString());
+    const QStringList tipsBefore = labelToolTips(row);
+
+    row.updateFrameRate(QStringLiteral("30"), 1234.5678);
+
+    QCOMPARE(labelTexts(row).mid(1, 2),
+             QStringList({"Fixted Rate : 1234 kbps", "Frame Rate : 30"}));
+    QCOMPARE(labelToolTips(row), tipsBefore);
+}
+
+void TestDeviceList::rowIcon_data()
+{
+    QTest::addColumn<QString>("deviceType");
+    QTest::addColumn<bool>("dvrIcon");
+
+    QTest::newRow("DVR/NVR") << "DVR/NVR" << true;
+    QTest::newRow("dvr/nvr in lower case") << "dvr/nvr" << true;
+    QTest::newRow("Dvr/Nvr in mixed case") << "Dvr/Nvr" << true;
+    QTest::newRow("IPC") << "IPC" << false;
+    QTest::newRow("NVR alone is no recorder text") << "NVR" << false;
+    QTest::newRow("empty type") << "" << false;
+}
+
+void TestDeviceList::rowIcon()
+{
+    QFETCH(QString, deviceType);
+    QFETCH(bool, dvrIcon);
+
+    DeviceItemWidget row(nullptr, deviceType, QStringLiteral("Gate(2)"), QString());
+
+    QCOMPARE(!child<QLabel>(row, "m_labelDeviceTypeIconDVR")->isHidden(), dvrIcon);
+    QCOMPARE(!child<QLabel>(row, "m_labelDeviceTypeIconIPC")->isHidden(), !dvrIcon);
+}
+
+void TestDeviceList::rowDeleteReportsKeyAndNumber_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("first key") << 1 << 1;
+    QTest::newRow("largest 32-bit key") << INT_MAX << 7;
+}
+
+void TestDeviceList::rowDeleteReportsKeyAndNumber()
+{
+    QFETCH(int, key);
+    QFETCH(int, number);
+
+    DeviceItemWidget row(nullptr, QStringLiteral("IPC"), QStringLiteral("Gate(2)"), QString());
+    row.setDeviceData(1, QStringLiteral("1080P"), QStringLiteral("25"), 2048, key, number,
+                      QStringLiteral("H.264"), QString());
+    QSignalSpy spy(&row, &DeviceItemWidget::signalDeleteClicked);
+
+    QTest::mouseClick(child<QToolButton>(row, "m_btnDelete"), Qt::LeftButton);
+
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toLongLong(), static_cast<long long>(key));
+    QCOMPARE(spy.at(0).at(1).toInt(), number);
+}
+
+void TestDeviceList::rowLayout_data()
+{
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<bool>("oneLine");
+    QTest::addColumn<int>("rateWidth");
+    QTest::addColumn<int>("encodingWidth");
+    QTest::addColumn<int>("sceneWidth");
+
+    QTest::newRow("400: two lines") << QList<int>{400} << false << 200 << 120 << 134;
+    QTest::newRow("459: two lines, narrow encoding") << QList<int>{459} << false << 200 << 120 << 193;
+    QTest::newRow("460: two lines, wide encoding") << QList<int>{460} << false << 200 << 200 << 114;
+    QTest::newRow("500: two lines") << QList<int>{500} << false << 200 << 200 << 154;
+    QTest::newRow("639: two lines") << QList<int>{639} << false << 200 << 200 << 293;
+    QTest::newRow("640: one line") << QList<int>{640} << true << 120 << 120 << 374;
+    QTest::newRow("700: one line") << QList<int>{700} << true << 120 << 120 << 434;
+    QTest::newRow("740: one line, narrow labels") << QList<int>{740} << true << 120 << 120 << 474;
+    QTest::newRow("741: one line, wide labels") << QList<int>{741} << true << 200 << 200 << 315;
+    QTest::newRow("800: one line") << QList<int>{800} << true << 200 << 200 << 374;
+    QTest::newRow("800 after 400 comes back to one line")
+        << QList<int>{400, 800} << true << 200 << 200 << 374;
+    QTest::newRow("400 after 800 goes back to two lines")
+        << QList<int>{800, 400} << false << 200 << 120 << 134;
+}
+
+void TestDeviceList::rowLayout()
+{
+    QFETCH(QList<int>, widths);
+    QFETCH(bool, oneLine);
+    QFETCH(int, rateWidth);
+    QFETCH(int, encodingWidth);
+    QFETCH(int, sceneWidth);
+
+    // Inside a parent, as in the list: a window would not shrink below what
+    // its labels need.
+    QWidget host;
+    host.resize(1000, 100);
+    auto *row = new DeviceItemWidget(nullptr, QStringLiteral("IPC"), QStringLiteral("Lobby(1)"), QString());
+    row->setParent(&host);
+    row->setDeviceData(8, QStringLiteral("1080P"), QStringLiteral("25"), 4096, 1, 1,
+                       QStringLiteral("H.264"), QString());
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    for (int width : widths) {
+        row->resize(width, 84);
+        QCoreApplication::processEvents();
+    }
+
+    QLabel *counts = child<QLabel>(*row, "m_labelDeviceCounts");
+    QLabel *rate = child<QLabel>(*row, "m_labelDeviceBitRate");
+    QLabel *resolution = child<QLabel>(*row, "m_labelDeviceResolution");
+    QLabel *encoding = child<QLabel>(*row, "m_labelEncodeType");
+    QLabel *scene = child<QLabel>(*row, "m_labelScenceName");
+    QCOMPARE(rate->width(), rateWidth);
+    QCOMPARE(encoding->width(), encodingWidth);
+    QCOMPARE(scene->width(), sceneWidth);
+    QCOMPARE(resolution->width(), 120);
+    QCOMPARE(counts->width(), 120);
+
+    // Counts and rate always lead; the rest follows them on their line or
+    // forms a line of its own below them.
+    QCOMPARE(counts->y(), rate->y());
+    QVERIFY(counts->x() < rate->x());
+    QCOMPARE(resolution->y() == counts->y(), oneLine);
+    if (oneLine)
+        QVERIFY(rate->x() < resolution->x());
+    else
+        QVERIFY(resolution->y() > counts->y());
+    QVERIFY(resolution->x() < encoding->x());
+    QVERIFY(encoding->x() < scene->x());
+    QCOMPARE(child<QFrame>(*row, "line2")->isVisible(), oneLine);
+    QVERIFY(child<QFrame>(*row, "line1")->isVisible());
+}
+
+void TestDeviceList::total_data()
+{
+    QTest::addColumn<QList<StructDeviceItem>>("groups");
+    QTest::addColumn<QList<double>>("totals");
+
+    QTest::newRow("4 x 2048 and 1 x 512.5")
+        << QList<StructDeviceItem>{ipc(4, 2048, 1), ipc(1, 512.5, 2)} << QList<double>{8192, 8704.5};
+    QTest::newRow("a group of 0 channels adds nothing")
+        << QList<StructDeviceItem>{ipc(0, 4096, 1), ipc(2, 100, 2)} << QList<double>{0, 200};
+    QTest::newRow("a negative rate is summed unchanged")
+        << QList<StructDeviceItem>{ipc(3, 1000, 1), ipc(2, -10, 2)} << QList<double>{3000, 2980};
+}
+
+void TestDeviceList::total()
+{
+    QFETCH(QList<StructDeviceItem>, groups);
+    QFETCH(QList<double>, totals);
+
+    DeviceAddPage page;
+    QSignalSpy spy(&page, &DeviceAddPage::SignalDeviceChanged);
+    for (const StructDeviceItem &item : std::as_const(groups))
+        page.addDeviceTypeItem(item);
+
+    QList<double> emitted;
+    for (const QList<QVariant> &arguments : std::as_const(spy))
+        emitted.append(arguments.at(0).toDouble());
+    QCOMPARE(emitted, totals);
+    QCOMPARE(page.getTotalBitrate(), totals.last());
+    QCOMPARE(listOf(page)->count(), groups.size());
+}
+
+void TestDeviceList::addingWithoutAnnouncing()
+{
+    DeviceAddPage page;
+    PageLog log(page);
+
+    page.addDeviceTypeItem(ipc(4, 2048), false);
+    QCOMPARE(log.take(), QStringList());
+
+    // The list is not empty, so replacing it asks first; a declined
+    // question leaves the old group, and the new ones join it.
+    QString asked;
+    answerClear(QStringLiteral("btnCancel"), &asked);
+    page.setDeviceTypeData({ipc(1, 100, 2), ipc(2, 100, 3)});
+    QCOMPARE(log.take(), QStringList({"cover", "uncover", "total 8492"}));
+    QCOMPARE(page.getDeviceData().keys(), QList<long long>({1, 2, 3}));
+}
+
+void TestDeviceList::keysAreNeverReused()
+{
+    DeviceAddPage page;
+    page.addDeviceTypeItem(ipc(1, 100, 1));
+    page.addDeviceTypeItem(ipc(2, 200, 2));
+    QCOMPARE(page.getDeviceData().keys(), QList<long long>({1, 2}));
+    QCOMPARE(page.getDeviceData().value(2).iChannelCounts, 2);
+
+    QString asked;
+    answerClear(QStringLiteral("btnConfirm"), &asked);
+    page.onClearDeviceItems();
+    page.addDeviceTypeItem(ipc(5, 500, 1));
+
+    QCOMPARE(page.getDeviceData().keys(), QList<long long>({3}));
+    QCOMPARE(page.getDeviceData().value(3).iChannelGroupNumber, 1);
+    QCOMPARE(page.getDeviceData().value(3).dBitrate, 500.0);
+}
+
+void TestDeviceList::deleteThroughTheRowButton()
+{
+    DeviceAddPage page;
+    page.resize(500, 497);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.addDeviceTypeItem(ipc(4, 2048, 1));
+    page.addDeviceTypeItem(ipc(1, 512.5, 5));
+    page.addDeviceTypeItem(ipc(2, 100, 3));
+    PageLog log(page);
+    QPointer<DeviceItemWidget> middle = rowAt(page, 1);
+
+    QTest::mouseClick(child<QToolButton>(*middle, "m_btnDelete"), Qt::LeftButton);
+
+    QCOMPARE(log.take(), QStringList({"deleted 5", "total 8392"}));
+    QCOMPARE(listOf(page)->count(), 2);
+    QCOMPARE(page.getDeviceData().keys(), QList<long long>({1, 3}));
+    QCOMPARE(rowAt(page, 1)->channelGroupNumber(), 3);
+    QTRY_VERIFY(middle.isNull());
+}
+
+void TestDeviceList::deletingAnUnlistedKeyStillAnnounces()
+{
+    DeviceAddPage page;
+    page.addDeviceTypeItem(ipc(4, 2048, 1));
+    PageLog log(page);
+
+    page.OnDeleteDeviceItem(42, 9);
+
+    QCOMPARE(log.take(), QStringList({"deleted 9", "total 8192"}));
+    QCOMPARE(listOf(page)->count(), 1);
+}
+
+void TestDeviceList::clear_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<int>("rowsLeft");
+
+    QTest::newRow("Confirm clears and uncovers twice")
+        << "btnConfirm" << QStringList{"cover", "uncover", "deleted 0", "total 0", "uncover"} << 0;
+    QTest::newRow("Cancel keeps everything") << "btnCancel" << QStringList{"cover", "uncover"} << 2;
+    QTest::newRow("closing the dialog keeps everything") << "close" << QStringList{"cover", "uncover"} << 2;
+}
+
+void TestDeviceList::clear()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, events);
+    QFETCH(int, rowsLeft);
+
+    DeviceAddPage page;
+    page.addDeviceTypeItem(ipc(4, 2048, 1));
+    page.addDeviceTypeItem(ipc(1, 512.5, 2));
+    PageLog log(page);
+    QString asked;
+    answerClear(button, &asked);
+
+    page.onClearDeviceItems();
+
+    QCOMPARE(log.take(), events);
+    QVERIFY2(asked.contains(QStringLiteral("Clear all the channels?")), qPrintable(asked));
+    QVERIFY2(asked.endsWith(QStringLiteral("350x220")), qPrintable(asked));
+    QCOMPARE(listOf(page)->count(), rowsLeft);
+    QCOMPARE(page.getDeviceData().size(), rowsLeft);
+}
+
+void TestDeviceList::clearingAnEmptyListAsksNothing()
+{
+    DeviceAddPage page;
+    PageLog log(page);
+
+    page.onClearDeviceItems();
+
+    QCOMPARE(log.take(), QStringList());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestDeviceList::rowHeights_data()
+{
+    QTest::addColumn<int>("widthAtAdd");
+    QTest::addColumn<int>("heightAtAdd");
+    QTest::addColumn<int>("resizedWidth");
+    QTest::addColumn<int>("resizedHeight");
+
+    QTest::newRow("400 wide adds 84, 639 keeps 84") << 400 << 84 << 639 << 84;
+    QTest::newRow("740 wide adds 84, 640 gives 60") << 740 << 84 << 640 << 60;
+    QTest::newRow("741 wide adds 54, 700 gives 60") << 741 << 54 << 700 << 60;
+    QTest::newRow("800 wide adds 54, 500 gives 84") << 800 << 54 << 500 << 84;
+}
+
+void TestDeviceList::rowHeights()
+{
+    QFETCH(int, widthAtAdd);
+    QFETCH(int, heightAtAdd);
+    QFETCH(int, resizedWidth);
+    QFETCH(int, resizedHeight);
+
+    DeviceAddPage page;
+    page.resize(widthAtAdd, 497);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.addDeviceTypeItem(ipc(1, 100, 1));
+    page.addDeviceTypeItem(ipc(1, 100, 2));
+    QCOMPARE(listOf(page)->item(1)->sizeHint(), QSize(50, heightAtAdd));
+
+    page.resize(resizedWidth, 497);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(listOf(page)->item(0)->sizeHint(), QSize(50, resizedHeight));
+    QCOMPARE(listOf(page)->item(1)->sizeHint(), QSize(50, resizedHeight));
+}
+
+void TestDeviceList::frameStandardConversion_data()
+{
+    QTest::addColumn<StructDeviceItem>("item");
+    QTest::addColumn<QList<int>>("standards");
+    QTest::addColumn<QString>("frameRate");
+    QTest::addColumn<double>("bitrate");
+    QTest::addColumn<QStringList>("rowShows");
+
+    // Tables: IPC H.264 1080P 2048, H.265 1080P 1024; DVR/NVR H.264 1080P 2048.
+    QTest::newRow("computed IPC rate follows 25 to 30")
+        << ipc(1, 2048) << QList<int>{1} << "30" << 2457.6
+        << QStringList{"Fixted Rate : 2457 kbps", "Frame Rate : 30"};
+    QTest::newRow("a typed rate stays, the frame rate changes")
+        << ipc(1, 1500) << QList<int>{1} << "30" << 1500.0
+        << QStringList{"Fixted Rate : 1500 kbps", "Frame Rate : 30"};
+    QTest::newRow("a rate differing only in its fraction counts as computed")
+        << ipc(1, 2048.9) << QList<int>{1} << "30" << 2457.6
+        << QStringList{"Fixted Rate : 2457 kbps", "Frame Rate : 30"};
+    QTest::newRow("DVR/NVR 50 becomes 60")
+        << group("DVR/NVR", 2, "1080P", "50", 3686, 1) << QList<int>{1} << "60" << 4341.76
+        << QStringList{"Fixted Rate : 4341 kbps", "Frame Rate : 60"};
+    QTest::newRow("the group's own encoding is used")
+        << group("IPC", 1, "1080P", "25", 1024, 1, "H.265") << QList<int>{1} << "30" << 1228.8
+        << QStringList{"Fixted Rate : 1228 kbps", "Frame Rate : 30"};
+    QTest::newRow("PAL, NTSC and PAL again returns to the rate for 25")
+        << ipc(1, 2048) << QList<int>{1, 0} << "25" << 2048.0
+        << QStringList{"Fixted Rate : 2048 kbps", "Frame Rate : 25"};
+    QTest::newRow("an NTSC group at 30 goes to 25")
+        << group("IPC", 1, "1080P", "30", 2457, 1) << QList<int>{0} << "25" << 2048.0
+        << QStringList{"Fixted Rate : 2048 kbps", "Frame Rate : 25"};
+    QTest::newRow("another frame rate is left alone")
+        << group("IPC", 1, "1080P", "15", 1228, 1) << QList<int>{1} << "15" << 1228.0
+        << QStringList{"Fixted Rate : 1228 kbps", "Frame Rate : 15"};
+    QTest::newRow("a recommended-rate group is left alone")
+        << group("IPC", 1, "1080P", "", 2000, 1, "H.264", "Hospital") << QList<int>{1} << "" << 2000.0
+        << QStringList{"Variable Rate : 2000 kbps", "Resolution : 1080P"};
+    QTest::newRow("PAL to PAL changes nothing")
+        << ipc(1, 2048) << QList<int>{0} << "25" << 2048.0
+        << QStringList{"Fixted Rate : 2048 kbps", "Frame Rate : 25"};
+    QTest::newRow("an unknown standard changes nothing")
+        << ipc(1, 2048) << QList<int>{2} << "25" << 2048.0
+        << QStringList{"Fixted Rate : 2048 kbps", "Frame Rate : 25"};
+    QTest::newRow("an unknown device type keeps its row and rate")
+        << group("Camera", 1, "1080P", "25", 2048, 1) << QList<int>{1} << "30" << 2048.0
+        << QStringList{"Fixted Rate : 2048 kbps", "Frame Rate : 25"};
+}
+
+void TestDeviceList::frameStandardConversion()
+{
+    QFETCH(StructDeviceItem, item);
+    QFETCH(QList<int>, standards);
+    QFETCH(QString, frameRate);
+    QFETCH(double, bitrate);
+    QFETCH(QStringList, rowShows);
+
+    DeviceAddPage page;
+    page.addDeviceTypeItem(item);
+    page.addDeviceTypeItem(group("IPC", 3, "720P", "12", 700, 2));
+    QSignalSpy spy(&page, &DeviceAddPage::SignalDeviceChanged);
+
+    for (int standard : standards)
+        page.OnFrametareStandardChanged(standard);
+
+    const StructDeviceItem converted = page.getDeviceData().value(1);
+    QCOMPARE(converted.strFrameRate, frameRate);
+    QCOMPARE(converted.dBitrate, bitrate);
+    QCOMPARE(labelTexts(*rowAt(page, 0)).mid(1, 2), rowShows);
+    QCOMPARE(page.getDeviceData().value(2).dBitrate, 700.0);
+    const int conversions = standards.count(0) + standards.count(1);
+    QCOMPARE(spy.size(), conversions);
+    if (conversions > 0)
+        QCOMPARE(spy.last().at(0).toDouble(), converted.iChannelCounts * bitrate + 3 * 700.0);
+}
+
+QTEST_MAIN(TestDeviceList)
+#include "tst_devicelist.moc"

@@ -1,0 +1,235 @@
+#include "data/scenceselector.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Button = ScenceSelector::ScenceQRaidoButton;
+
+QVector<SCENCE_ITEM> scenes(const QList<int> &ids)
+{
+    QVector<SCENCE_ITEM> items;
+    for (int id : ids)
+        items.append(SCENCE_ITEM{id, QStringLiteral("Scene %1").arg(id)});
+    return items;
+}
+
+// The buttons in the order of the column, as a person sees them.
+QList<Button *> buttons(ScenceSelector &selector)
+{
+    auto *list = selector.findChild<QListWidget *>(QStringLiteral("m_listWidgetScences"));
+    QList<Button *> result;
+    for (int i = 0; i < list->count(); ++i)
+        result.append(qobject_cast<Button *>(list->itemWidget(list->item(i))));
+    return result;
+}
+
+Button *buttonOf(ScenceSelector &selector, int id)
+{
+    for (Button *button : buttons(selector)) {
+        if (button->scenceType() == id)
+            return button;
+    }
+    return nullptr;
+}
+
+// "c" for the checked button, "-" for a plain one, "x" for a button that is
+// checkable but not checked (which the selection rule never leaves behind).
+QString states(ScenceSelector &selector)
+{
+    QString result;
+    for (Button *button : buttons(selector))
+        result += button->isChecked() ? QLatin1Char('c') : button->isCheckable() ? QLatin1Char('x') : QLatin1Char('-');
+    return result;
+}
+
+QLabel *pictureLabel(ScenceSelector &selector)
+{
+    return selector.findChild<QLabel *>(QStringLiteral("m_labelScenceImage"));
+}
+
+} // namespace
+
+class TestScenceSelector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void selection_data();
+    void selection();
+    void replacingTheDataReplacesTheButtons();
+    void unknownSceneIsStillAnnounced();
+    void buttonsCarryNameAsTextAndToolTip();
+    void startsWithTheFailureText();
+
+    void picture_data();
+    void picture();
+    void resizingRescalesThePicture();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestScenceSelector::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QVERIFY(image.save(m_dir.filePath(QStringLiteral("picture.png"))));
+    QFile junk(m_dir.filePath(QStringLiteral("junk.png")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+}
+
+void TestScenceSelector::selection_data()
+{
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("expectedStates");
+    QTest::addColumn<QList<int>>("expectedSignals");
+
+    QTest::newRow("scene 0 starts selected") << QList<int>{0, 1, 2} << QList<int>{} << "c--"
+                                             << QList<int>{};
+    QTest::newRow("without scene 0 nothing starts selected")
+        << QList<int>{1, 2} << QList<int>{} << "--" << QList<int>{};
+    QTest::newRow("the same id twice gives one button")
+        << QList<int>{0, 1, 1} << QList<int>{} << "c-" << QList<int>{};
+    QTest::newRow("empty list has no buttons") << QList<int>{} << QList<int>{} << "" << QList<int>{};
+    QTest::newRow("clicking another scene moves the selection")
+        << QList<int>{0, 1, 2} << QList<int>{2} << "--c" << QList<int>{2};
+    QTest::newRow("clicking the selected scene keeps it and announces it")
+        << QList<int>{0, 1, 2} << QList<int>{0} << "c--" << QList<int>{0};
+    QTest::newRow("clicking it twice keeps it selected")
+        << QList<int>{0, 1, 2} << QList<int>{1, 1} << "-c-" << QList<int>{1, 1};
+    QTest::newRow("selection without a scene 0 at start")
+        << QList<int>{3, 5} << QList<int>{5, 3} << "c-" << QList<int>{5, 3};
+}
+
+void TestScenceSelector::selection()
+{
+    QFETCH(QList<int>, ids);
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, expectedStates);
+    QFETCH(QList<int>, expectedSignals);
+
+    ScenceSelector selector;
+    selector.setScenceData(scenes(ids));
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    QSignalSpy spy(&selector, &ScenceSelector::signalScenceChanged);
+
+    for (int id : clicks)
+        QTest::mouseClick(buttonOf(selector, id), Qt::LeftButton);
+
+    QCOMPARE(states(selector), expectedStates);
+    QList<int> emitted;
+    for (const QList<QVariant> &arguments : std::as_const(spy))
+        emitted.append(arguments.at(0).toInt());
+    QCOMPARE(emitted, expectedSignals);
+}
+
+void TestScenceSelector::replacingTheDataReplacesTheButtons()
+{
+    ScenceSelector selector;
+    selector.setScenceData(scenes({0, 1, 2}));
+    QPointer<Button> old = buttonOf(selector, 1);
+
+    selector.setScenceData(scenes({4, 0}));
+
+    QVERIFY(old.isNull());
+    QCOMPARE(buttons(selector).size(), 2);
+    QCOMPARE(buttons(selector).at(0)->scenceType(), 4);
+    QCOMPARE(states(selector), QStringLiteral("-c"));
+}
+
+void TestScenceSelector::unknownSceneIsStillAnnounced()
+{
+    ScenceSelector selector;
+    selector.setScenceData(scenes({0, 1}));
+    QSignalSpy spy(&selector, &ScenceSelector::signalScenceChanged);
+
+    selector.OnScenceSelected(7);
+
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 7);
+    QCOMPARE(states(selector), QStringLiteral("c-"));
+}
+
+void TestScenceSelector::buttonsCarryNameAsTextAndToolTip()
+{
+    ScenceSelector selector;
+    selector.addScenceItem(SCENCE_ITEM{0, QStringLiteral("Parking lot")});
+    Button *button = buttonOf(selector, 0);
+    QCOMPARE(button->text(), QStringLiteral("Parking lot"));
+    QCOMPARE(button->toolTip(), QStringLiteral("Parking lot"));
+    auto *list = selector.findChild<QListWidget *>(QStringLiteral("m_listWidgetScences"));
+    QCOMPARE(list->item(0)->sizeHint(), QSize(70, 27));
+}
+
+void TestScenceSelector::startsWithTheFailureText()
+{
+    ScenceSelector selector;
+    selector.setScenceData({});
+    QVERIFY(pictureLabel(selector)->text().contains(QStringLiteral("Get Picture Failure")));
+    QVERIFY(buttons(selector).isEmpty());
+}
+
+void TestScenceSelector::picture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("showsPicture");
+    QTest::addColumn<bool>("showsFailureText");
+
+    QTest::newRow("existing picture") << "picture.png" << true << false;
+    QTest::newRow("missing file") << "absent.png" << false << true;
+    QTest::newRow("empty path") << "" << false << true;
+    QTest::newRow("file that is no picture shows an empty pixmap") << "junk.png" << false << false;
+}
+
+void TestScenceSelector::picture()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, showsPicture);
+    QFETCH(bool, showsFailureText);
+
+    ScenceSelector selector;
+    selector.resize(400, 300);
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    QLabel *label = pictureLabel(selector);
+
+    selector.setScencePicture(file.isEmpty() ? QString() : m_dir.filePath(file));
+
+    QCOMPARE(!label->pixmap().isNull(), showsPicture);
+    if (showsPicture)
+        QCOMPARE(label->pixmap().size(), label->size());
+    QCOMPARE(label->text().contains(QStringLiteral("Get Picture Failure")), showsFailureText);
+    QCOMPARE(label->styleSheet().contains(QStringLiteral("#f4f5f6")), showsFailureText);
+}
+
+void TestScenceSelector::resizingRescalesThePicture()
+{
+    ScenceSelector selector;
+    selector.resize(400, 300);
+    selector.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&selector));
+    selector.setScencePicture(m_dir.filePath(QStringLiteral("picture.png")));
+    QLabel *label = pictureLabel(selector);
+    const QSize before = label->pixmap().size();
+
+    selector.resize(520, 380);
+    QCoreApplication::processEvents();
+
+    QVERIFY(label->size() != before);
+    QCOMPARE(label->pixmap().size(), label->size());
+}
+
+QTEST_MAIN(TestScenceSelector)
+#include "tst_scenceselector.moc"
