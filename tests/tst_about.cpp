@@ -1,0 +1,224 @@
+#include "app/configuremanager.h"
+#include "aptui/dlgabout.h"
+#include "mainwindow/aboutdialog.h"
+
+#include "datafixture.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+#include <QUrl>
+
+// Stands for the desktop's handler of local files.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+namespace {
+
+void clickButton(QWidget *panel, const char *name)
+{
+    QTest::mouseClick(panel->findChild<QPushButton *>(name), Qt::LeftButton);
+}
+
+// Settings with the given language code, loaded as at start-up.
+bool loadLanguage(const QString &folder, int code)
+{
+    const QByteArray xml = "<Config><Translator><Value>" + QByteArray::number(code)
+                           + "</Value></Translator></Config>\n";
+    return writeFixture(folder, "Setup.xml", xml)
+           && apt::ConfigureManager::instance()->load(folder + "/Setup.xml");
+}
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildNumber_data();
+    void buildNumber();
+    void panelShowsCompileDate();
+    void panelButtonsReportClicks();
+    void programPanelTexts();
+    void manualAddress_data();
+    void manualAddress();
+    void userHelpOpensManualOrNotice_data();
+    void userHelpOpensManualOrNotice();
+};
+
+void TestAbout::buildNumber_data()
+{
+    QTest::addColumn<QString>("compileDate");
+    QTest::addColumn<uint>("number");
+
+    QTest::newRow("single-digit day padded with a space") << "Sep  8 2016" << 20160908u;
+    QTest::newRow("two-digit day") << "Dec 31 1999" << 19991231u;
+    QTest::newRow("first month") << "Jan  1 2024" << 20240101u;
+    QTest::newRow("unknown month is no number") << "Sec 12 2020" << 0u;
+    QTest::newRow("empty text") << "" << 0u;
+}
+
+void TestAbout::buildNumber()
+{
+    QFETCH(QString, compileDate);
+    QFETCH(uint, number);
+    QCOMPARE(aptui::buildNumberFromDate(compileDate), number);
+}
+
+void TestAbout::panelShowsCompileDate()
+{
+    aptui::CDlgAbout about;
+    const QString version = about.defaultWidget()->findChild<QLabel *>("m_labVersionValue")->text();
+    QVERIFY2(version.startsWith("Version:  v2.0.0.3 Build"), qPrintable(version));
+    const QDate built = QDate::fromString(version.right(8), "yyyyMMdd");
+    QVERIFY2(built.isValid() && built <= QDate::currentDate(), qPrintable(version));
+}
+
+void TestAbout::panelButtonsReportClicks()
+{
+    aptui::CDlgAbout about;
+    about.setConerBtnVisible(true);
+    QWidget *panel = about.defaultWidget();
+    panel->show();
+    QSignalSpy first(&about, &aptui::CDlgAbout::siganlBtn1Clicked);
+    QSignalSpy second(&about, &aptui::CDlgAbout::siganlBtn2Clicked);
+    QSignalSpy corner(&about, &aptui::CDlgAbout::signalConerBtnClicked);
+
+    clickButton(panel, "aboutbtn2");
+    clickButton(panel, "m_conerBtn");
+    clickButton(panel, "aboutbtn2");
+
+    QCOMPARE(first.count(), 0);
+    QCOMPARE(second.count(), 2);
+    QCOMPARE(corner.count(), 1);
+}
+
+void TestAbout::programPanelTexts()
+{
+    AboutDialog about;
+    QWidget *panel = about.defaultWidget();
+    panel->show();
+    QCOMPARE(panel->objectName(), QStringLiteral("AboutDialog_ID_FX_CANNOT_BE_MULTI"));
+    QCOMPARE(panel->size(), QSize(288, 134));
+    QCOMPARE(panel->findChild<QLabel *>("m_labNameValue")->text(), QStringLiteral("Name: Larkspan"));
+    QCOMPARE(panel->findChild<QLabel *>("m_labVersionValue")->text(),
+             QStringLiteral("Version: v3.0.0.1build20160813_030"));
+    QCOMPARE(panel->findChild<QPushButton *>("aboutbtn1")->text(), QStringLiteral("User Help"));
+    QCOMPARE(panel->findChild<QPushButton *>("aboutbtn2")->text(), QStringLiteral("Update Scence"));
+    QVERIFY(!panel->findChild<QPushButton *>("m_conerBtn")->isVisible());
+}
+
+void TestAbout::manualAddress_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<uint>("language");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("drive folder, English") << "C:/Tools" << 0u
+                                           << "file:///C:/Tools/Larkspan User Manual.pdf";
+    QTest::newRow("drive folder, Chinese") << "C:/Tools" << 1u
+                                           << QStringLiteral("file:///C:/Tools/Larkspan用户使用手册.pdf");
+    QTest::newRow("other language names the folder") << "C:/Tools" << 5u << "file:///C:/Tools";
+    QTest::newRow("unix folder keeps three slashes") << "/opt/larkspan" << 0u
+                                                     << "file:///opt/larkspan/Larkspan User Manual.pdf";
+}
+
+void TestAbout::manualAddress()
+{
+    QFETCH(QString, directory);
+    QFETCH(uint, language);
+    QFETCH(QString, address);
+    QCOMPARE(userManualAddress(directory, language), address);
+}
+
+void TestAbout::userHelpOpensManualOrNotice_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("present");
+    QTest::addColumn<QString>("opened"); // empty: the notice instead
+
+    const QString english = QStringLiteral("Larkspan User Manual.pdf");
+    const QString chinese = QStringLiteral("Larkspan用户使用手册.pdf");
+    QTest::newRow("English manual opened") << 0 << english << english;
+    QTest::newRow("Chinese manual opened") << 1 << chinese << chinese;
+    QTest::newRow("English manual missing gives the notice") << 0 << chinese << QString();
+    QTest::newRow("Chinese manual missing gives the notice") << 1 << english << QString();
+    QTest::newRow("other language opens the folder") << 5 << QString() << ".";
+}
+
+void TestAbout::userHelpOpensManualOrNotice()
+{
+    QFETCH(int, language);
+    QFETCH(QString, present);
+    QFETCH(QString, opened);
+
+    QTemporaryDir folder;
+    QVERIFY(loadLanguage(folder.path(), language));
+    if (!present.isEmpty())
+        QVERIFY(writeFixture(folder.path(), present, "%PDF-1.4\n"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    UrlRecorder desktop;
+    QDesktopServices::setUrlHandler("file", &desktop, "open");
+
+    AboutDialog about;
+    about.defaultWidget()->show();
+    QSignalSpy cover(&about, &AboutDialog::signalCover);
+    QSignalSpy discover(&about, &AboutDialog::signalDiscover);
+    QString noticeText;
+    QString noticeName;
+    int coversDuringNotice = -1;
+    int discoversDuringNotice = -1;
+    // A notice runs its own event loop; the guard ends the timer when none ran.
+    QObject guard;
+    QTimer::singleShot(200, &guard, [&] {
+        auto *notice = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!notice)
+            return;
+        noticeText = notice->findChild<QLabel *>("m_labelNULL")->text();
+        noticeName = notice->objectName();
+        coversDuringNotice = cover.count();
+        discoversDuringNotice = discover.count();
+        QTest::mouseClick(notice->findChild<QAbstractButton *>("btnClose"), Qt::LeftButton);
+    });
+    clickButton(about.defaultWidget(), "aboutbtn1");
+
+    QDesktopServices::unsetUrlHandler("file");
+    QDir::setCurrent(previous);
+    apt::ConfigureManager::instance()->load(QString());
+
+    if (opened.isEmpty()) {
+        QVERIFY(desktop.opened.isEmpty());
+        QCOMPARE(noticeText, QStringLiteral("No user manual found."));
+        QCOMPARE(noticeName, QStringLiteral("APP_WARNINGDLG"));
+        QCOMPARE(coversDuringNotice, 1);
+        QCOMPARE(discoversDuringNotice, 0);
+        QCOMPARE(discover.count(), 1);
+    } else {
+        QCOMPARE(desktop.opened.size(), 1);
+        QCOMPARE(QFileInfo(desktop.opened.first().toLocalFile()),
+                 QFileInfo(folder.path() + "/" + opened));
+        QVERIFY(noticeText.isEmpty());
+        QCOMPARE(cover.count(), 0);
+    }
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
