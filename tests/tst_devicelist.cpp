@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <climits>
 
@@ -156,6 +157,7 @@ private slots:
     void rowHeights();
     void frameStandardConversion_data();
     void frameStandardConversion();
+    void translatedDeviceTypesAreConverted();
 
 private:
     QTemporaryDir m_tables;
@@ -592,6 +594,39 @@ void TestDeviceList::frameStandardConversion()
     QCOMPARE(spy.size(), conversions);
     if (conversions > 0)
         QCOMPARE(spy.last().at(0).toDouble(), converted.iChannelCounts * bitrate + 3 * 700.0);
+}
+
+void TestDeviceList::translatedDeviceTypesAreConverted()
+{
+    // The editor stores the displayed type text; under a translated
+    // interface that is the translation.
+    class TypeTranslator final : public QTranslator
+    {
+    public:
+        QString translate(const char *context, const char *sourceText, const char *,
+                          int) const override
+        {
+            if (qstrcmp(context, "DeviceInfoManager") != 0)
+                return {};
+            if (qstrcmp(sourceText, "DVR/NVR") == 0)
+                return QStringLiteral("Recorder");
+            if (qstrcmp(sourceText, "IPC") == 0)
+                return QStringLiteral("Camera");
+            return {};
+        }
+        bool isEmpty() const override { return false; }
+    } translator;
+    QCoreApplication::installTranslator(&translator);
+
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group("Recorder", 2, "1080P", "50", 3686, 1));
+    page.addDeviceTypeItem(group("Camera", 1, "1080P", "25", 2048, 2));
+    page.OnFrametareStandardChanged(1);
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(page.getDeviceData().value(1).dBitrate, 4341.76);
+    QCOMPARE(page.getDeviceData().value(2).dBitrate, 2457.6);
+    QCOMPARE(labelTexts(*rowAt(page, 0)).at(2), QStringLiteral("Frame Rate : 60"));
 }
 
 QTEST_MAIN(TestDeviceList)
