@@ -2,349 +2,462 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Larkspan</source>
+        <translation>Larkspan</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>User Help</translation>
+    </message>
+    <message>
+        <source>Update Scence</source>
+        <translation>Update Scence</translation>
+    </message>
+    <message>
+        <source>v3.0.0.1build</source>
+        <translation>v3.0.0.1build</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>No user manual found.</source>
+        <translation>No user manual found.</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
-        <translation type="unfinished"></translation>
+        <translation>CapacityCalculation</translation>
     </message>
     <message>
         <source>Capacity Calculation :</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity Calculation :</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>
     <name>DataCalculatorPage</name>
     <message>
         <source>DataCalculatorPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DataCalculatorPage</translation>
     </message>
     <message>
         <source>set disk size : </source>
-        <translation type="unfinished"></translation>
+        <translation>set disk size : </translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>record time :</source>
-        <translation type="unfinished"></translation>
+        <translation>record time :</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>set save time:</source>
-        <translation type="unfinished"></translation>
+        <translation>set save time:</translation>
     </message>
     <message>
         <source>DAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DAY</translation>
     </message>
     <message>
         <source>WEEK</source>
-        <translation type="unfinished"></translation>
+        <translation>WEEK</translation>
     </message>
     <message>
         <source>MONTH</source>
-        <translation type="unfinished"></translation>
+        <translation>MONTH</translation>
     </message>
     <message>
         <source>record time each day :</source>
-        <translation type="unfinished"></translation>
+        <translation>record time each day :</translation>
     </message>
     <message>
         <source>Calculate Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate Time</translation>
     </message>
     <message>
         <source>Calculate Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate Size</translation>
     </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
     <message>
         <source>DataDisplayPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DataDisplayPage</translation>
     </message>
     <message>
         <source>Video can be saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Video can be saved:</translation>
     </message>
     <message>
         <source>By Day</source>
-        <translation type="unfinished"></translation>
+        <translation>By Day</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:60pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:14pt; color:#467dd3;&quot;&gt;天&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:60pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;天&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:60pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;天&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Day(s)</translation>
     </message>
     <message>
         <source>By Week</source>
-        <translation type="unfinished"></translation>
+        <translation>By Week</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:36pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:14pt; color:#467dd3;&quot;&gt;周&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;周&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;周&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Week(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Week(s)</translation>
     </message>
     <message>
         <source>By Month</source>
-        <translation type="unfinished"></translation>
+        <translation>By Month</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:36pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:14pt; color:#467dd3;&quot;&gt;月&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;月&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;月&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Month(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Month(s)</translation>
     </message>
 </context>
 <context>
     <name>DeviceAddPage</name>
     <message>
         <source>DeviceAddPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceAddPage</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Clear all the channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear all the channels?</translation>
     </message>
 </context>
 <context>
     <name>DeviceEditor</name>
     <message>
         <source>DeviceEditor</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceEditor</translation>
     </message>
     <message>
         <source>Add Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Device</translation>
     </message>
     <message>
         <source>Channel Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel Name :</translation>
     </message>
     <message>
         <source>Channel Counts :</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel Counts :</translation>
     </message>
     <message>
         <source>Device Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Device Type :</translation>
     </message>
     <message>
         <source>Encode Section :        </source>
-        <translation type="unfinished"></translation>
+        <translation>Encode Section :        </translation>
     </message>
     <message>
         <source>Fixed Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed Rate</translation>
     </message>
     <message>
         <source>VarRate</source>
-        <translation type="unfinished"></translation>
+        <translation>VarRate</translation>
     </message>
     <message>
         <source>Device Resolution :</source>
-        <translation type="unfinished"></translation>
+        <translation>Device Resolution :</translation>
     </message>
     <message>
         <source>Frame Rate :     </source>
-        <translation type="unfinished"></translation>
+        <translation>Frame Rate :     </translation>
     </message>
     <message>
         <source>Encoding Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoding Type :</translation>
     </message>
     <message>
         <source>Recommend Rate :</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommend Rate :</translation>
     </message>
     <message>
         <source>+ Add</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Add</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel Name</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
     <message>
         <source>IPC</source>
-        <translation type="unfinished"></translation>
+        <translation>IPC</translation>
     </message>
     <message>
         <source>DVR/NVR</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR/NVR</translation>
     </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
     <message>
         <source>DeviceItemWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DeviceItemWidget</translation>
     </message>
     <message>
         <source>Counts :</source>
-        <translation type="unfinished"></translation>
+        <translation>Counts :</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit Rate :</translation>
     </message>
     <message>
         <source>Resolution :</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolution :</translation>
     </message>
     <message>
         <source>Encode Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encode Type:</translation>
     </message>
     <message>
         <source>Scence Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scence Name:</translation>
+    </message>
+</context>
+<context>
+    <name>LarkspanMainPage</name>
+    <message>
+        <source>LarkspanMainPage</source>
+        <translation>LarkspanMainPage</translation>
+    </message>
+    <message>
+        <source>Larkspan</source>
+        <translation>Larkspan</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Exit the Larkspan software?</source>
+        <translation>Exit the Larkspan software?</translation>
     </message>
 </context>
 <context>
     <name>NM_Larkspan::DeviceItemWidget</name>
     <message>
         <source>Counts : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Counts : %1</translation>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixted Rate : %1 kbps</translation>
     </message>
     <message>
         <source>Frame Rate : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame Rate : %1</translation>
     </message>
     <message>
         <source>Resolution : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolution : %1</translation>
     </message>
     <message>
         <source>Encode Type : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encode Type : %1</translation>
     </message>
     <message>
         <source>Variable Rate : %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable Rate : %1 kbps</translation>
     </message>
     <message>
         <source>Scene Type : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scene Type : %1</translation>
     </message>
 </context>
 <context>
     <name>ScenceSelector</name>
     <message>
         <source>ScenceSelector</source>
-        <translation type="unfinished"></translation>
+        <translation>ScenceSelector</translation>
     </message>
     <message>
         <source>Scence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scence:</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-weight:600; color:#acacac;&quot;&gt;Get Picture Failure&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-weight:600; color:#acacac;"&gt;Get Picture Failure&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-weight:600; color:#acacac;"&gt;Get Picture Failure&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Get Picture Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Get Picture Failure</translation>
     </message>
 </context>
 <context>
     <name>SizeDisplayPage</name>
     <message>
         <source>SizeDisplayPage</source>
-        <translation type="unfinished"></translation>
+        <translation>SizeDisplayPage</translation>
     </message>
     <message>
         <source>Calculate the required disk capacity :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate the required disk capacity :</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>TipDialog</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>sure</source>
-        <translation type="unfinished"></translation>
+        <translation>sure</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>UpdateDialog</source>
+        <translation>UpdateDialog</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation>tip text</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>Export Data</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>Import Templete</translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>Tip: Need to Restart</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>Update Data</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>Export Success.</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>Export Failure.</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>Import Success, Restart Software to Work.</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>Import Failure.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path</source>
+        <translation>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\secne\hospital1.png</source>
+        <translation>Hospital,H.265,720P,1204,D:\secne\hospital1.png</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\secne\hospital2.png</source>
+        <translation>Hospital,H.264,1080P,2048,D:\secne\hospital2.png</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
     </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
-        <translation type="unfinished"></translation>
+        <translation>WidgetDeviceListBorder</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;NO DEVICE, &lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;NO DEVICE, &lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>apt::ToolsApplication</name>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>Larkspan is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan is already running.</translation>
     </message>
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Display resolution less than 1024*768,are you sure to start the program?</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
 </context>
 </TS>

@@ -2,327 +2,440 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Larkspan</source>
+        <translation>Larkspan</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>用户帮助</translation>
+    </message>
+    <message>
+        <source>Update Scence</source>
+        <translation>更新场景</translation>
+    </message>
+    <message>
+        <source>v3.0.0.1build</source>
+        <translation>v3.0.0.1build</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>No user manual found.</source>
+        <translation>未找到用户手册。</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
-        <translation type="unfinished" />
+        <translation>CapacityCalculation</translation>
     </message>
     <message>
         <source>Capacity Calculation :</source>
-        <translation type="unfinished" />
+        <translation>容量计算：</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished" />
+        <translation>清空</translation>
     </message>
 </context>
 <context>
     <name>DataCalculatorPage</name>
     <message>
         <source>DataCalculatorPage</source>
-        <translation type="unfinished" />
+        <translation>DataCalculatorPage</translation>
     </message>
     <message>
         <source>set disk size : </source>
-        <translation type="unfinished" />
+        <translation>磁盘容量：</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished" />
+        <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished" />
+        <translation>GB</translation>
     </message>
     <message>
         <source>record time :</source>
-        <translation type="unfinished" />
+        <translation>每天录像时长：</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished" />
+        <translation>小时</translation>
     </message>
     <message>
         <source>set save time:</source>
-        <translation type="unfinished" />
+        <translation>录像保存时间：</translation>
     </message>
     <message>
         <source>DAY</source>
-        <translation type="unfinished" />
+        <translation>天</translation>
     </message>
     <message>
         <source>WEEK</source>
-        <translation type="unfinished" />
+        <translation>周</translation>
     </message>
     <message>
         <source>MONTH</source>
-        <translation type="unfinished" />
+        <translation>月</translation>
     </message>
     <message>
         <source>record time each day :</source>
-        <translation type="unfinished" />
+        <translation>每天录像时长：</translation>
     </message>
     <message>
         <source>Calculate Time</source>
-        <translation type="unfinished" />
+        <translation>计算录像时间</translation>
     </message>
     <message>
         <source>Calculate Size</source>
-        <translation type="unfinished" />
+        <translation>计算磁盘容量</translation>
     </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
     <message>
         <source>DataDisplayPage</source>
-        <translation type="unfinished" />
+        <translation>DataDisplayPage</translation>
     </message>
     <message>
         <source>Video can be saved:</source>
-        <translation type="unfinished" />
+        <translation>可保存录像：</translation>
     </message>
     <message>
         <source>By Day</source>
-        <translation type="unfinished" />
+        <translation>按天</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:60pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;天&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:60pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;天&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Day(s)</source>
-        <translation type="unfinished" />
+        <translation>天</translation>
     </message>
     <message>
         <source>By Week</source>
-        <translation type="unfinished" />
+        <translation>按周</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;周&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;周&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Week(s)</source>
-        <translation type="unfinished" />
+        <translation>周</translation>
     </message>
     <message>
         <source>By Month</source>
-        <translation type="unfinished" />
+        <translation>按月</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;月&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:36pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:14pt; color:#467dd3;"&gt;月&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Month(s)</source>
-        <translation type="unfinished" />
+        <translation>月</translation>
     </message>
 </context>
 <context>
     <name>DeviceAddPage</name>
     <message>
         <source>DeviceAddPage</source>
-        <translation type="unfinished" />
+        <translation>DeviceAddPage</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished" />
+        <translation>清空</translation>
     </message>
     <message>
         <source>Clear all the channels?</source>
-        <translation type="unfinished" />
+        <translation>确定清空所有通道吗？</translation>
     </message>
 </context>
 <context>
     <name>DeviceEditor</name>
     <message>
         <source>DeviceEditor</source>
-        <translation type="unfinished" />
+        <translation>DeviceEditor</translation>
     </message>
     <message>
         <source>Add Device</source>
-        <translation type="unfinished" />
+        <translation>添加设备</translation>
     </message>
     <message>
         <source>Channel Name :</source>
-        <translation type="unfinished" />
+        <translation>通道名称：</translation>
     </message>
     <message>
         <source>Channel Counts :</source>
-        <translation type="unfinished" />
+        <translation>通道数：</translation>
     </message>
     <message>
         <source>Device Type :</source>
-        <translation type="unfinished" />
+        <translation>设备类型：</translation>
     </message>
     <message>
         <source>Encode Section :        </source>
-        <translation type="unfinished" />
+        <translation>码率方式：</translation>
     </message>
     <message>
         <source>Fixed Rate</source>
-        <translation type="unfinished" />
+        <translation>固定码率</translation>
     </message>
     <message>
         <source>VarRate</source>
-        <translation type="unfinished" />
+        <translation>推荐码率</translation>
     </message>
     <message>
         <source>Device Resolution :</source>
-        <translation type="unfinished" />
+        <translation>分辨率：</translation>
     </message>
     <message>
         <source>Frame Rate :     </source>
-        <translation type="unfinished" />
+        <translation>帧率：</translation>
     </message>
     <message>
         <source>Encoding Type :</source>
-        <translation type="unfinished" />
+        <translation>编码类型：</translation>
     </message>
     <message>
         <source>Recommend Rate :</source>
-        <translation type="unfinished" />
+        <translation>建议码率：</translation>
     </message>
     <message>
         <source>+ Add</source>
-        <translation type="unfinished" />
+        <translation>+ 添加</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished" />
+        <translation>通道名称</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished" />
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished" />
+        <translation>NTSC</translation>
     </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
     <message>
         <source>IPC</source>
-        <translation type="unfinished" />
+        <translation>IPC</translation>
     </message>
     <message>
         <source>DVR/NVR</source>
-        <translation type="unfinished" />
+        <translation>DVR/NVR</translation>
     </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
     <message>
         <source>DeviceItemWidget</source>
-        <translation type="unfinished" />
+        <translation>DeviceItemWidget</translation>
     </message>
     <message>
         <source>Counts :</source>
-        <translation type="unfinished" />
+        <translation>路数：</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
-        <translation type="unfinished" />
+        <translation>码率：</translation>
     </message>
     <message>
         <source>Resolution :</source>
-        <translation type="unfinished" />
+        <translation>分辨率：</translation>
     </message>
     <message>
         <source>Encode Type:</source>
-        <translation type="unfinished" />
+        <translation>编码：</translation>
     </message>
     <message>
         <source>Scence Name:</source>
-        <translation type="unfinished" />
+        <translation>场景：</translation>
+    </message>
+</context>
+<context>
+    <name>LarkspanMainPage</name>
+    <message>
+        <source>LarkspanMainPage</source>
+        <translation>LarkspanMainPage</translation>
+    </message>
+    <message>
+        <source>Larkspan</source>
+        <translation>Larkspan</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Exit the Larkspan software?</source>
+        <translation>确定退出 Larkspan 软件吗？</translation>
     </message>
 </context>
 <context>
     <name>NM_Larkspan::DeviceItemWidget</name>
     <message>
         <source>Counts : %1</source>
-        <translation type="unfinished" />
+        <translation>路数：%1</translation>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
-        <translation type="unfinished" />
+        <translation>固定码率：%1 kbps</translation>
     </message>
     <message>
         <source>Frame Rate : %1</source>
-        <translation type="unfinished" />
+        <translation>帧率：%1</translation>
     </message>
     <message>
         <source>Resolution : %1</source>
-        <translation type="unfinished" />
+        <translation>分辨率：%1</translation>
     </message>
     <message>
         <source>Encode Type : %1</source>
-        <translation type="unfinished" />
+        <translation>编码：%1</translation>
     </message>
     <message>
         <source>Variable Rate : %1 kbps</source>
-        <translation type="unfinished" />
+        <translation>推荐码率：%1 kbps</translation>
     </message>
     <message>
         <source>Scene Type : %1</source>
-        <translation type="unfinished" />
+        <translation>场景：%1</translation>
     </message>
 </context>
 <context>
     <name>ScenceSelector</name>
     <message>
         <source>ScenceSelector</source>
-        <translation type="unfinished" />
+        <translation>ScenceSelector</translation>
     </message>
     <message>
         <source>Scence:</source>
-        <translation type="unfinished" />
+        <translation>场景：</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-weight:600; color:#acacac;"&gt;Get Picture Failure&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-weight:600; color:#acacac;"&gt;图片获取失败&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Get Picture Failure</source>
-        <translation type="unfinished" />
+        <translation>图片获取失败</translation>
     </message>
 </context>
 <context>
     <name>SizeDisplayPage</name>
     <message>
         <source>SizeDisplayPage</source>
-        <translation type="unfinished" />
+        <translation>SizeDisplayPage</translation>
     </message>
     <message>
         <source>Calculate the required disk capacity :</source>
-        <translation type="unfinished" />
+        <translation>所需磁盘容量：</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;0&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>TipDialog</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished" />
+        <translation>Form</translation>
     </message>
     <message>
         <source>sure</source>
-        <translation type="unfinished" />
+        <translation>确定吗？</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>UpdateDialog</source>
+        <translation>UpdateDialog</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation>tip text</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>导出数据模板</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>导入场景数据</translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>提示：导入后需重启软件</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>更新数据</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>导出成功。</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>导出失败。</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>导入成功，重启软件后生效。</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>导入失败。</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path</source>
+        <translation>场景,编码,分辨率,推荐码率(kbps),图片路径</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\secne\hospital1.png</source>
+        <translation>Hospital,H.265,720P,1204,D:\secne\hospital1.png</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\secne\hospital2.png</source>
+        <translation>Hospital,H.264,1080P,2048,D:\secne\hospital2.png</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
     </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
-        <translation type="unfinished" />
+        <translation>WidgetDeviceListBorder</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;NO DEVICE, &lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;暂无设备，&lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
