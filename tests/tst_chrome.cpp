@@ -58,6 +58,8 @@ private slots:
     void defaultTextForms();
     void contentWidgetReplacesDefaultText();
     void fixedSizeLeavesRoomForBars();
+    void dialogStaysAWindow_data();
+    void dialogStaysAWindow();
     void titleMaximisesAndRestores();
     void titleDoubleClickMaximisesAndRestores();
     void titleCloseAsksWindowToClose();
@@ -222,6 +224,25 @@ void TestChrome::fixedSizeLeavesRoomForBars()
     dialog.setBottomVisible(false);
     dialog.setDialogFixedSize(400, 300);
     QCOMPARE(border->maximumHeight(), content);
+}
+
+void TestChrome::dialogStaysAWindow_data()
+{
+    QTest::addColumn<bool>("parented");
+    QTest::newRow("without parent") << false;
+    QTest::newRow("with a parent") << true;
+}
+
+void TestChrome::dialogStaysAWindow()
+{
+    QFETCH(bool, parented);
+    QWidget owner;
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true, parented ? &owner : nullptr);
+    // A frameless dialog must still be its own window, never a child painted
+    // inside its parent.
+    QVERIFY(dialog.isWindow());
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(dialog.windowType() == Qt::Dialog, parented);
 }
 
 void TestChrome::titleMaximisesAndRestores()
