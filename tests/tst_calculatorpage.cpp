@@ -163,8 +163,7 @@ void TestCalculatorPage::timeCalculation_data()
     QTest::newRow("disk size 0") << 4096.0 << "0" << "m_radioBtnTB" << "24" << kZeroTime;
     QTest::newRow("0 hours per day") << 4096.0 << "4" << "m_radioBtnTB" << "0" << kZeroTime;
     QTest::newRow("50000 TB, the largest size") << 4096.0 << "50000" << "m_radioBtnTB" << "24" << kZeroTime;
-    QTest::newRow("99999 TB, let through while typing") << 4096.0 << "99999" << "m_radioBtnTB" << "24"
-                                                        << kZeroTime;
+    QTest::newRow("9999 TB: over 3650 days") << 4096.0 << "9999" << "m_radioBtnTB" << "24" << kZeroTime;
     QTest::newRow("a very large total bitrate") << 1e9 << "4" << "m_radioBtnTB" << "24" << kZeroTime;
     QTest::newRow("an infinite total bitrate") << qInf() << "4" << "m_radioBtnTB" << "24" << kZeroTime;
 }
@@ -210,8 +209,8 @@ void TestCalculatorPage::sizeCalculation_data()
                                                  << QStringList{"498", "TB"};
     QTest::newRow("4096 kbps, 365 days, 24 h") << 4096.0 << "365" << "m_radioBtnDay" << "24"
                                                << QStringList{"17", "TB"};
-    QTest::newRow("4096 kbps, 400 days, let through while typing") << 4096.0 << "400" << "m_radioBtnDay" << "24"
-                                                                   << QStringList{"19", "TB"};
+    QTest::newRow("4096 kbps, 40 days, 24 h") << 4096.0 << "40" << "m_radioBtnDay" << "24"
+                                              << QStringList{"2", "TB"};
     QTest::newRow("1000000 kbps, 365 months: over 50000 TB") << 1e6 << "365" << "m_radioMonth" << "24"
                                                              << kZeroSize;
     QTest::newRow("a very large total bitrate") << 1e12 << "1" << "m_radioBtnWeek" << "24" << kZeroSize;

@@ -517,7 +517,8 @@ void TestDeviceEditor::typedInputIsLimited_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("channel count takes no fifth digit") << "count" << "12345" << "1234";
+    QTest::newRow("channel count takes no fifth digit") << "count" << "10245" << "1024";
+    QTest::newRow("channel count stops at 1024") << "count" << "1025" << "102";
     QTest::newRow("channel count takes no letters") << "count" << "1a6" << "16";
     QTest::newRow("channel count takes no minus") << "count" << "-3" << "3";
     QTest::newRow("rate takes no seventh digit") << "rate" << "2048000" << "204800";

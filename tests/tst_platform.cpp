@@ -1,5 +1,6 @@
 #include "platform/cfile.h"
 #include "platform/cgenericds.h"
+#include "platform/cintvalidator.h"
 #include "platform/cuisingleton.h"
 #include "platform/qtlocalpeer.h"
 #include "platform/targetpath.h"
@@ -48,6 +49,8 @@ private slots:
     void genericDsRejectsUnreadableFiles();
     void genericDsWalksChildrenInDocumentOrder();
     void genericDsSaveKeepsOldFileOnFailure();
+    void intValidatorRefusesNumbersAboveItsRange_data();
+    void intValidatorRefusesNumbersAboveItsRange();
     void singletonCreatesOneInstanceAcrossThreads();
     void secondPeerSeesTheFirst();
     void staleLockDoesNotBlock();
@@ -144,6 +147,34 @@ void TestPlatform::genericDsSaveKeepsOldFileOnFailure()
     OrvaneGUIToolkit::CGenericDS root;
     QVERIFY(root.LoadXML(target));
     QVERIFY(!root.SaveXML(dir.filePath(QStringLiteral("no/such/folder/x.xml"))));
+}
+
+void TestPlatform::intValidatorRefusesNumbersAboveItsRange_data()
+{
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("state");
+
+    QTest::newRow("1024 of 1024") << 1024 << "1024" << int(QValidator::Acceptable);
+    QTest::newRow("2000 of 1024") << 1024 << "2000" << int(QValidator::Invalid);
+    QTest::newRow("1025 of 1024") << 1024 << "1025" << int(QValidator::Invalid);
+    QTest::newRow("99999 of 50000") << 50000 << "99999" << int(QValidator::Invalid);
+    QTest::newRow("400 of 365") << 365 << "400" << int(QValidator::Invalid);
+    QTest::newRow("empty is on its way") << 365 << "" << int(QValidator::Intermediate);
+    QTest::newRow("12 of 365") << 365 << "12" << int(QValidator::Acceptable);
+    QTest::newRow("letters") << 365 << "1a" << int(QValidator::Invalid);
+}
+
+void TestPlatform::intValidatorRefusesNumbersAboveItsRange()
+{
+    QFETCH(int, top);
+    QFETCH(QString, input);
+    QFETCH(int, state);
+
+    OrvaneGUIToolkit::CIntValidator validator(0, top);
+    validator.setLocale(QLocale::c());
+    int pos = int(input.size());
+    QCOMPARE(int(validator.validate(input, pos)), state);
 }
 
 void TestPlatform::singletonCreatesOneInstanceAcrossThreads()
