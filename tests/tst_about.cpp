@@ -55,7 +55,6 @@ private slots:
     void buildNumber_data();
     void buildNumber();
     void panelShowsCompileDate();
-    void panelButtonsReportClicks();
     void programPanelTexts();
     void manualAddress_data();
     void manualAddress();
@@ -89,25 +88,6 @@ void TestAbout::panelShowsCompileDate()
     QVERIFY2(version.startsWith("Version:  v2.0.0.3 Build"), qPrintable(version));
     const QDate built = QDate::fromString(version.right(8), "yyyyMMdd");
     QVERIFY2(built.isValid() && built <= QDate::currentDate(), qPrintable(version));
-}
-
-void TestAbout::panelButtonsReportClicks()
-{
-    aptui::CDlgAbout about;
-    about.setConerBtnVisible(true);
-    QWidget *panel = about.defaultWidget();
-    panel->show();
-    QSignalSpy first(&about, &aptui::CDlgAbout::siganlBtn1Clicked);
-    QSignalSpy second(&about, &aptui::CDlgAbout::siganlBtn2Clicked);
-    QSignalSpy corner(&about, &aptui::CDlgAbout::signalConerBtnClicked);
-
-    clickButton(panel, "aboutbtn2");
-    clickButton(panel, "m_conerBtn");
-    clickButton(panel, "aboutbtn2");
-
-    QCOMPARE(first.count(), 0);
-    QCOMPARE(second.count(), 2);
-    QCOMPARE(corner.count(), 1);
 }
 
 void TestAbout::programPanelTexts()

@@ -36,7 +36,6 @@ private slots:
     void init();
     void cleanup();
 
-    void startsWithEmptyStatusLine();
     void cancelledFileDialogClearsStatus_data();
     void cancelledFileDialogClearsStatus();
     void exportProposesTemplateInHomeFolder();
@@ -93,16 +92,6 @@ void TestUpdateDialog::cleanup()
     QDir::setCurrent(m_previousCurrent);
     OrvaneGUIToolkit::SetTargetPathOverride(QString());
     m_root.reset();
-}
-
-void TestUpdateDialog::startsWithEmptyStatusLine()
-{
-    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Update Data"));
-    QCOMPARE(statusText(), QString());
-    QVERIFY(m_dialog->findChild<QLabel *>("m_labelTip")->isHidden());
-    QCOMPARE(m_dialog->size(), QSize(400, 300));
-    QVERIFY(m_dialog->findChild<QPushButton *>("btnConfirm")->isVisible());
-    QVERIFY(!m_dialog->findChild<QPushButton *>("btnCancel")->isVisible());
 }
 
 void TestUpdateDialog::cancelledFileDialogClearsStatus_data()
