@@ -33,3 +33,9 @@ translations:
 
 clean:
 	rm -rf $(BUILD)
+
+# Refreshes the screenshots in docs/screenshots: the main window in each
+# state, English and Chinese, rendered offscreen from the staged program.
+.PHONY: screenshots
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots_refresh
