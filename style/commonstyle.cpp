@@ -14,6 +14,28 @@ constexpr int ToolBarIconSize = 24;
 constexpr int ToolTipWakeUpMs = 500;
 constexpr int ToolTipFallAsleepMs = 2000;
 
+const QColor FocusRingColor(0x46, 0x7d, 0xd3, 0xb4);
+constexpr qreal FocusRingRadius = 3.0;
+constexpr int DarkSurfaceLightness = 160;
+
+// The ring is accent on light surfaces; on a button filled with a dark colour
+// (the accent buttons) it takes the button's text colour, so it stays visible.
+void drawFocusRing(QPainter *painter, const QRect &rect, const QPalette &palette)
+{
+    QColor colour = FocusRingColor;
+    if (palette.color(QPalette::Button).lightness() < DarkSurfaceLightness) {
+        colour = palette.color(QPalette::ButtonText);
+        colour.setAlpha(FocusRingColor.alpha());
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(colour, 1.0));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), FocusRingRadius,
+                             FocusRingRadius);
+    painter->restore();
+}
+
 } // namespace
 
 CommonStyle::CommonStyle()
@@ -106,10 +128,14 @@ int CommonStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
 void CommonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                 QPainter *painter, const QWidget *widget) const
 {
-    // Focus shows through the sheets' border colours; the dotted rectangle
-    // would only clutter the flat look.
-    if (element == PE_FrameFocusRect)
+    // Fields show focus by their border colour. Buttons, radio buttons and
+    // check boxes get a thin accent ring, and only while the user moves
+    // through the window with the keyboard: a mouse click marks nothing.
+    if (element == PE_FrameFocusRect) {
+        if (option->state & State_KeyboardFocusChange)
+            drawFocusRing(painter, option->rect, option->palette);
         return;
+    }
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -123,4 +149,22 @@ void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     painter->setRenderHint(QPainter::Antialiasing);
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     painter->restore();
+}
+
+// A single line that does not fit ends in an ellipsis instead of being cut
+// mid-letter: labels of fixed width (the device rows), narrow buttons (the
+// scene column) and combo boxes keep a readable end, and the tooltip filter
+// shows such widgets' full text.
+void CommonStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
+                               const QPalette &palette, bool enabled, const QString &text,
+                               QPalette::ColorRole textRole) const
+{
+    QString shown = text;
+    if (!(flags & Qt::TextWordWrap) && !text.contains(QLatin1Char('\n')) && rect.width() > 0) {
+        const QFontMetrics metrics = painter->fontMetrics();
+        const int mnemonic = flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic);
+        if (metrics.size(mnemonic, text).width() > rect.width())
+            shown = metrics.elidedText(text, Qt::ElideRight, rect.width(), mnemonic);
+    }
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, shown, textRole);
 }

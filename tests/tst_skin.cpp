@@ -1,6 +1,18 @@
+#include "app/startupsteps.h"
+#include "aptui/basedialog.h"
+#include "aptui/switch.h"
+#include "aptui/windowtitle.h"
+#include "data/scenceselector.h"
+#include "device/deviceitemwidget.h"
 #include "skin/iskinplugin.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMouseEvent>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QDirIterator>
 #include <QImage>
 #include <QPainter>
@@ -43,6 +55,76 @@ QString hiDpiTwin(const QString &png)
     return twin.insert(twin.size() - int(qstrlen(".png")), QLatin1String("@2x"));
 }
 
+// The selector part of every rule of a sheet, comments removed.
+QStringList selectorsOf(const QString &sheet)
+{
+    static const QRegularExpression comment(QStringLiteral(R"(/\*.*?\*/)"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression rule(QStringLiteral(R"(([^{}]+)\{[^{}]*\})"));
+    QString text = readText(sheet);
+    text.remove(comment);
+    QStringList selectors;
+    auto rules = rule.globalMatch(text);
+    while (rules.hasNext()) {
+        const QStringList list = rules.next().captured(1).split(QLatin1Char(','));
+        for (const QString &selector : list)
+            selectors << selector.simplified();
+    }
+    return selectors;
+}
+
+QStringList allSheets()
+{
+    return filesBelow(QStringLiteral(":/Pellmar/Qss"), {"*.qss"});
+}
+
+// Every text a selector could name: the forms and the program's sources.
+const QString &programSources()
+{
+    static const QString sources = [] {
+        QString text;
+        const QDir root(QStringLiteral(LARKSPAN_SOURCE_DIR));
+        for (const char *folder :
+             {"forms", "app", "aptui", "calc", "data", "device", "mainwindow", "platform"}) {
+            for (const QString &file :
+                 filesBelow(root.filePath(QLatin1String(folder)), {"*.ui", "*.h", "*.cpp"}))
+                text += readText(file);
+        }
+        return text;
+    }();
+    return sources;
+}
+
+// Pseudo-states and sub-controls that Qt's style sheets know. A rule with any
+// other name is accepted without a word and never applies.
+const QStringList KnownPseudoStates = {
+    "active", "adjoins-item", "alternate", "bottom", "checked", "closable", "closed", "default",
+    "disabled", "editable", "edit-focus", "enabled", "exclusive", "first", "flat", "floatable",
+    "focus", "has-children", "has-siblings", "horizontal", "hover", "indeterminate", "last", "left",
+    "maximized", "middle", "minimized", "movable", "no-frame", "non-exclusive", "off", "on",
+    "only-one", "open", "next-selected", "pressed", "previous-selected", "read-only", "right",
+    "selected", "top", "unchecked", "vertical", "window"};
+const QStringList KnownSubControls = {
+    "add-line", "add-page", "branch", "chunk", "close-button", "corner", "down-arrow",
+    "down-button", "drop-down", "float-button", "groove", "indicator", "handle", "icon", "item",
+    "left-arrow", "left-corner", "menu-arrow", "menu-button", "menu-indicator", "right-arrow",
+    "pane", "right-corner", "scroller", "section", "separator", "sub-line", "sub-page", "tab",
+    "tab-bar", "tear", "tearoff", "text", "title", "up-arrow", "up-button"};
+
+QImage renderItemText(QStyle *style, const QString &text, int width, int flags, bool throughStyle)
+{
+    QImage image(width + 40, 30, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    const QRect box(10, 5, width, 20);
+    if (throughStyle)
+        style->drawItemText(&painter, box, flags, QPalette(), true, text);
+    else
+        painter.drawText(box, flags, text);
+    return image;
+}
+
 QStringList collectedMessages;
 
 void collectMessage(QtMsgType, const QMessageLogContext &, const QString &message)
@@ -75,8 +157,20 @@ private slots:
     void styleFoundByFactory();
     void styleHints_data();
     void styleHints();
-    void styleDrawsNoFocusRectangle();
+    void styleFocusRing_data();
+    void styleFocusRing();
     void styleGivesComboBoxesStyledDelegate();
+    void styleElidesTextThatDoesNotFit_data();
+    void styleElidesTextThatDoesNotFit();
+
+    void objectNamesInSheetsExist_data();
+    void objectNamesInSheetsExist();
+    void classNamesInSheetsExist_data();
+    void classNamesInSheetsExist();
+    void pseudoStatesAreKnown_data();
+    void pseudoStatesAreKnown();
+    void statesLookDistinct_data();
+    void statesLookDistinct();
 
 private:
     QObject *m_skin = nullptr;
@@ -266,22 +360,53 @@ void TestSkin::styleHints()
     QCOMPARE(m_style->styleHint(QStyle::StyleHint(hint)), expected);
 }
 
-void TestSkin::styleDrawsNoFocusRectangle()
+void TestSkin::styleFocusRing_data()
 {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("surface");
+    QTest::addColumn<bool>("drawn");
+    QTest::addColumn<bool>("lightRing");
+
+    const int focus = int(QStyle::State_HasFocus);
+    const int keyboard = int(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+    QTest::newRow("focus by mouse: nothing drawn") << focus << QColor("#ffffff") << false << false;
+    QTest::newRow("focus by keyboard on a white button: accent ring")
+        << keyboard << QColor("#ffffff") << true << false;
+    QTest::newRow("focus by keyboard on an accent button: light ring")
+        << keyboard << QColor("#467dd3") << true << true;
+}
+
+void TestSkin::styleFocusRing()
+{
+    QFETCH(int, state);
+    QFETCH(QColor, surface);
+    QFETCH(bool, drawn);
+    QFETCH(bool, lightRing);
     QVERIFY(m_style);
-    QImage image(40, 20, QImage::Format_ARGB32_Premultiplied);
+
+    QImage image(40, 20, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QStyleOptionFocusRect option;
     option.rect = image.rect();
-    option.state = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    option.state = QStyle::State(state);
     option.palette = m_style->standardPalette();
+    option.palette.setColor(QPalette::Button, surface);
+    option.palette.setColor(QPalette::ButtonText, lightRing ? Qt::white : QColor("#333333"));
     {
         QPainter painter(&image);
         m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
     }
-    QImage blank(image.size(), image.format());
-    blank.fill(Qt::transparent);
-    QCOMPARE(image, blank);
+
+    // A ring: its edge is painted, what it surrounds is left alone.
+    QCOMPARE(image.pixelColor(20, 10).alpha(), 0);
+    const QColor edge = image.pixelColor(0, 10);
+    QCOMPARE(edge.alpha() > 0, drawn);
+    if (!drawn)
+        return;
+    if (lightRing)
+        QVERIFY2(edge.lightness() > 200, qPrintable(edge.name()));
+    else
+        QVERIFY2(edge.blue() > edge.red() + 60, qPrintable(edge.name()));
 }
 
 void TestSkin::styleGivesComboBoxesStyledDelegate()
@@ -290,6 +415,239 @@ void TestSkin::styleGivesComboBoxesStyledDelegate()
     QComboBox combo;
     combo.setStyle(m_style.get());
     QVERIFY(qobject_cast<QStyledItemDelegate *>(combo.itemDelegate()));
+}
+
+void TestSkin::styleElidesTextThatDoesNotFit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("elided");
+
+    const int centred = int(Qt::AlignCenter);
+    QTest::newRow("fits: drawn whole") << "Office" << 120 << centred << false;
+    QTest::newRow("one pixel short: ends in an ellipsis") << "Supermarket" << -1 << centred << true;
+    QTest::newRow("far too wide: ends in an ellipsis")
+        << "Fixted Rate : 20480 kbps" << 60 << int(Qt::AlignLeft | Qt::AlignVCenter) << true;
+    QTest::newRow("word-wrapped: left to wrap")
+        << "Supermarket Entrance" << 60 << int(Qt::AlignLeft | Qt::TextWordWrap) << false;
+    QTest::newRow("several lines: left whole") << "Super\nmarket" << 30 << centred << false;
+}
+
+void TestSkin::styleElidesTextThatDoesNotFit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(int, flags);
+    QFETCH(bool, elided);
+    QVERIFY(m_style);
+
+    const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 9));
+    if (width < 0)
+        width = metrics.horizontalAdvance(text) - 1;
+    const QString expected = elided ? metrics.elidedText(text, Qt::ElideRight, width) : text;
+    if (elided)
+        QVERIFY(expected.endsWith(QChar(0x2026)));
+    QCOMPARE(renderItemText(m_style.get(), text, width, flags, true),
+             renderItemText(m_style.get(), expected, width, flags, false));
+}
+
+// A selector that names an object nobody creates is a rule that silently
+// never applies: a renamed widget would lose its look unnoticed.
+void TestSkin::objectNamesInSheetsExist_data()
+{
+    QTest::addColumn<QString>("name");
+    static const QRegularExpression id(QStringLiteral(R"(#([A-Za-z_]\w*))"));
+    QSet<QString> names;
+    for (const QString &sheet : allSheets()) {
+        for (const QString &selector : selectorsOf(sheet)) {
+            auto ids = id.globalMatch(selector);
+            while (ids.hasNext())
+                names.insert(ids.next().captured(1));
+        }
+    }
+    QVERIFY(names.size() > 40);
+    QStringList sorted(names.begin(), names.end());
+    sorted.sort();
+    for (const QString &name : sorted) {
+        if (name != QLatin1String("MacSpecialNativeMenuBar")) // the native macOS menu bar's
+            QTest::newRow(qPrintable(name)) << name;
+    }
+}
+
+void TestSkin::objectNamesInSheetsExist()
+{
+    QFETCH(QString, name);
+    QVERIFY2(programSources().contains(QLatin1Char('"') + name + QLatin1Char('"')),
+             qPrintable(name + QLatin1String(" is named by no form or source")));
+}
+
+void TestSkin::classNamesInSheetsExist_data()
+{
+    QTest::addColumn<QString>("selector");
+    static const QRegularExpression type(QStringLiteral(R"((?:^|[\s>])([A-Za-z_][\w-]*))"));
+    QSet<QString> classes;
+    for (const QString &sheet : allSheets()) {
+        for (const QString &selector : selectorsOf(sheet)) {
+            // Drop what follows a type: names, states, properties.
+            QString bare = selector;
+            bare.remove(QRegularExpression(QStringLiteral(R"(#\w+|::?[\w-]+|\[[^\]]*\])")));
+            auto types = type.globalMatch(bare);
+            while (types.hasNext()) {
+                const QString name = types.next().captured(1);
+                if (!name.startsWith(QLatin1Char('Q')))
+                    classes.insert(name);
+            }
+        }
+    }
+    QVERIFY(classes.contains(QStringLiteral("aptui--Switch")));
+    for (const QString &name : classes)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// The program's own classes are selected by their qualified names, with
+// "--" for "::"; each must be a class of the program.
+void TestSkin::classNamesInSheetsExist()
+{
+    QFETCH(QString, selector);
+    const QStringList parts = selector.split(QStringLiteral("--"));
+    const auto declares = [](const char *keyword, const QString &name) {
+        return programSources().contains(QRegularExpression(
+            QStringLiteral(R"(\b%1\s+%2\b)").arg(QLatin1String(keyword), name)));
+    };
+    QVERIFY2(declares("class", parts.last()), qPrintable(selector + QLatin1String(" names no class")));
+    if (parts.size() == 2)
+        QVERIFY2(declares("namespace", parts.first()),
+                 qPrintable(selector + QLatin1String(" names no namespace")));
+}
+
+void TestSkin::pseudoStatesAreKnown_data()
+{
+    QTest::addColumn<QString>("sheet");
+    for (const QString &sheet : allSheets())
+        QTest::newRow(qPrintable(QFileInfo(sheet).fileName())) << sheet;
+}
+
+void TestSkin::pseudoStatesAreKnown()
+{
+    QFETCH(QString, sheet);
+    static const QRegularExpression state(QStringLiteral(R"((::?)(!?)([A-Za-z][\w-]*))"));
+    QStringList unknown;
+    for (const QString &selector : selectorsOf(sheet)) {
+        auto states = state.globalMatch(selector);
+        while (states.hasNext()) {
+            const auto match = states.next();
+            const bool subControl = match.captured(1) == QLatin1String("::");
+            const QString name = match.captured(3);
+            if (!(subControl ? KnownSubControls : KnownPseudoStates).contains(name))
+                unknown << selector;
+        }
+    }
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1String("; "))));
+}
+
+// Every state a user can bring a control into looks different from its plain
+// state, with the application's own style sheet and style.
+void TestSkin::statesLookDistinct_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("state");
+
+    const QList<std::pair<const char *, QStringList>> table = {
+        {"push button", {"hover", "pressed", "disabled"}},
+        {"add button", {"hover", "pressed", "disabled"}},
+        {"clear button", {"hover", "pressed"}},
+        {"dialog confirm", {"hover", "pressed", "disabled"}},
+        {"dialog cancel", {"hover", "pressed"}},
+        {"title close", {"hover", "pressed"}},
+        {"title maximise", {"hover", "maximised"}},
+        {"row delete", {"hover", "pressed"}},
+        {"scene button", {"hover", "checked"}},
+        {"switch ON side", {"switched off"}},
+        {"switch OFF side", {"hover", "switched off"}},
+        {"radio button", {"hover", "checked", "disabled"}},
+        {"collapse toggle", {"hover", "checked"}},
+        {"line edit", {"hover", "disabled"}},
+        {"combo box", {"hover", "disabled"}},
+    };
+    for (const auto &[control, states] : table) {
+        for (const QString &state : states)
+            QTest::addRow("%s: %s", control, qPrintable(state)) << control << state;
+    }
+}
+
+void TestSkin::statesLookDistinct()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, state);
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("CommonStyle")));
+    qApp->setStyleSheet(apt::assembleStyleSheet(
+        ToolkitSheetDir, QStringLiteral("MacSpecial.qss"), AppSheet));
+    const auto restore = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+
+    // Each control inside the parents its selectors name.
+    QWidget host;
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true, nullptr);
+    aptui::WindowTitle title(&host);
+    aptui::Switch switcher(&host);
+    ScenceSelector scenes(&host);
+    scenes.setScenceData({{1, QStringLiteral("Office")}});
+    NM_Larkspan::DeviceItemWidget row(nullptr, QStringLiteral("IPC"), QStringLiteral("Gate"), QString());
+    auto named = [&](const char *name) -> QWidget * {
+        auto *button = new QPushButton(QStringLiteral("Clear"), &host);
+        button->setObjectName(QLatin1String(name));
+        return button;
+    };
+    const QMap<QString, QWidget *> controls = {
+        {"push button", new QPushButton(QStringLiteral("Export"), &host)},
+        {"add button", named("m_btnAddDevice")},
+        {"clear button", named("m_btnClear")},
+        {"dialog confirm", dialog.findChild<QWidget *>(QStringLiteral("btnConfirm"))},
+        {"dialog cancel", dialog.findChild<QWidget *>(QStringLiteral("btnCancel"))},
+        {"title close", title.findChild<QWidget *>(QStringLiteral("m_btnClose"))},
+        {"title maximise", title.findChild<QWidget *>(QStringLiteral("m_btnMaximize"))},
+        {"row delete", row.findChild<QWidget *>(QStringLiteral("m_btnDelete"))},
+        {"scene button", scenes.findChild<QPushButton *>()},
+        {"switch ON side", switcher.findChild<QWidget *>(QStringLiteral("m_btnON"))},
+        {"switch OFF side", switcher.findChild<QWidget *>(QStringLiteral("m_btnOFF"))},
+        {"radio button", new QRadioButton(QStringLiteral("TB"), &host)},
+        {"line edit", new QLineEdit(QStringLiteral("4"), &host)},
+        {"combo box", new QComboBox(&host)},
+    };
+    QWidget *widget = controls.value(control);
+    if (control == QLatin1String("collapse toggle")) {
+        widget = new QCheckBox(&host);
+        widget->setObjectName(QStringLiteral("m_checkBoxSpread"));
+    }
+    QVERIFY2(widget, qPrintable(control));
+    widget->resize(widget->sizeHint().expandedTo(QSize(60, 24)));
+    const QImage plain = widget->grab().toImage();
+
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    if (state == QLatin1String("hover")) {
+        // The pointer over the widget's left end, where a check box has its
+        // indicator: buttons follow its moves to know whether it is on them.
+        widget->setAttribute(Qt::WA_UnderMouse);
+        const QPointF inside(8, widget->height() / 2);
+        QMouseEvent move(QEvent::MouseMove, inside, widget->mapToGlobal(inside), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    } else if (state == QLatin1String("pressed")) {
+        button->setDown(true);
+    } else if (state == QLatin1String("disabled")) {
+        widget->setEnabled(false);
+    } else if (state == QLatin1String("checked")) {
+        button->setCheckable(true);
+        button->setChecked(true);
+    } else if (state == QLatin1String("switched off")) {
+        switcher.switchOff();
+    } else if (state == QLatin1String("maximised")) {
+        widget->setObjectName(QStringLiteral("m_btnResore"));
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+    }
+    QVERIFY2(widget->grab().toImage() != plain, qPrintable(control + QLatin1String(" looks the same ") + state));
 }
 
 QTEST_MAIN(TestSkin)
