@@ -164,11 +164,19 @@ private:
 void Session::save(QWidget *window, const QList<QWidget *> &over, const char *state)
 {
     settle();
-    QPixmap picture = window->grab();
+    // A popup may reach past the window (the about menu opens left of the
+    // cursor and overhangs the window's right edge): the picture grows to
+    // hold it, transparent where the desktop would show.
+    QRect bounds = window->geometry();
+    for (const QWidget *top : over)
+        bounds |= top->geometry();
+    QPixmap picture(bounds.size());
+    picture.fill(Qt::transparent);
     {
         QPainter painter(&picture);
+        painter.drawPixmap(window->pos() - bounds.topLeft(), window->grab());
         for (QWidget *top : over)
-            painter.drawPixmap(top->pos() - window->pos(), top->grab());
+            painter.drawPixmap(top->pos() - bounds.topLeft(), top->grab());
     }
     const QString path = m_folder + QLatin1Char('/') + m_prefix + QLatin1String(state)
                          + QLatin1String(".png");
