@@ -18,4 +18,4 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=()
 [[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
