@@ -3,13 +3,12 @@
 #include "calc/bitratecalculator.h"
 #include "calc/capacityresults.h"
 #include "platform/cintvalidator.h"
+#include "platform/fieldvalue.h"
 
 #include "ui_datacalculatorpage.h"
 
 #include <QIcon>
 #include <QLineEdit>
-#include <QLocale>
-#include <QValidator>
 
 namespace {
 
@@ -26,29 +25,6 @@ bool isZeroBitrate(double totalBitrate)
 
 const QString kZero = QStringLiteral("0");
 const QString kGB = QStringLiteral("GB");
-
-// A field is read in the locale its validator accepted it in, so that a group
-// separator ("1,000") does not turn an accepted number into 0.
-QLocale fieldLocale(const QLineEdit *field)
-{
-    return field->validator() ? field->validator()->locale() : field->locale();
-}
-
-// Text that the validator lets through but that is no number yet (an empty
-// field) reads as 0.
-double fieldNumber(const QLineEdit *field)
-{
-    bool ok = false;
-    const double value = fieldLocale(field).toDouble(field->text(), &ok);
-    return ok ? value : 0.0;
-}
-
-int fieldInteger(const QLineEdit *field)
-{
-    bool ok = false;
-    const int value = fieldLocale(field).toInt(field->text(), &ok);
-    return ok ? value : 0;
-}
 
 QString calculatorImage(const char *name)
 {
@@ -170,7 +146,7 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 
 void DataCalculatorPage::OnCalculateTimeDataChanged()
 {
-    double diskSizeGB = fieldNumber(ui->m_lineEditGT);
+    double diskSizeGB = OrvaneGUIToolkit::FieldNumber(ui->m_lineEditGT);
     if (ui->m_radioBtnTB->isChecked())
         diskSizeGB *= 1000.0;
 
@@ -191,7 +167,7 @@ void DataCalculatorPage::OnCalculateTimeDataChanged()
 
 void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
 {
-    const int count = fieldInteger(ui->m_lineEditSaveTime);
+    const int count = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditSaveTime);
     const int hoursPerDay = ui->m_spinBoxDailyTime->text().toInt(nullptr, 10);
 
     int recordHours = 0;

@@ -6,6 +6,7 @@
 #include "data/deviceinfomanager.h"
 #include "data/scenceselector.h"
 #include "platform/cintvalidator.h"
+#include "platform/fieldvalue.h"
 
 #include "ui_deviceeditor.h"
 
@@ -313,8 +314,9 @@ void DeviceEditor::showScenceRate(const QString &scene, const QString &encoding,
 void DeviceEditor::OnBtnAddDeviceClicked()
 {
     StructDeviceItem item;
-    item.dBitrate = ui->m_lineEditScenceRecommandRate->text().toDouble();
-    item.iChannelCounts = ui->m_lineEditChannelCounts->text().toInt(nullptr, 10);
+    // Read as their validators accepted them: "2,048" is 2048, not 0.
+    item.dBitrate = OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate);
+    item.iChannelCounts = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditChannelCounts);
     item.strEncodeType = ui->m_comboxEncodingType->currentText();
     item.bReserved = false;
     const int number = m_pDeviceInfoManager->allocateGroupNumber();

@@ -415,6 +415,9 @@ void TestDeviceEditor::record_data()
     QTest::newRow("a typed rate is carried as typed")
         << QStringList{"name=Lobby", "count=8", "rate=777"} << "IPC" << "Lobby(1)" << 8 << "1080P"
         << "H.264" << "25" << "" << 777.0;
+    QTest::newRow("numbers typed with a group separator keep their value")
+        << QStringList{"name=Yard", "count=1,024", "rate=2,048"} << "IPC" << "Yard(1)" << 1024 << "1080P"
+        << "H.264" << "25" << "" << 2048.0;
     QTest::newRow("empty fields give the bare number, 0 channels and 0 kbps")
         << QStringList{"name=", "count=", "rate="} << "IPC" << "(1)" << 0 << "1080P" << "H.264"
         << "25" << "" << 0.0;
