@@ -4,6 +4,8 @@
 BUILD ?= build
 STAGE := $(BUILD)/stage
 JOBS ?= $(shell nproc)
+# A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps configure build run test bench translations clean
 
@@ -13,7 +15,7 @@ deps:
 	@./deps/install-missing.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -1,5 +1,5 @@
-#include "calc/bitratecalculator.h"
 #include "calc/capacityresults.h"
+#include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
 #include "data/devicerecords.h"
 #include "platform/targetpath.h"

@@ -1,4 +1,4 @@
-#include "calc/bitratecalculator.h"
+#include "data/bitratecalculator.h"
 #include "device/deviceaddpage.h"
 #include "platform/targetpath.h"
 

@@ -1,7 +1,7 @@
 #include "calc/datacalculatorpage.h"
 
-#include "calc/bitratecalculator.h"
 #include "calc/capacityresults.h"
+#include "data/bitratecalculator.h"
 #include "platform/cintvalidator.h"
 #include "platform/fieldvalue.h"
 

@@ -126,8 +126,8 @@ void BitrateConfigLoader::readEncodingFolders()
                 encodings->append(info.completeBaseName());
         }
     };
-    readFolder(GetTargetPathFile(QStringLiteral("IPCBitrate")), m_ipcTables, &m_encodings);
-    readFolder(GetTargetPathFile(QStringLiteral("DVRBitrate")), m_dvrTables, nullptr);
+    readFolder(bitrateTableFolder(TableIPC), m_ipcTables, &m_encodings);
+    readFolder(bitrateTableFolder(TableDVR), m_dvrTables, nullptr);
 }
 
 bool BitrateConfigLoader::resolutions(QStringList &out, int type) const

@@ -1,10 +1,18 @@
 #include "data/bitratetablefiles.h"
 
+#include "data/devicerecords.h"
 #include "data/localetextfile.h"
+#include "platform/targetpath.h"
 
 #include <QDir>
 
 #include <algorithm>
+
+QString bitrateTableFolder(int tableType)
+{
+    return OrvaneGUIToolkit::GetTargetPathFile(tableType == TableIPC ? QStringLiteral("IPCBitrate")
+                                                                     : QStringLiteral("DVRBitrate"));
+}
 
 QFileInfoList listTableFiles(const QString &folder)
 {

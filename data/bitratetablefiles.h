@@ -8,6 +8,10 @@
 // The per-encoding table folders: every plain file is the table of the
 // encoding named by its file name up to the last dot.
 
+// The folder beside the executable that holds the per-encoding tables of a
+// TableDeviceType (1 IPC, anything else DVR/NVR).
+QString bitrateTableFolder(int tableType);
+
 // Plain files of `folder` ordered by whole file name ignoring case; empty
 // when the folder is missing.
 QFileInfoList listTableFiles(const QString &folder);

@@ -25,6 +25,15 @@ QStringList DeviceInfoManager::deviceTypeNames() const
     return m_deviceTypeNames;
 }
 
+int DeviceInfoManager::deviceTypeIndex(const QString &deviceType)
+{
+    if (deviceType == QLatin1String("IPC") || deviceType == tr("IPC"))
+        return DeviceIndexIPC;
+    if (deviceType == QLatin1String("DVR/NVR") || deviceType == tr("DVR/NVR"))
+        return DeviceIndexDVR;
+    return -1;
+}
+
 QStringList DeviceInfoManager::resolutions(int type) const
 {
     return m_resolutions.value(type - TableIPC);

@@ -20,6 +20,10 @@ public:
     ~DeviceInfoManager() override;
 
     QStringList deviceTypeNames() const;
+    // DeviceTypeIndex of a device type text as a group stores it (the
+    // displayed, possibly translated, text), or -1 for a text that names no
+    // type.
+    static int deviceTypeIndex(const QString &deviceType);
     // `type` is a TableDeviceType; any other value gives an empty list.
     QStringList resolutions(int type) const;
     QVector<QString> sceneNames() const;

@@ -1,12 +1,12 @@
 #include "device/deviceaddpage.h"
 
 #include "aptui/tipdialog.h"
-#include "calc/bitratecalculator.h"
+#include "data/bitratecalculator.h"
+#include "data/deviceinfomanager.h"
 #include "device/deviceitemwidget.h"
 
 #include "ui_deviceaddpage.h"
 
-#include <QCoreApplication>
 #include <QListWidgetItem>
 #include <QMutexLocker>
 #include <QResizeEvent>
@@ -26,21 +26,6 @@ int addedRowHeight(int pageWidth)
 int resizedRowHeight(int pageWidth)
 {
     return pageWidth < 640 ? 84 : 60;
-}
-
-// DeviceTypeIndex of a stored type text, or -1 for a text that names no
-// type. The editor stores the displayed, possibly translated, text.
-int deviceTypeIndex(const QString &deviceType)
-{
-    if (deviceType == QLatin1String("IPC")
-        || deviceType == QCoreApplication::translate("DeviceInfoManager", "IPC")) {
-        return DeviceIndexIPC;
-    }
-    if (deviceType == QLatin1String("DVR/NVR")
-        || deviceType == QCoreApplication::translate("DeviceInfoManager", "DVR/NVR")) {
-        return DeviceIndexDVR;
-    }
-    return -1;
 }
 
 } // namespace
@@ -199,7 +184,7 @@ void DeviceAddPage::convertFrameRates(const QStringList &from, const QStringList
             continue;
         item.strFrameRate = to.at(pair);
 
-        const int device = deviceTypeIndex(item.strDeviceType);
+        const int device = DeviceInfoManager::deviceTypeIndex(item.strDeviceType);
         if (device < 0)
             continue;
 

@@ -1,7 +1,7 @@
 #include "device/deviceeditor.h"
 
 #include "app/lanaguagemanager.h"
-#include "calc/bitratecalculator.h"
+#include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
 #include "data/deviceinfomanager.h"
 #include "data/scenceselector.h"

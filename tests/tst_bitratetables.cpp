@@ -1,4 +1,4 @@
-#include "calc/bitratecalculator.h"
+#include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
 #include "data/deviceinfomanager.h"
 #include "data/devicerecords.h"

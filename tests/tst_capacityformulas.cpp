@@ -1,5 +1,5 @@
-#include "calc/bitratecalculator.h"
 #include "calc/capacityresults.h"
+#include "data/bitratecalculator.h"
 #include "platform/targetpath.h"
 
 #include <QTemporaryDir>

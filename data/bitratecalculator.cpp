@@ -1,9 +1,8 @@
-#include "calc/bitratecalculator.h"
+#include "data/bitratecalculator.h"
 
 #include "data/bitrateconfigloader.h"
 #include "data/bitratetablefiles.h"
 #include "data/devicerecords.h"
-#include "platform/targetpath.h"
 
 #include <cmath>
 
@@ -46,8 +45,7 @@ double BitrateCalculator::bitrate(int device, const QString &resolution, double 
     // fresh loader would take for this device type and encoding is read: the
     // other files cannot change the figure.
     const bool recorder = device == DeviceIndexDVR;
-    const QString folder = OrvaneGUIToolkit::GetTargetPathFile(
-        recorder ? QStringLiteral("DVRBitrate") : QStringLiteral("IPCBitrate"));
+    const QString folder = bitrateTableFolder(recorder ? TableDVR : TableIPC);
     const double d = findBitrate(readTableForEncoding(folder, m_encoding), resolution);
     const double f = frameRate;
 
