@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+// Writes a file so that its target is replaced only by a complete copy. The
+// bytes go, unbuffered, to a temporary file beside the target: a full disk
+// then fails the write that meets it. Buffered, a small file would sit in
+// QSaveFile's buffer until commit, whose failed flush still renames the cut
+// file over the old one. Any failure leaves the old file whole; a writer
+// destroyed without commit() removes its temporary file.
+class AtomicFileWriter final
+{
+public:
+    explicit AtomicFileWriter(const QString &path);
+    ~AtomicFileWriter();
+
+    bool open();
+    // False once any write failed; later writes are refused.
+    bool write(const QByteArray &bytes);
+    // Replaces the target; false, with the old file whole, when opening or
+    // any write failed or the rename does not succeed.
+    bool commit();
+    QString errorString() const;
+
+    // Test seam: every writer of the process fails the write that would take
+    // its file past `bytes` bytes. A negative value turns it off.
+    static void failWritesBeyondForTesting(qint64 bytes);
+
+private:
+    Q_DISABLE_COPY_MOVE(AtomicFileWriter)
+
+    QSaveFile m_file;
+    qint64 m_written = 0;
+    bool m_failed = false;
+    QString m_error;
+};
+
+// Opens, writes `bytes` and commits; the error text, when asked for, says
+// why it failed.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes,
+                         QString *errorString = nullptr);
