@@ -1,6 +1,7 @@
 #include "data/atomicfilewriter.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
 
@@ -81,4 +82,34 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     if (!ok && errorString)
         *errorString = writer.errorString();
     return ok;
+}
+
+bool copyFileAtomically(const QString &source, const QString &target, QString *errorString)
+{
+    const auto fail = [errorString](const QString &why) {
+        if (errorString)
+            *errorString = why;
+        return false;
+    };
+
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(in.errorString());
+    AtomicFileWriter writer(target);
+    if (!writer.open())
+        return fail(writer.errorString());
+    constexpr qint64 ChunkSize = 64 * 1024;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(ChunkSize);
+        if (chunk.isEmpty()) {
+            if (in.error() != QFileDevice::NoError)
+                return fail(in.errorString());
+            break;
+        }
+        if (!writer.write(chunk))
+            return fail(writer.errorString());
+    }
+    if (!writer.commit())
+        return fail(writer.errorString());
+    return true;
 }

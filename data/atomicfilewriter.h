@@ -41,3 +41,10 @@ private:
 // why it failed.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes,
                          QString *errorString = nullptr);
+
+// Copies `source` over `target` through an AtomicFileWriter, in chunks, so
+// that `target` is replaced only by a complete copy. Copying a file onto
+// itself leaves it as it was. False, with the error text when asked for,
+// when the source does not read or the copy cannot be written whole.
+bool copyFileAtomically(const QString &source, const QString &target,
+                        QString *errorString = nullptr);

@@ -1,7 +1,8 @@
 #include "data/xmlconfigfile.h"
 
+#include "data/atomicfilewriter.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -41,15 +42,7 @@ bool XmlConfigFile::save(const QString &path) const
         node.save(stream, 0);
     stream.flush();
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    const QByteArray bytes = codec->fromUnicode(xml);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, codec->fromUnicode(xml));
 }
 
 void XmlConfigFile::createDocument(const QString &rootName)

@@ -1,7 +1,8 @@
 #include "platform/cgenericds.h"
 
+#include "data/atomicfilewriter.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace OrvaneGUIToolkit {
 
@@ -34,11 +35,7 @@ bool CGenericDS::SaveXML(const QString &path) const
 {
     if (m_document.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(m_document.toByteArray(4));
-    return file.commit();
+    return writeFileAtomically(path, m_document.toByteArray(4));
 }
 
 int CGenericDS::GetChildrenCount() const
