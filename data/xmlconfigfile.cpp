@@ -17,7 +17,9 @@ bool XmlConfigFile::load(const QString &path)
     if (path.isNull())
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Not in text mode: that drops every carriage-return byte, also those
+    // inside UTF-16 characters and line ends, before the parser sees them.
+    if (!file.open(QIODevice::ReadOnly))
         return false;
     // The byte form lets the parser honour the document's encoding declaration.
     // A failed parse can leave a partial tree behind; nothing of it counts.
@@ -28,6 +30,20 @@ bool XmlConfigFile::load(const QString &path)
     return true;
 }
 
+namespace {
+
+// A node as the writer puts it on disk: without indentation.
+QString serialised(const QDomNode &node)
+{
+    QString xml;
+    QTextStream stream(&xml);
+    node.save(stream, 0);
+    stream.flush();
+    return xml;
+}
+
+} // namespace
+
 bool XmlConfigFile::save(const QString &path) const
 {
     QTextCodec *codec = QTextCodec::codecForName("GB2312");
@@ -37,12 +53,21 @@ bool XmlConfigFile::save(const QString &path) const
     // Node by node: the document-level writer only knows Unicode encodings and
     // warns about the GB2312 declaration, which the codec below honours.
     QString xml;
-    QTextStream stream(&xml);
     for (QDomNode node = m_document.firstChild(); !node.isNull(); node = node.nextSibling())
-        node.save(stream, 0);
-    stream.flush();
+        xml += serialised(node);
+    const QByteArray bytes = codec->fromUnicode(xml);
 
-    return writeFileAtomically(path, codec->fromUnicode(xml));
+    // The codec that answers to "GB2312" is a wider one, and the DOM writer
+    // passes control characters through. The bytes are written only when
+    // the reader of load() gives back the same document from them, so that
+    // nothing is written that the declared encoding does not hold.
+    const QDomElement root = m_document.documentElement();
+    if (!root.isNull()) {
+        QDomDocument readBack;
+        if (!readBack.setContent(bytes) || serialised(readBack.documentElement()) != serialised(root))
+            return false;
+    }
+    return writeFileAtomically(path, bytes);
 }
 
 void XmlConfigFile::createDocument(const QString &rootName)

@@ -19,7 +19,9 @@ public:
     // The document's own encoding declaration decides how it is decoded.
     bool load(const QString &path);
     // Writes the document GB2312-encoded without indentation. The target is
-    // replaced only once the whole document has been written.
+    // replaced only once the whole document has been written. False, with
+    // the target untouched, when a character cannot be written in GB2312 or
+    // is no XML character: the bytes must read back as the same document.
     bool save(const QString &path) const;
 
     // Starts a new document: the declaration version="1.0" encoding="GB2312"

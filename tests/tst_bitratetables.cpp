@@ -417,6 +417,17 @@ void TestBitrateTables::frameRates_data()
         << QByteArray("<PAL><NTSC><e>30</e></NTSC></PAL>") << 0 << QStringList{};
     QTest::newRow("names are case-sensitive")
         << QByteArray("<F><pal><e>25</e></pal></F>") << 0 << QStringList{};
+    // A Windows editor saving "as Unicode" writes UTF-16 with CR LF; 不 is
+    // U+4E0D, whose low byte is a carriage return.
+    const auto utf16 = [](const QString &text) {
+        return QTextCodec::codecForName("UTF-16LE")->fromUnicode(QChar(0xFEFF) + text);
+    };
+    QTest::newRow("UTF-16 with CR LF line ends")
+        << utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<F>\r\n<PAL>\r\n<e>25</e>\r\n</PAL>\r\n</F>\r\n")
+        << 0 << QStringList{"25"};
+    QTest::newRow("UTF-16 with a carriage-return byte inside a character")
+        << utf16(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?><F><PAL><e>不限</e></PAL></F>"))
+        << 0 << QStringList{QStringLiteral("不限")};
 }
 
 void TestBitrateTables::frameRates()
@@ -530,6 +541,15 @@ void TestBitrateTables::conversion_data()
         << QByteArray("1080P 2048\n720P\n") << old << 2 << false << QStringList{};
     QTest::newRow("no target → none written") << QByteArray("1080P,2048") << none << 2 << false
                                               << QStringList{};
+    // What GB2312 does not hold is not written as something else.
+    QTest::newRow("en dash outside GB2312 → target unchanged")
+        << QStringLiteral("720P,1024\n1080P–HD,2048\n").toUtf8() << old << 2 << false << QStringList{};
+    QTest::newRow("ideographic zero outside GB2312 → target unchanged")
+        << QStringLiteral("〇,1024\n").toUtf8() << old << 2 << false << QStringList{};
+    QTest::newRow("control character → target unchanged")
+        << QByteArray("720P\x01,1024\n") << old << 2 << false << QStringList{};
+    QTest::newRow("GB2312 name and symbols → converted")
+        << QStringLiteral("高清①,1024\n").toUtf8() << old << 2 << true << QStringList{QStringLiteral("高清①=1024")};
 }
 
 void TestBitrateTables::conversion()
