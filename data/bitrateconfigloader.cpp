@@ -3,6 +3,7 @@
 #include "data/bitratetablefiles.h"
 #include "data/devicerecords.h"
 #include "data/localetextfile.h"
+#include "data/scenefile.h"
 #include "platform/targetpath.h"
 
 #include <QFileInfo>
@@ -46,7 +47,7 @@ SceneScan scanSceneFile(const QString &path, bool stopAtShortRecord, Visit visit
         if (lines.at(i).isEmpty())
             continue;
         const QStringList fields = lines.at(i).split(QLatin1Char(','));
-        if (stopAtShortRecord && fields.size() < 5)
+        if (stopAtShortRecord && fields.size() < SceneFieldCount)
             return SceneScan::ShortRecord;
         if (!visit(fields))
             return SceneScan::Stopped;
@@ -54,17 +55,18 @@ SceneScan scanSceneFile(const QString &path, bool stopAtShortRecord, Visit visit
     return SceneScan::Finished;
 }
 
-// The picture folder holds the file under its own name whatever path, and
-// whichever separator, the record was written with.
+// The picture folder holds the file under its own name whatever path the
+// record was written with; a field that names no file gives no picture.
 QString scenePicturePath(const QString &recordedPath)
 {
-    const qsizetype cut = qMax(recordedPath.lastIndexOf(QLatin1Char('/')),
-                               recordedPath.lastIndexOf(QLatin1Char('\\')));
-    return GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/')
-           + recordedPath.mid(cut + 1);
+    const QString name = scenePictureFileName(recordedPath);
+    if (name.isEmpty())
+        return {};
+    return GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/') + name;
 }
 
 } // namespace
+
 
 BitrateConfigLoader::BitrateConfigLoader()
 {
@@ -238,7 +240,7 @@ int BitrateConfigLoader::sceneRecommendedBitrate(const QString &scene, const QSt
     const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
         if (fields.at(0) != scene || fields.at(1) != encoding || fields.at(2) != resolution)
             return true;
-        recommended = fields.at(3).toInt();
+        recommended = fields.at(SceneRateField).toInt();
         return false;
     });
     return scan == SceneScan::Stopped ? recommended : -1;
@@ -253,10 +255,10 @@ QString BitrateConfigLoader::scenePicture(const QString &scene, const QString &e
         if (fields.at(0) != scene)
             return true;
         if (fields.at(1) == encoding && fields.at(2) == resolution) {
-            picture = scenePicturePath(fields.at(4));
+            picture = scenePicturePath(fields.at(ScenePictureField));
             return false;
         }
-        fallback = scenePicturePath(fields.at(4));
+        fallback = scenePicturePath(fields.at(ScenePictureField));
         return true;
     });
     switch (scan) {

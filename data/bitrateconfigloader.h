@@ -57,7 +57,8 @@ public:
     int sceneRecommendedBitrate(const QString &scene, const QString &encoding,
                                 const QString &resolution) const;
     // Picture of the first matching record, else of the scene's last record;
-    // empty when the scene has none. Whether the picture exists is not tested.
+    // empty when the scene has none or the record names no file. Whether the
+    // picture exists is not tested.
     QString scenePicture(const QString &scene, const QString &encoding,
                          const QString &resolution) const;
 

@@ -3,23 +3,30 @@
 #include <QFile>
 #include <QTextCodec>
 
-bool readLocaleTextLines(const QString &path, QStringList &lines)
+QStringList localeTextLines(QByteArray bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    const QString text = QTextCodec::codecForLocale()->toUnicode(file.readAll());
+    // As a file read in text mode: every carriage return goes, not only
+    // those that end a line.
+    bytes.replace("\r", "");
+    const QString text = QTextCodec::codecForLocale()->toUnicode(bytes);
 
+    QStringList lines;
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0)
             end = text.size();
-        qsizetype lineEnd = end;
-        if (lineEnd > start && text.at(lineEnd - 1) == QLatin1Char('\r'))
-            --lineEnd;
-        lines.append(text.mid(start, lineEnd - start));
+        lines.append(text.mid(start, end - start));
         start = end + 1;
     }
+    return lines;
+}
+
+bool readLocaleTextLines(const QString &path, QStringList &lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    lines += localeTextLines(file.readAll());
     return true;
 }

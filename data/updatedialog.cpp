@@ -1,6 +1,8 @@
 #include "data/updatedialog.h"
 
+#include "data/atomicfilewriter.h"
 #include "data/localetextfile.h"
+#include "data/scenefile.h"
 #include "platform/targetpath.h"
 
 #include "ui_updatedialog.h"
@@ -8,45 +10,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace {
 
-constexpr int SceneFieldCount = 5;
-constexpr int PictureField = 4;
+// Picture names a status line lists before it only counts the rest.
+constexpr int NamesShown = 3;
 
-// Writes a copy of `source` to `target` through a temporary file beside it,
-// so that `target` is replaced only by a complete copy and stays as it was
-// when anything fails. Copying a file onto itself leaves it unchanged.
-bool copyReplacing(const QString &source, const QString &target)
+// The bytes of a regular file only: a pipe or a device named by mistake
+// would block the window or never end.
+bool readRegularFile(const QString &path, QByteArray &bytes)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile())
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(64 * 1024);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
-            return false;
-    }
-    return out.commit();
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
 }
 
-// File name part of a picture path as the scene file writes it, with either
-// kind of separator; empty when it names no file.
-QString pictureFileName(const QString &picturePath)
+// A picture is copied only from a regular file that the image reader takes.
+bool isPictureFile(const QString &path)
 {
-    const qsizetype slash = qMax(picturePath.lastIndexOf(QLatin1Char('/')),
-                                 picturePath.lastIndexOf(QLatin1Char('\\')));
-    const QString name = picturePath.mid(slash + 1);
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return {};
-    return name;
+    return QFileInfo(path).isFile() && QImageReader(path).canRead();
 }
 
 } // namespace
@@ -74,6 +65,7 @@ UpdateDialog::~UpdateDialog() = default;
 
 void UpdateDialog::setStatus(int kind, bool ok)
 {
+    ui->m_tipText->setToolTip(QString());
     if (kind != StatusExport && kind != StatusImport) {
         ui->m_tipText->setText(QString());
         ui->m_tipIcon->setPixmap(QPixmap());
@@ -110,10 +102,7 @@ void UpdateDialog::onExportTemplate()
     const QByteArray bytes = QTextCodec::codecForLocale()->fromUnicode(text);
 
     // The user's old file is replaced only by a complete template.
-    QSaveFile file(fileName);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                    && file.commit();
-    setStatus(StatusExport, ok);
+    setStatus(StatusExport, writeFileAtomically(fileName, bytes));
 }
 
 void UpdateDialog::onImportScene()
@@ -125,28 +114,58 @@ void UpdateDialog::onImportScene()
         return;
     }
 
-    // Made before the scene file is touched, so that a folder that cannot be
-    // made leaves everything as it was.
+    // The table is checked before anything is replaced, and what was checked
+    // is what gets written.
+    QByteArray bytes;
+    if (!readRegularFile(fileName, bytes)) {
+        setStatus(StatusImport, false);
+        return;
+    }
+    const QStringList lines = localeTextLines(bytes);
+    const SceneFileProblem problem = findSceneFileProblem(lines);
+    if (problem.kind != SceneFileProblem::None) {
+        setStatus(StatusImport, false);
+        showStatusDetail(problem.kind == SceneFileProblem::TooFewFields
+                             ? tr("Line %1 has fewer than five fields.").arg(problem.line)
+                             : tr("Line %1 has no whole, non-negative rate.").arg(problem.line));
+        return;
+    }
+
+    // The picture folder is made before the scene file is touched, and the
+    // previous table is kept as a backup before it is replaced, so that a
+    // failure on the way leaves the old table in place.
     const QString pictureFolder = OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture"));
     const QString target = OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv"));
-    QStringList lines;
-    if (!QDir().mkpath(pictureFolder) || !copyReplacing(fileName, target)
-        || !readLocaleTextLines(target, lines)) {
+    if (!QDir().mkpath(pictureFolder)
+        || (QFileInfo::exists(target) && !copyFileAtomically(target, target + QStringLiteral(".bak")))
+        || !writeFileAtomically(target, bytes)) {
         setStatus(StatusImport, false);
         return;
     }
 
-    // The first line is the header. A picture that cannot be copied does not
-    // fail the import: the template's example paths name no real files.
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines.at(i).isEmpty())
+    // A picture that cannot be copied does not fail the import (the
+    // template's example paths name no real files); the status names it.
+    QStringList notCopied;
+    const QStringList pictures = scenePicturePaths(lines);
+    for (const QString &source : pictures) {
+        const QString name = scenePictureFileName(source);
+        if (name.isEmpty())
             continue;
-        const QStringList fields = lines.at(i).split(QLatin1Char(','));
-        if (fields.size() < SceneFieldCount)
-            continue;
-        const QString name = pictureFileName(fields.at(PictureField));
-        if (!name.isEmpty())
-            copyReplacing(fields.at(PictureField), pictureFolder + QLatin1Char('/') + name);
+        if (!isPictureFile(source)
+            || !copyFileAtomically(source, pictureFolder + QLatin1Char('/') + name))
+            notCopied.append(name);
     }
     setStatus(StatusImport, true);
+    if (!notCopied.isEmpty()) {
+        QString names = QStringList(notCopied.mid(0, NamesShown)).join(QStringLiteral(", "));
+        if (notCopied.size() > NamesShown)
+            names += QLatin1Char(' ') + tr("and %n more", nullptr, int(notCopied.size()) - NamesShown);
+        showStatusDetail(tr("Pictures not copied: %1").arg(names));
+        ui->m_tipText->setToolTip(notCopied.join(QLatin1Char('\n')));
+    }
+}
+
+void UpdateDialog::showStatusDetail(const QString &detail)
+{
+    ui->m_tipText->setText(ui->m_tipText->text() + QLatin1Char('\n') + detail);
 }

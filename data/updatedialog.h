@@ -9,9 +9,10 @@ class UpdateDialog;
 }
 
 // Replaces the scene data: exports a template that shows the scene file's
-// columns, and imports a scene file of that form over "Scene.csv", copying
-// the pictures it names into "ScenePicture". The editor sees the new scenes
-// after a restart, which the success message says.
+// columns, and imports a scene file of that form over "Scene.csv" (keeping
+// the previous one as "Scene.csv.bak"), copying the pictures it names into
+// "ScenePicture". A file that the lookups could not use is refused. The
+// editor sees the new scenes after a restart, which the success message says.
 class UpdateDialog final : public aptui::BaseDialog
 {
     Q_OBJECT
@@ -31,6 +32,10 @@ private slots:
     void onImportScene();
 
 private:
+    // Adds a line under the status text: why an import failed, or which
+    // pictures it did not copy.
+    void showStatusDetail(const QString &detail);
+
     std::unique_ptr<Ui::UpdateDialog> ui;
     QWidget *m_borderWidget;
 };

@@ -356,7 +356,8 @@ void TestMainWindow::updateDialogRunsDimmed()
     QCOMPARE(seen.position, QPoint(100 + (1280 - 400) / 2, 50 + (768 - 300) / 2));
     QCOMPARE(coverDuringResize, QRect(0, 0, 1400, 800));
     QCOMPARE(exportStatus, QStringLiteral("Export Success."));
-    QCOMPARE(importStatus, QStringLiteral("Import Success, Restart Software to Work."));
+    QCOMPARE(importStatus, QStringLiteral("Import Success, Restart Software to Work.\n"
+                                          "Pictures not copied: hospital1.png, hospital2.png"));
     QCOMPARE(readFixture(target.path(), "Scene.csv"), readFixture(m_work.path(), "Template.csv"));
     QVERIFY(QFileInfo(target.path() + "/ScenePicture").isDir());
     QVERIFY(!cover()->isVisible());

@@ -1,4 +1,6 @@
 #include "data/bitrateconfigloader.h"
+#include "data/localetextfile.h"
+#include "data/scenefile.h"
 #include "platform/targetpath.h"
 #include "tests/datafixture.h"
 
@@ -62,6 +64,8 @@ private slots:
     void fileEdges_data();
     void fileEdges();
     void readsTheFileAnew();
+    void importCheck_data();
+    void importCheck();
 
     void shippedScenes_data();
     void shippedScenes();
@@ -254,7 +258,7 @@ void TestSceneData::fileEdges_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<int>("recommended");
-    QTest::addColumn<QString>("picture"); // "-" for none, "" for the folder itself
+    QTest::addColumn<QString>("picture"); // file name part, "-" for none
 
     const QByteArray record = "Bank,H.264,720P,1024,b.png";
     QTest::newRow("missing file") << "missing" << QByteArray() << false << -1 << "-";
@@ -265,8 +269,12 @@ void TestSceneData::fileEdges_data()
     QTest::newRow("record without a final line feed") << "bytes" << kHeader + record << true << 1024 << "b.png";
     QTest::newRow("CRLF: no carriage return in the picture name")
         << "bytes" << "h\r\n" + record + "\r\n\r\n" << true << 1024 << "b.png";
-    QTest::newRow("empty picture field → the folder itself")
-        << "bytes" << kHeader + "Bank,H.264,720P,1024,\n" << true << 1024 << "";
+    QTest::newRow("empty picture field → no picture")
+        << "bytes" << kHeader + "Bank,H.264,720P,1024,\n" << true << 1024 << "-";
+    QTest::newRow("picture field ending in .. → no picture")
+        << "bytes" << kHeader + "Bank,H.264,720P,1024,D:\\pics\\..\n" << true << 1024 << "-";
+    QTest::newRow("picture field ending in / . → no picture")
+        << "bytes" << kHeader + "Bank,H.264,720P,1024,pics/.\n" << true << 1024 << "-";
     QTest::newRow("recommended bitrate with spaces read as a number")
         << "bytes" << kHeader + "Bank,H.264,720P, 1024 ,b.png\n" << true << 1024 << "b.png";
 }
@@ -305,6 +313,41 @@ void TestSceneData::readsTheFileAnew()
     QCOMPARE(loader.scenePicture("Bank", "H.264", "720P"), pictureIn(QStringLiteral("c.png")));
     QVERIFY(QFile::remove(m_dir->path() + QStringLiteral("/Scene.csv")));
     QCOMPARE(loader.sceneRecommendedBitrate("Bank", "H.264", "720P"), -1);
+}
+
+void TestSceneData::importCheck_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("kind"); // SceneFileProblem::Kind
+    QTest::addColumn<int>("line");
+
+    const QByteArray good = "Office,H.264,720P,896,office.png\n";
+    QTest::newRow("the shipped scene table") << readFixture(shippedDataDir(), "Scene.csv") << 0 << 0;
+    QTest::newRow("header only") << kHeader << 0 << 0;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0;
+    QTest::newRow("anything as the header") << "x\n" + good << 0 << 0;
+    QTest::newRow("extra fields and CRLF") << kHeader + "Office,H.264,720P,896,o.png,x\r\n\r\n" << 0 << 0;
+    QTest::newRow("rate 0 and a rate with spaces as the lookups read it")
+        << kHeader + "A,H.264,720P,0,a.png\nB,H.264,720P, 12 ,b.png\n" << 0 << 0;
+    QTest::newRow("stray one-field line") << kHeader + good + "Office\n" + good << 1 << 3;
+    QTest::newRow("four fields") << kHeader + "Office,H.264,720P,896\n" << 1 << 2;
+    QTest::newRow("line numbers count empty lines") << kHeader + "\n\r\n" + "x,y\n" << 1 << 4;
+    QTest::newRow("non-numeric rate") << kHeader + good + "Office,H.265,720P,fast,o.png\n" << 2 << 3;
+    QTest::newRow("negative rate") << kHeader + "Office,H.264,720P,-1,o.png\n" << 2 << 2;
+    QTest::newRow("fractional rate") << kHeader + "Office,H.264,720P,896.5,o.png\n" << 2 << 2;
+    QTest::newRow("empty rate") << kHeader + "Office,H.264,720P,,o.png\n" << 2 << 2;
+    QTest::newRow("rate beyond 32 bits") << kHeader + "Office,H.264,720P,4294967296,o.png\n" << 2 << 2;
+}
+
+void TestSceneData::importCheck()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, kind);
+    QFETCH(int, line);
+
+    const SceneFileProblem problem = findSceneFileProblem(localeTextLines(content));
+    QCOMPARE(int(problem.kind), kind);
+    QCOMPARE(problem.line, line);
 }
 
 void TestSceneData::shippedScenes_data()

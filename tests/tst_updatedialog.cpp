@@ -3,13 +3,20 @@
 
 #include "datafixture.h"
 #include "filedialoganswerer.h"
+#include "fullfilesystem.h"
+
+#include "data/atomicfilewriter.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLocalServer>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -24,6 +31,26 @@ const QByteArray Header = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),P
 QStringList folderEntries(const QString &path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+}
+
+const QString Imported = QStringLiteral("Import Success, Restart Software to Work.");
+
+// A picture the image reader takes; noise keeps it larger than a few KiB.
+bool writePicture(const QString &path, int side = 16)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    QRandomGenerator random{quint32(side)};
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, random.generate());
+    }
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG");
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -44,7 +71,12 @@ private slots:
     void exportThatCannotWriteReportsFailure();
     void importReplacesSceneAndCopiesPictures_data();
     void importReplacesSceneAndCopiesPictures();
-    void failedImportKeepsOldSceneFile();
+    void unusableSceneFileIsRefused_data();
+    void unusableSceneFileIsRefused();
+    void unusablePicturesAreNamedAndSkipped_data();
+    void unusablePicturesAreNamedAndSkipped();
+    void failedWritesKeepOldFiles_data();
+    void failedWritesKeepOldFiles();
     void importingSceneFileItselfKeepsIt();
     void pictureImportedOntoItselfSurvives();
 
@@ -89,6 +121,7 @@ void TestUpdateDialog::init()
 void TestUpdateDialog::cleanup()
 {
     m_dialog.reset();
+    AtomicFileWriter::failWritesBeyondForTesting(-1);
     QDir::setCurrent(m_previousCurrent);
     OrvaneGUIToolkit::SetTargetPathOverride(QString());
     m_root.reset();
@@ -157,28 +190,36 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures_data()
     QTest::addColumn<QStringList>("userPictures");
     QTest::addColumn<bool>("pictureFolderExists");
     QTest::addColumn<QStringList>("copiedPictures");
+    QTest::addColumn<QString>("status");
 
     QTest::newRow("windows path copied by its file name")
         << Header + "Hospital,H.265,720P,1204,D:\\secne\\hospital1.png\n"
-        << QStringList{"D:\\secne\\hospital1.png"} << true << QStringList{"hospital1.png"};
-    QTest::newRow("relative path read from the working folder")
+        << QStringList{"D:\\secne\\hospital1.png"} << true << QStringList{"hospital1.png"} << Imported;
+    QTest::newRow("relative path read from the working folder, each picture once")
         << Header + "Office,H.264,720P,896,pics/office.png\r\n\r\nOffice,H.265,720P,512,pics/lobby.png\r\n"
+                    "Office,H.265,1080P,1024,pics/lobby.png\r\n"
         << QStringList{"pics/office.png", "pics/lobby.png"} << true
-        << QStringList{"lobby.png", "office.png"};
+        << QStringList{"lobby.png", "office.png"} << Imported;
     QTest::newRow("missing picture folder is made")
         << Header + "Office,H.264,720P,896,pics/office.png\n"
-        << QStringList{"pics/office.png"} << false << QStringList{"office.png"};
-    QTest::newRow("short rows still imported, their pictures skipped")
-        << Header + "Office,H.264,720P,pics/office.png\nOffice\n"
-        << QStringList{"pics/office.png"} << true << QStringList();
+        << QStringList{"pics/office.png"} << false << QStringList{"office.png"} << Imported;
+    QTest::newRow("header only: a table without scenes")
+        << Header << QStringList() << true << QStringList() << Imported;
     QTest::newRow("fields naming no file are skipped")
         << Header + "A,H.264,720P,1,pics/\nB,H.264,720P,1,pics/.\nC,H.264,720P,1,pics\\..\n"
-        << QStringList{"pics/office.png"} << true << QStringList();
-    QTest::newRow("missing pictures do not fail the import")
+        << QStringList{"pics/office.png"} << true << QStringList() << Imported;
+    QTest::newRow("missing pictures are named")
         << Header + "Office,H.264,720P,896,pics/none.png\nOffice,H.265,720P,512,pics/office.png\n"
-        << QStringList{"pics/office.png"} << true << QStringList{"office.png"};
+        << QStringList{"pics/office.png"} << true << QStringList{"office.png"}
+        << Imported + "\nPictures not copied: none.png";
+    QTest::newRow("more than three missing pictures are counted")
+        << Header + "A,H.264,720P,1,a.png\nB,H.264,720P,1,b.png\nC,H.264,720P,1,c.png\n"
+                    "D,H.264,720P,1,d.png\nE,H.264,720P,1,e.png\n"
+        << QStringList() << true << QStringList()
+        << Imported + "\nPictures not copied: a.png, b.png, c.png and 2 more";
     QTest::newRow("exported template imports without its example pictures")
-        << TemplateBytes << QStringList() << false << QStringList();
+        << TemplateBytes << QStringList() << false << QStringList()
+        << Imported + "\nPictures not copied: hospital1.png, hospital2.png";
 }
 
 void TestUpdateDialog::importReplacesSceneAndCopiesPictures()
@@ -187,63 +228,186 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures()
     QFETCH(QStringList, userPictures);
     QFETCH(bool, pictureFolderExists);
     QFETCH(QStringList, copiedPictures);
+    QFETCH(QString, status);
 
-    QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", "Scene\nOld,H.264,720P,1,old.png\n"));
+    const QByteArray old = "Scene\nOld,H.264,720P,1,old.png\n";
+    QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", old));
     if (pictureFolderExists)
         QVERIFY(QDir(m_root->path()).mkpath("app/ScenePicture"));
     for (const QString &picture : userPictures)
-        QVERIFY(writeFixture(m_root->path(), "user/" + picture, picture.toUtf8()));
+        QVERIFY(writePicture(userPath(picture)));
     QVERIFY(writeFixture(m_root->path(), "user/new.csv", scene));
 
     importFrom(userPath("new.csv"));
 
-    QCOMPARE(statusText(), QStringLiteral("Import Success, Restart Software to Work."));
+    QCOMPARE(statusText(), status);
     QCOMPARE(readFixture(m_root->path(), "app/Scene.csv"), scene);
+    QCOMPARE(readFixture(m_root->path(), "app/Scene.csv.bak"), old);
     QCOMPARE(folderEntries(appPath("ScenePicture")), copiedPictures);
-    QCOMPARE(folderEntries(appPath("")), (QStringList{"Scene.csv", "ScenePicture"}));
+    QCOMPARE(folderEntries(appPath("")), (QStringList{"Scene.csv", "Scene.csv.bak", "ScenePicture"}));
     for (const QString &picture : copiedPictures) {
         const auto source = std::find_if(userPictures.cbegin(), userPictures.cend(),
                                          [&picture](const QString &p) { return p.endsWith(picture); });
-        QCOMPARE(readFixture(m_root->path(), "app/ScenePicture/" + picture), source->toUtf8());
+        QCOMPARE(bytesOf(appPath("ScenePicture/" + picture)), bytesOf(userPath(*source)));
     }
 }
 
-void TestUpdateDialog::failedImportKeepsOldSceneFile()
+void TestUpdateDialog::unusableSceneFileIsRefused_data()
 {
+    QTest::addColumn<QByteArray>("scene"); // null: a socket stands where the file is chosen
+    QTest::addColumn<QString>("status");
+
+    const QByteArray good = "Office,H.264,720P,896,office.png\n";
+    QTest::newRow("stray one-field line")
+        << Header + good + "Office\n" + good << "Import Failure.\nLine 3 has fewer than five fields.";
+    QTest::newRow("non-numeric rate")
+        << Header + "Office,H.264,720P,fast,office.png\n"
+        << "Import Failure.\nLine 2 has no whole, non-negative rate.";
+    QTest::newRow("a socket cannot be read") << QByteArray() << "Import Failure.";
+}
+
+void TestUpdateDialog::unusableSceneFileIsRefused()
+{
+    QFETCH(QByteArray, scene);
+    QFETCH(QString, status);
+
     const QByteArray old = Header + "Old,H.264,720P,1,old.png\n";
     QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", old));
-    // A socket exists and can be chosen, but cannot be opened for reading.
-    QLocalServer unreadable;
-    QVERIFY(unreadable.listen(userPath("scene.csv")));
+    QVERIFY(writePicture(userPath("office.png")));
+    QLocalServer socket;
+    if (scene.isNull())
+        QVERIFY(socket.listen(userPath("scene.csv")));
+    else
+        QVERIFY(writeFixture(m_root->path(), "user/scene.csv", scene));
 
     importFrom(userPath("scene.csv"));
 
-    QCOMPARE(statusText(), QStringLiteral("Import Failure."));
+    QCOMPARE(statusText(), status);
+    QCOMPARE(folderEntries(appPath("")), QStringList{"Scene.csv"});
     QCOMPARE(readFixture(m_root->path(), "app/Scene.csv"), old);
+}
+
+void TestUpdateDialog::unusablePicturesAreNamedAndSkipped_data()
+{
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("text file named as a picture") << "text";
+    QTest::newRow("pipe, which would block the window") << "pipe";
+    QTest::newRow("endless device") << "device";
+    QTest::newRow("folder") << "folder";
+}
+
+void TestUpdateDialog::unusablePicturesAreNamedAndSkipped()
+{
+    QFETCH(QString, kind);
+
+    QString source = userPath("pic.png");
+    if (kind == QLatin1String("text"))
+        QVERIFY(writeFixture(m_root->path(), "user/pic.png", "not a picture"));
+    else if (kind == QLatin1String("pipe"))
+        QVERIFY(::mkfifo(QFile::encodeName(source).constData(), 0600) == 0);
+    else if (kind == QLatin1String("device"))
+        source = "/dev/zero";
+    else
+        QVERIFY(QDir().mkpath(source));
+    const QString name = QFileInfo(source).fileName();
+    QVERIFY(writeFixture(m_root->path(), "user/new.csv",
+                         Header + "Office,H.264,720P,896," + source.toUtf8() + "\n"));
+
+    importFrom(userPath("new.csv"));
+
+    QCOMPARE(statusText(), Imported + "\nPictures not copied: " + name);
+    QCOMPARE(folderEntries(appPath("ScenePicture")), QStringList());
+}
+
+void TestUpdateDialog::failedWritesKeepOldFiles_data()
+{
+    QTest::addColumn<QString>("file");  // what the action writes
+    QTest::addColumn<QString>("fault"); // "failed write" or "full disk"
+    QTest::addColumn<QString>("status");
+
+    for (const char *fault : {"failed write", "full disk"}) {
+        QTest::addRow("template export, %s", fault) << "template" << fault << "Export Failure.";
+        QTest::addRow("scene table, %s", fault) << "scene table" << fault << "Import Failure.";
+        QTest::addRow("picture over an old one, %s", fault)
+            << "picture" << fault << Imported + "\nPictures not copied: office.png";
+    }
+}
+
+void TestUpdateDialog::failedWritesKeepOldFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, fault);
+    QFETCH(QString, status);
+
+    // The scene table and the template are small, the picture is not: a
+    // picture row lets the table through and fails the picture.
+    const bool picture = file == QLatin1String("picture");
+    const bool scene = file == QLatin1String("scene table");
+    std::unique_ptr<FullFileSystem> full;
+    QString folder = appPath("");
+    if (fault == QLatin1String("full disk")) {
+        full = std::make_unique<FullFileSystem>(picture ? 12 * 1024 : 0);
+        if (!full->mounted())
+            QSKIP(qPrintable(full->why()));
+        folder = full->path() + QLatin1Char('/');
+        OrvaneGUIToolkit::SetTargetPathOverride(full->path());
+    }
+    const QString name = picture ? "ScenePicture/office.png" : scene ? "Scene.csv" : "Template.csv";
+    const QByteArray oldScene = Header + "Old,H.264,720P,1,old.png\n";
+    const QByteArray old = scene ? oldScene : QByteArray("old");
+    QVERIFY(QDir().mkpath(folder + "ScenePicture"));
+    if (full) {
+        QVERIFY(full->put("Scene.csv", oldScene));
+        QVERIFY(full->put(name, old));
+    } else {
+        QVERIFY(writeFixture(folder, "Scene.csv", oldScene));
+        QVERIFY(writeFixture(folder, name, old));
+        AtomicFileWriter::failWritesBeyondForTesting(picture ? 1000 : 50);
+    }
+    QVERIFY(writePicture(userPath("office.png"), 64));
+    const QByteArray newScene = Header + "Office,H.264,720P,896,office.png\n";
+    QVERIFY(writeFixture(m_root->path(), "user/new.csv", newScene));
+
+    if (file == QLatin1String("template"))
+        exportTo(folder + name, true);
+    else
+        importFrom(userPath("new.csv"));
+    AtomicFileWriter::failWritesBeyondForTesting(-1);
+
+    QCOMPARE(statusText(), status);
+    QCOMPARE(bytesOf(folder + name), old);
+    QCOMPARE(bytesOf(folder + "Scene.csv"), picture ? newScene : oldScene);
+    // Only the files that were there, and the backup of a replaced table.
+    const QStringList left = picture ? QStringList{"Scene.csv", "Scene.csv.bak"}
+                             : scene ? QStringList{"Scene.csv"}
+                                     : QStringList{"Scene.csv", "Template.csv"};
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), left);
 }
 
 void TestUpdateDialog::importingSceneFileItselfKeepsIt()
 {
-    const QByteArray scene = Header + "Office,H.264,720P,896,office.png\n";
+    const QByteArray scene = Header + "Office,H.264,720P,896,\n";
     QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", scene));
 
     importFrom(appPath("Scene.csv"));
 
-    QCOMPARE(statusText(), QStringLiteral("Import Success, Restart Software to Work."));
+    QCOMPARE(statusText(), Imported);
     QCOMPARE(readFixture(m_root->path(), "app/Scene.csv"), scene);
 }
 
 void TestUpdateDialog::pictureImportedOntoItselfSurvives()
 {
-    QVERIFY(writeFixture(m_root->path(), "app/ScenePicture/office.png", "picture"));
+    QVERIFY(writePicture(appPath("ScenePicture/office.png")));
+    const QByteArray picture = bytesOf(appPath("ScenePicture/office.png"));
     QVERIFY(writeFixture(m_root->path(), "user/new.csv",
                          Header + "Office,H.264,720P,896,ScenePicture/office.png\n"));
     QDir::setCurrent(appPath(""));
 
     importFrom(userPath("new.csv"));
 
-    QCOMPARE(statusText(), QStringLiteral("Import Success, Restart Software to Work."));
-    QCOMPARE(readFixture(m_root->path(), "app/ScenePicture/office.png"), QByteArray("picture"));
+    QCOMPARE(statusText(), Imported);
+    QCOMPARE(bytesOf(appPath("ScenePicture/office.png")), picture);
 }
 
 QTEST_MAIN(TestUpdateDialog)

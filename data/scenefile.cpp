@@ -1,0 +1,40 @@
+#include "data/scenefile.h"
+
+QString scenePictureFileName(const QString &recordedPath)
+{
+    const qsizetype cut = qMax(recordedPath.lastIndexOf(QLatin1Char('/')),
+                               recordedPath.lastIndexOf(QLatin1Char('\\')));
+    const QString name = recordedPath.mid(cut + 1);
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    return name;
+}
+
+SceneFileProblem findSceneFileProblem(const QStringList &lines)
+{
+    // The first line is the header and is never interpreted.
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines.at(i).isEmpty())
+            continue;
+        const QStringList fields = lines.at(i).split(QLatin1Char(','));
+        const int line = int(i + 1);
+        if (fields.size() < SceneFieldCount)
+            return {SceneFileProblem::TooFewFields, line};
+        bool isNumber = false;
+        const int rate = fields.at(SceneRateField).toInt(&isNumber, 10);
+        if (!isNumber || rate < 0)
+            return {SceneFileProblem::BadRate, line};
+    }
+    return {};
+}
+
+QStringList scenePicturePaths(const QStringList &lines)
+{
+    QStringList paths;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList fields = lines.at(i).split(QLatin1Char(','));
+        if (fields.size() >= SceneFieldCount && !paths.contains(fields.at(ScenePictureField)))
+            paths.append(fields.at(ScenePictureField));
+    }
+    return paths;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The scene table's record format: a header line, then one record a line,
+// fields split at every "," and taken as they stand.
+constexpr int SceneFieldCount = 5;
+constexpr int SceneRateField = 3;
+constexpr int ScenePictureField = 4;
+
+// File name part of a record's picture path, after the last "/" or "\";
+// empty when the path names no file (empty, or ending in "." or "..").
+QString scenePictureFileName(const QString &recordedPath);
+
+// The first line of a scene table that no lookup could use, so that an
+// import can refuse the file before it replaces anything.
+struct SceneFileProblem
+{
+    enum Kind { None, TooFewFields, BadRate };
+    Kind kind = None;
+    int line = 0; // 1-based line number in the file
+};
+
+// Checks every non-empty line after the header: at least five fields and a
+// rate that reads as a whole number of 0 or more. A file of only a header,
+// or of fewer scenes than before, is well formed.
+SceneFileProblem findSceneFileProblem(const QStringList &lines);
+
+// Picture paths of the records, each once, in order of first appearance.
+QStringList scenePicturePaths(const QStringList &lines);
