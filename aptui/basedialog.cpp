@@ -213,4 +213,15 @@ void BaseDialog::addBottomWidget(QWidget *widget)
     ui->layoutMyBtns->addWidget(widget);
 }
 
+void execNotice(const QString &title, const QString &text)
+{
+    BaseDialog notice(false, false, false, false, true, false, false);
+    notice.setFixedSize(350, 220);
+    notice.setTitle(title);
+    notice.setBottomVisible(false);
+    notice.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    notice.setDefaultText(text);
+    notice.exec();
+}
+
 } // namespace aptui

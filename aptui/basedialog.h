@@ -86,4 +86,9 @@ private:
     bool m_cancelCloses = true;
 };
 
+// Runs a notice modally: a BaseDialog with only the title bar's close
+// button, no bottom bar, fixed at 350 × 220, with the object name the style
+// sheets give notices ("APP_WARNINGDLG") and `text` as its content.
+void execNotice(const QString &title, const QString &text);
+
 } // namespace aptui

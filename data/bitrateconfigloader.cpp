@@ -92,26 +92,19 @@ void BitrateConfigLoader::readXmlTables()
     m_dvrTable.clear();
     m_ntscFrameRates.clear();
 
-    // Each file gates the next: without the IPC table neither the DVR/NVR
-    // table nor the frame rates are read.
-    if (!load(m_ipcXmlPath)) {
-        m_loaded = false;
-        return;
+    // Without the IPC table the DVR/NVR table is not read; both are replaced
+    // by the per-encoding tables anyway. The frame rates are read whatever
+    // the tables: without them no fixed rate can be chosen.
+    if (load(m_ipcXmlPath)) {
+        readXmlItems(*this, m_ipcTable);
+        if (load(m_dvrXmlPath))
+            readXmlItems(*this, m_dvrTable);
     }
-    readXmlItems(*this, m_ipcTable);
 
-    if (!load(m_dvrXmlPath)) {
-        m_loaded = false;
-        return;
+    if (load(m_framePath)) {
+        m_ntscFrameRates += readFrameEntries(firstByTagName(QStringLiteral("NTSC")));
+        m_palFrameRates += readFrameEntries(firstByTagName(QStringLiteral("PAL")));
     }
-    readXmlItems(*this, m_dvrTable);
-
-    if (!load(m_framePath)) {
-        m_loaded = false;
-        return;
-    }
-    m_ntscFrameRates += readFrameEntries(firstByTagName(QStringLiteral("NTSC")));
-    m_palFrameRates += readFrameEntries(firstByTagName(QStringLiteral("PAL")));
 }
 
 void BitrateConfigLoader::readEncodingFolders()

@@ -1,6 +1,7 @@
 #include "device/deviceeditor.h"
 
 #include "app/lanaguagemanager.h"
+#include "aptui/basedialog.h"
 #include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
 #include "data/deviceinfomanager.h"
@@ -311,8 +312,28 @@ void DeviceEditor::showScenceRate(const QString &scene, const QString &encoding,
         m_pDeviceInfoManager->sceneRecommendedBitrate(scene, encoding, resolution)));
 }
 
+QString DeviceEditor::addRefusal() const
+{
+    // A scene combination missing from the scene table looks its rate up as
+    // -1, which would lower the site's total.
+    if (OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate) < 0)
+        return tr("The rate of this device is unknown, so it was not added. "
+                  "After a scene import, restart the software first.");
+    if (isFixedRateMode() && ui->m_comboxFrameRate->currentText().isEmpty())
+        return tr("There is no frame rate to choose (Frame.xml), so the device was not added.");
+    return {};
+}
+
 void DeviceEditor::OnBtnAddDeviceClicked()
 {
+    const QString refusal = addRefusal();
+    if (!refusal.isEmpty()) {
+        emit signalCover();
+        aptui::execNotice(tr("Hint"), refusal);
+        emit signalDisvocer();
+        return;
+    }
+
     StructDeviceItem item;
     // Read as their validators accepted them: "2,048" is 2048, not 0.
     item.dBitrate = OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate);

@@ -38,6 +38,9 @@ signals:
     void signalAppStart();
     // After the user switched the frame standard: 0 PAL, 1 NTSC.
     void signalCurrentFrameStandard(int index);
+    // Before and after the notice that "+ Add" shows instead of adding.
+    void signalCover();
+    void signalDisvocer();
 
 public slots:
     void setDeviceTypes(QVector<StructDeviceType> deviceTypes);
@@ -69,6 +72,8 @@ private:
     void updateRecommendRate();
     void showScenceRate(const QString &scene, const QString &encoding, const QString &resolution);
     bool isFixedRateMode() const;
+    // Why the form cannot be added as it stands; empty when it can.
+    QString addRefusal() const;
     double currentFrameRate() const;
     QStringList fixedRateEncodings() const;
     // Clears `list` and fills it with `items` while it is disconnected from

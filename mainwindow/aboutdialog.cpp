@@ -47,14 +47,8 @@ bool AboutDialog::onGetHelp()
     if (QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url))
         return true;
 
-    aptui::BaseDialog notice(false, false, false, false, true, false, false);
-    notice.setFixedSize(350, 220);
-    notice.setTitle(tr("Hint"));
-    notice.setBottomVisible(false);
-    notice.setObjectName(QStringLiteral("APP_WARNINGDLG"));
-    notice.setDefaultText(tr("No user manual found."));
     emit signalCover();
-    notice.exec();
+    aptui::execNotice(tr("Hint"), tr("No user manual found."));
     emit signalDiscover();
     return false;
 }

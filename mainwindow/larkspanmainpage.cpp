@@ -112,6 +112,8 @@ void LarkspanMainPage::connectPages()
             deviceAddPage, &DeviceAddPage::onClearDeviceItems);
     connect(deviceAddPage, &DeviceAddPage::signalCover, this, &LarkspanMainPage::enableCover);
     connect(deviceAddPage, &DeviceAddPage::signalDisvocer, this, &LarkspanMainPage::disableCover);
+    connect(m_pDeviceEditor, &DeviceEditor::signalCover, this, &LarkspanMainPage::enableCover);
+    connect(m_pDeviceEditor, &DeviceEditor::signalDisvocer, this, &LarkspanMainPage::disableCover);
 
     connect(m_pAboutDialog.get(), &AboutDialog::signalCover, this, &LarkspanMainPage::enableCover);
     connect(m_pAboutDialog.get(), &AboutDialog::signalDiscover,

@@ -89,8 +89,8 @@ private slots:
     void tableByDeviceType();
     void currentEncodingSelectsTable();
 
-    void xmlGatesFrameRates_data();
-    void xmlGatesFrameRates();
+    void frameRatesWhateverTheTables_data();
+    void frameRatesWhateverTheTables();
     void frameRates_data();
     void frameRates();
     void xmlConfigFile();
@@ -361,32 +361,36 @@ void TestBitrateTables::currentEncodingSelectsTable()
     QCOMPARE(loader.bitrate(QStringLiteral("720P"), TableIPC), 0);
 }
 
-void TestBitrateTables::xmlGatesFrameRates_data()
+void TestBitrateTables::frameRatesWhateverTheTables_data()
 {
     QTest::addColumn<QByteArray>("ipcXml");
     QTest::addColumn<QByteArray>("dvrXml");
+    QTest::addColumn<QByteArray>("frameXml");
     QTest::addColumn<bool>("framesRead");
 
     const QByteArray missing; // a null array writes no file
-    QTest::newRow("all three present → frames read") << kTableXml << kTableXml << true;
-    QTest::newRow("IPC table missing → frames not read") << missing << kTableXml << false;
-    QTest::newRow("DVR/NVR table missing → frames not read") << kTableXml << missing << false;
+    QTest::newRow("all three present → frames read") << kTableXml << kTableXml << kFrameXml << true;
+    QTest::newRow("IPC table missing → frames still read") << missing << kTableXml << kFrameXml << true;
+    QTest::newRow("DVR/NVR table missing → frames still read") << kTableXml << missing << kFrameXml << true;
+    QTest::newRow("both tables missing → frames still read") << missing << missing << kFrameXml << true;
     QTest::newRow("IPC table unparseable but present → frames read")
-        << QByteArray("<ConfigList><broken") << kTableXml << true;
-    QTest::newRow("IPC table empty but present → frames read") << QByteArray("") << kTableXml << true;
+        << QByteArray("<ConfigList><broken") << kTableXml << kFrameXml << true;
+    QTest::newRow("frame file missing → no frames") << kTableXml << kTableXml << missing << false;
 }
 
-void TestBitrateTables::xmlGatesFrameRates()
+void TestBitrateTables::frameRatesWhateverTheTables()
 {
     QFETCH(QByteArray, ipcXml);
     QFETCH(QByteArray, dvrXml);
+    QFETCH(QByteArray, frameXml);
     QFETCH(bool, framesRead);
 
     if (!ipcXml.isNull())
         write(QStringLiteral("IPCBitrateConfig.xml"), ipcXml);
     if (!dvrXml.isNull())
         write(QStringLiteral("DVRBitrateConfig.xml"), dvrXml);
-    write(QStringLiteral("Frame.xml"), kFrameXml);
+    if (!frameXml.isNull())
+        write(QStringLiteral("Frame.xml"), frameXml);
 
     const BitrateConfigLoader loader;
     QCOMPARE(loader.frameRates(FramePAL), framesRead ? QStringList({"25", "1/2"}) : QStringList());

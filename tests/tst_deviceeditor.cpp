@@ -6,6 +6,7 @@
 
 #include "childwidget.h"
 #include "devicetables.h"
+#include "dialoganswerer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,6 +101,8 @@ void perform(DeviceEditor &editor, const QString &step)
         QTest::mouseClick(child<QPushButton>(editor, "m_btnON"), Qt::LeftButton);
     else if (what == QLatin1String("scene"))
         clickScene(editor, value.toInt());
+    else if (what == QLatin1String("programRate"))
+        editor.setScenceRecommandRateText(value);
     else if (what == QLatin1String("rate"))
         replaceText(child<QLineEdit>(editor, "m_lineEditScenceRecommandRate"), value);
     else if (what == QLatin1String("name"))
@@ -139,6 +142,8 @@ private slots:
     void rateModes_data();
     void rateModes();
     void recommendedModeShowsTheScenePicture();
+    void addIsRefusedWithoutAKnownRateOrFrameRate_data();
+    void addIsRefusedWithoutAKnownRateOrFrameRate();
     void record_data();
     void record();
     void twoPressesDifferOnlyInTheGroupNumber();
@@ -386,6 +391,69 @@ void TestDeviceEditor::recommendedModeShowsTheScenePicture()
 
     perform(editor, QStringLiteral("scene=1"));
     QCOMPARE(picture->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+}
+
+void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("notice");
+
+    const QString unknownRate = QStringLiteral("The rate of this device is unknown, so it was not added. "
+                                               "After a scene import, restart the software first.");
+    QTest::newRow("scene gone from a table imported since the start")
+        << "import" << QStringList{"varRate"} << unknownRate;
+    QTest::newRow("a negative rate set by the program")
+        << "" << QStringList{"programRate=-5"} << unknownRate;
+    QTest::newRow("no frame-rate file")
+        << "no frames" << QStringList{}
+        << "There is no frame rate to choose (Frame.xml), so the device was not added.";
+}
+
+void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate()
+{
+    QFETCH(QString, cause);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, notice);
+
+    QTemporaryDir tables;
+    QVERIFY(DeviceTables::write(tables.path()));
+    if (cause == QLatin1String("no frames"))
+        QVERIFY(QFile::remove(tables.filePath(QStringLiteral("Frame.xml"))));
+    OrvaneGUIToolkit::SetTargetPathOverride(tables.path());
+
+    DeviceEditor editor;
+    const AddRecorder adds(editor);
+    QSignalSpy cover(&editor, &DeviceEditor::signalCover);
+    QSignalSpy discover(&editor, &DeviceEditor::signalDisvocer);
+    if (cause == QLatin1String("import")) {
+        QVERIFY(writeFixture(tables.path(), QStringLiteral("Scene.csv"),
+                             "Scene\nStreet,H.264,4MP,4100,street.png\n"));
+    }
+    performAll(editor, steps);
+
+    QString shown;
+    QString name;
+    int coversShown = -1;
+    answerNextDialog([&](QDialog *dialog) {
+        shown = dialog->findChild<QLabel *>(QStringLiteral("m_labelNULL"))->text();
+        name = dialog->objectName();
+        coversShown = int(cover.size() - discover.size());
+        QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("btnClose")), Qt::LeftButton);
+    });
+    perform(editor, QStringLiteral("add"));
+
+    QCOMPARE(shown, notice);
+    QCOMPARE(name, QStringLiteral("APP_WARNINGDLG"));
+    QCOMPARE(coversShown, 1);
+    QCOMPARE(discover.size(), 1);
+    QVERIFY(adds.records().isEmpty());
+    // The refused press used no group number.
+    if (cause != QLatin1String("no frames")) {
+        performAll(editor, {"programRate=100", "add"});
+        QCOMPARE(adds.records().size(), 1);
+        QCOMPARE(adds.records().first().iChannelGroupNumber, 1);
+    }
 }
 
 void TestDeviceEditor::record_data()
