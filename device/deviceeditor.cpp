@@ -194,7 +194,9 @@ void DeviceEditor::OnRateSelected()
     ui->m_comboxFrameRate->hide();
     ui->m_labelEncodeTypeLabel->show();
     ui->m_comboxEncodingType->show();
-    OnScenceChanged(0);
+    // Through the selector, so that the scene it highlights is the first
+    // scene that its signal applies here.
+    ui->m_scenceSelector->OnScenceSelected(0);
 }
 
 QObject *DeviceEditor::getScenceSelector()

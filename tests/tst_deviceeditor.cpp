@@ -142,6 +142,8 @@ private slots:
     void rateModes_data();
     void rateModes();
     void recommendedModeShowsTheScenePicture();
+    void selectorHighlightsTheAppliedScene_data();
+    void selectorHighlightsTheAppliedScene();
     void addIsRefusedWithoutAKnownRateOrFrameRate_data();
     void addIsRefusedWithoutAKnownRateOrFrameRate();
     void record_data();
@@ -391,6 +393,38 @@ void TestDeviceEditor::recommendedModeShowsTheScenePicture()
 
     perform(editor, QStringLiteral("scene=1"));
     QCOMPARE(picture->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+}
+
+void TestDeviceEditor::selectorHighlightsTheAppliedScene_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("scene");
+    QTest::addColumn<QString>("expectedRate");
+
+    QTest::newRow("entering the recommended rate") << QStringList{"varRate"} << 0 << "2000";
+    QTest::newRow("another scene chosen") << QStringList{"varRate", "scene=1"} << 1 << "3000";
+    QTest::newRow("back from the fixed rate the first scene shows and applies")
+        << QStringList{"varRate", "scene=1", "fixedRate", "varRate"} << 0 << "2000";
+    QTest::newRow("VarRate pressed again") << QStringList{"varRate", "scene=1", "varRate"} << 0 << "2000";
+}
+
+void TestDeviceEditor::selectorHighlightsTheAppliedScene()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, scene);
+    QFETCH(QString, expectedRate);
+
+    DeviceEditor editor;
+    performAll(editor, steps);
+
+    QList<int> highlighted;
+    const auto buttons = editor.findChildren<ScenceSelector::ScenceQRaidoButton *>();
+    for (const ScenceSelector::ScenceQRaidoButton *button : buttons) {
+        if (button->isChecked())
+            highlighted.append(button->scenceType());
+    }
+    QCOMPARE(highlighted, QList<int>{scene});
+    QCOMPARE(rateText(editor), expectedRate);
 }
 
 void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate_data()
