@@ -63,6 +63,9 @@ void BaseTitle::setMinButtonShow(bool showIt)
 void BaseTitle::setMaxButtonShow(bool showIt)
 {
     setButtonShown(ui->btnMax, showIt);
+    // A dialog that offers no maximise button is not maximised by a double
+    // click on its title either.
+    SetOpenDoubleClickEnable(showIt);
 }
 
 void BaseTitle::setCloseButtonShow(bool showIt)

@@ -62,6 +62,8 @@ private slots:
     void dialogStaysAWindow();
     void titleMaximisesAndRestores();
     void titleDoubleClickMaximisesAndRestores();
+    void dialogTitleDoubleClickFollowsMaximiseButton_data();
+    void dialogTitleDoubleClickFollowsMaximiseButton();
     void titleCloseAsksWindowToClose();
     void titleDragMovesWindow();
 };
@@ -279,6 +281,28 @@ void TestChrome::titleDoubleClickMaximisesAndRestores()
     QTest::mouseDClick(titled.title, Qt::LeftButton, {}, QPoint(200, 10));
     QVERIFY(button(titled.title, "m_btnMaximize"));
     QCOMPARE(changed.count(), 2);
+}
+
+void TestChrome::dialogTitleDoubleClickFollowsMaximiseButton_data()
+{
+    QTest::addColumn<bool>("maxButton");
+    QTest::newRow("no maximise button: the size stays") << false;
+    QTest::newRow("maximise button: the dialog maximises") << true;
+}
+
+void TestChrome::dialogTitleDoubleClickFollowsMaximiseButton()
+{
+    QFETCH(bool, maxButton);
+
+    aptui::BaseDialog dialog(false, false, false, maxButton, true, true, true);
+    dialog.setGeometry(100, 100, 350, 220);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::mouseDClick(dialog.findChild<aptui::BaseTitle *>(), Qt::LeftButton, {}, QPoint(100, 10));
+
+    QCOMPARE(dialog.size() != QSize(350, 220), maxButton);
+    QCOMPARE(OrvaneGUIToolkit::CWidgetSizeFactory::IsMaximized(&dialog), maxButton);
 }
 
 void TestChrome::titleCloseAsksWindowToClose()
