@@ -2,6 +2,7 @@
 
 #include "app/configuremanager.h"
 #include "aptui/basedialog.h"
+#include "platform/targetpath.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -39,13 +40,20 @@ AboutDialog::~AboutDialog() = default;
 
 bool AboutDialog::onGetHelp()
 {
-    const QUrl url(userManualAddress(QDir::currentPath(),
-                                     apt::ConfigureManager::instance()->translator()),
-                   QUrl::TolerantMode);
-    // A desktop handler may start happily on a file that is not there and
-    // fail later where nobody sees it; a missing manual gets the notice.
-    if (QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url))
-        return true;
+    const unsigned language = apt::ConfigureManager::instance()->translator();
+    // Beside the executable first: started from a launcher or from another
+    // folder, the program's working directory is not its own.
+    const QStringList folders{QDir::cleanPath(OrvaneGUIToolkit::GetTargetPath()), QDir::currentPath()};
+    for (const QString &folder : folders) {
+        const QUrl url(userManualAddress(folder, language), QUrl::TolerantMode);
+        // A desktop handler may start happily on a file that is not there and
+        // fail later where nobody sees it; a missing manual gets the notice.
+        if (!QFileInfo::exists(url.toLocalFile()))
+            continue;
+        if (QDesktopServices::openUrl(url))
+            return true;
+        break;
+    }
 
     emit signalCover();
     aptui::execNotice(tr("Hint"), tr("No user manual found."));

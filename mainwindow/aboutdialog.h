@@ -27,7 +27,8 @@ signals:
     void signalDiscover();
 
 private slots:
-    // Opens the manual in the working directory with the desktop's handler;
-    // false, after a notice, when it is missing or nothing opened it.
+    // Opens the manual with the desktop's handler, from beside the
+    // executable or else from the working directory; false, after a notice,
+    // when it is in neither or nothing opened it.
     bool onGetHelp();
 };

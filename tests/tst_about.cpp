@@ -1,6 +1,7 @@
 #include "app/configuremanager.h"
 #include "aptui/dlgabout.h"
 #include "mainwindow/aboutdialog.h"
+#include "platform/targetpath.h"
 
 #include "datafixture.h"
 
@@ -131,30 +132,41 @@ void TestAbout::manualAddress()
 void TestAbout::userHelpOpensManualOrNotice_data()
 {
     QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("present");
-    QTest::addColumn<QString>("opened"); // empty: the notice instead
+    QTest::addColumn<QString>("present"); // the manual's file name
+    QTest::addColumn<QString>("where");   // "program", "working" or "both" folders
+    QTest::addColumn<QString>("opened");  // folder and name; empty: the notice instead
 
     const QString english = QStringLiteral("Larkspan User Manual.pdf");
     const QString chinese = QStringLiteral("Larkspan用户使用手册.pdf");
-    QTest::newRow("English manual opened") << 0 << english << english;
-    QTest::newRow("Chinese manual opened") << 1 << chinese << chinese;
-    QTest::newRow("English manual missing gives the notice") << 0 << chinese << QString();
-    QTest::newRow("Chinese manual missing gives the notice") << 1 << english << QString();
-    QTest::newRow("other language opens the folder") << 5 << QString() << ".";
+    QTest::newRow("English manual beside the program")
+        << 0 << english << "program" << "program/" + english;
+    QTest::newRow("Chinese manual beside the program")
+        << 1 << chinese << "program" << "program/" + chinese;
+    QTest::newRow("started elsewhere, the manual beside the program still opens")
+        << 0 << english << "both" << "program/" + english;
+    QTest::newRow("manual only in the working folder") << 0 << english << "working" << "working/" + english;
+    QTest::newRow("English manual missing gives the notice") << 0 << chinese << "both" << QString();
+    QTest::newRow("Chinese manual missing gives the notice") << 1 << english << "both" << QString();
+    QTest::newRow("other language opens the program's folder") << 5 << QString() << "program" << "program";
 }
 
 void TestAbout::userHelpOpensManualOrNotice()
 {
     QFETCH(int, language);
     QFETCH(QString, present);
+    QFETCH(QString, where);
     QFETCH(QString, opened);
 
     QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkpath("program") && QDir(folder.path()).mkpath("working"));
     QVERIFY(loadLanguage(folder.path(), language));
-    if (!present.isEmpty())
-        QVERIFY(writeFixture(folder.path(), present, "%PDF-1.4\n"));
+    for (const QString &place : {QStringLiteral("program"), QStringLiteral("working")}) {
+        if (!present.isEmpty() && (where == place || where == QLatin1String("both")))
+            QVERIFY(writeFixture(folder.path(), place + "/" + present, "%PDF-1.4\n"));
+    }
+    OrvaneGUIToolkit::SetTargetPathOverride(folder.path() + "/program");
     const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+    QDir::setCurrent(folder.path() + "/working");
     UrlRecorder desktop;
     QDesktopServices::setUrlHandler("file", &desktop, "open");
 
@@ -182,6 +194,7 @@ void TestAbout::userHelpOpensManualOrNotice()
 
     QDesktopServices::unsetUrlHandler("file");
     QDir::setCurrent(previous);
+    OrvaneGUIToolkit::SetTargetPathOverride(QString());
     apt::ConfigureManager::instance()->load(QString());
 
     if (opened.isEmpty()) {
