@@ -4,49 +4,46 @@
 
 namespace {
 
-constexpr int kTBThreshold = 1000;
+constexpr double kTBThreshold = 1000.0;
 constexpr double kGBPerTB = 1000.0;
 constexpr int kLargestTB = 50000;
-constexpr long long kLargestDays = 3650;
+constexpr int kLargestDays = 3650;
+constexpr int kLargestWeeks = kLargestDays / 7;
+constexpr int kLargestMonths = kLargestDays / 30;
 
-// Truncation toward zero to 32 bits; a value that does not fit (or is not a
-// number) answers -1, which every caller treats as out of range.
-int truncateToInt(double value)
+QString moreThan(int figure)
 {
-    if (!(value > -2147483649.0 && value < 2147483648.0))
-        return -1;
-    return static_cast<int>(value);
+    return QStringLiteral(">") + QString::number(figure);
 }
 
 } // namespace
 
 DiskSizeText toDiskSizeResult(double diskSize)
 {
-    const DiskSizeText outOfRange{QStringLiteral("0"), QStringLiteral("GB")};
-
-    const int gb = truncateToInt(std::ceil(diskSize));
-    if (gb <= kTBThreshold) {
-        if (gb < 0)
-            return outOfRange;
-        return {QString::number(gb), QStringLiteral("GB")};
-    }
-    // Rounded up twice: the GB figure above, then the TB quotient.
-    const int tb = truncateToInt(std::ceil(gb / kGBPerTB));
-    if (tb > kLargestTB || tb < 0)
-        return outOfRange;
-    return {QString::number(tb), QStringLiteral("TB")};
+    // Whole GB, rounded up. A size that is no number or below 0 is no result.
+    const double gb = std::ceil(diskSize);
+    if (!(gb >= 0.0))
+        return {QStringLiteral("0"), QStringLiteral("GB")};
+    if (gb <= kTBThreshold)
+        return {QString::number(static_cast<int>(gb)), QStringLiteral("GB")};
+    // Rounded up twice: the GB figure above, then the TB quotient. Past the
+    // largest size shown (infinity included) the result says "more than".
+    const double tb = std::ceil(gb / kGBPerTB);
+    if (tb > kLargestTB)
+        return {moreThan(kLargestTB), QStringLiteral("TB"), true};
+    return {QString::number(static_cast<int>(tb)), QStringLiteral("TB")};
 }
 
 RecordTimeText toRecordTimeResult(double recordHours, int hoursPerDay)
 {
-    const RecordTimeText outOfRange{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
-
     const double days = recordHours / hoursPerDay;
-    // Range first: the narrower truncations below are only defined for
-    // values that fit.
-    if (!(days > -1.0 && days < static_cast<double>(kLargestDays + 1)))
-        return outOfRange;
-    const long long day = static_cast<long long>(days);
+    // Less than a whole day truncates to 0 days; a negative or undefined
+    // period is no result.
+    if (!(days > -1.0))
+        return {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
+    if (days >= kLargestDays + 1.0)
+        return {moreThan(kLargestDays), moreThan(kLargestWeeks), moreThan(kLargestMonths), true};
+    const int day = static_cast<int>(days);
     const int week = static_cast<int>(days / 7.0);
     const int month = static_cast<int>(days / 30.0);
     return {QString::number(day), QString::number(week), QString::number(month)};

@@ -2,11 +2,16 @@
 
 #include <QString>
 
-// The texts that the calculation page emits for its two results.
+// The texts that the calculation page emits for its two results. A figure
+// past what the result boxes show (or past the integer range) is shown as
+// "more than" the largest figure they show, ">50000" TB or ">3650" days,
+// and flagged, so that code building on a result can tell that its figure
+// is only a lower bound.
 struct DiskSizeText
 {
-    QString size; // whole number
+    QString size; // whole number, or ">50000"
     QString unit; // "GB" or "TB"
+    bool moreThan = false;
 };
 
 struct RecordTimeText
@@ -14,6 +19,7 @@ struct RecordTimeText
     QString day;
     QString week;
     QString month;
+    bool moreThan = false;
 };
 
 // A computed size in GB as the size result shows it.

@@ -19,7 +19,8 @@ DataDisplayPage::~DataDisplayPage() = default;
 
 void DataDisplayPage::displayTime(QString day, QString week, QString month)
 {
-    ui->m_labelByDay->setText(m_dayTemplate.arg(day));
-    ui->m_labelByWeek->setText(m_weekMonthTemplate.arg(week));
-    ui->m_labelByMonth->setText(m_weekMonthTemplate.arg(month));
+    // Escaped: a "more than" figure starts with ">".
+    ui->m_labelByDay->setText(m_dayTemplate.arg(day.toHtmlEscaped()));
+    ui->m_labelByWeek->setText(m_weekMonthTemplate.arg(week.toHtmlEscaped()));
+    ui->m_labelByMonth->setText(m_weekMonthTemplate.arg(month.toHtmlEscaped()));
 }

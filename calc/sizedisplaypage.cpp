@@ -18,5 +18,6 @@ void SizeDisplayPage::displaySize(QString size, QString unit)
         "<span style=\" font-size:48pt; color:#467dd3;\">%1</span>\t\t\t\t"
         "<span style=\" font-size:16pt; color:#467dd3;\"/>\t\t\t\t"
         "<span style=\" font-size:20pt; color:#467dd3;\">%2</span>\t\t\t</p>\t\t</body>\t</html>\t");
-    ui->m_labelDisplaySize->setText(sizeTemplate.arg(size).arg(unit));
+    // Escaped: a "more than" figure starts with ">".
+    ui->m_labelDisplaySize->setText(sizeTemplate.arg(size.toHtmlEscaped()).arg(unit.toHtmlEscaped()));
 }

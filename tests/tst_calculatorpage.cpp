@@ -78,6 +78,8 @@ QStringList lastTexts(const QSignalSpy &spy)
 
 const QStringList kZeroTime{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
 const QStringList kZeroSize{QStringLiteral("0"), QStringLiteral("GB")};
+const QStringList kMoreTime{QStringLiteral(">3650"), QStringLiteral(">521"), QStringLiteral(">121")};
+const QStringList kMoreSize{QStringLiteral(">50000"), QStringLiteral("TB")};
 
 } // namespace
 
@@ -157,13 +159,17 @@ void TestCalculatorPage::timeCalculation_data()
                                              << QStringList{"2641", "377", "88"};
     QTest::newRow("100 kbps, 4 TB: 3606 days, under the limit") << 100.0 << "4" << "m_radioBtnTB" << "24"
                                                                 << QStringList{"3606", "515", "120"};
-    QTest::newRow("50 kbps, 4 TB: over 3650 days") << 50.0 << "4" << "m_radioBtnTB" << "24" << kZeroTime;
+    QTest::newRow("50 kbps, 4 TB: more than 3650 days") << 50.0 << "4" << "m_radioBtnTB" << "24" << kMoreTime;
+    QTest::newRow("512 kbps, 20 TB: 3521 days") << 512.0 << "20" << "m_radioBtnTB" << "24"
+                                                << QStringList{"3521", "503", "117"};
+    QTest::newRow("512 kbps, 24 TB: more than 3650 days, not 0") << 512.0 << "24" << "m_radioBtnTB" << "24"
+                                                              << kMoreTime;
     QTest::newRow("1 GB lasts less than a day") << 4096.0 << "1" << "m_radioBtnGB" << "24" << kZeroTime;
     QTest::newRow("empty disk size") << 4096.0 << "" << "m_radioBtnTB" << "24" << kZeroTime;
     QTest::newRow("disk size 0") << 4096.0 << "0" << "m_radioBtnTB" << "24" << kZeroTime;
     QTest::newRow("0 hours per day") << 4096.0 << "4" << "m_radioBtnTB" << "0" << kZeroTime;
-    QTest::newRow("50000 TB, the largest size") << 4096.0 << "50000" << "m_radioBtnTB" << "24" << kZeroTime;
-    QTest::newRow("9999 TB: over 3650 days") << 4096.0 << "9999" << "m_radioBtnTB" << "24" << kZeroTime;
+    QTest::newRow("50000 TB, the largest size") << 4096.0 << "50000" << "m_radioBtnTB" << "24" << kMoreTime;
+    QTest::newRow("9999 TB: more than 3650 days") << 4096.0 << "9999" << "m_radioBtnTB" << "24" << kMoreTime;
     QTest::newRow("a very large total bitrate") << 1e9 << "4" << "m_radioBtnTB" << "24" << kZeroTime;
     QTest::newRow("an infinite total bitrate") << qInf() << "4" << "m_radioBtnTB" << "24" << kZeroTime;
 }
@@ -211,9 +217,11 @@ void TestCalculatorPage::sizeCalculation_data()
                                                << QStringList{"17", "TB"};
     QTest::newRow("4096 kbps, 40 days, 24 h") << 4096.0 << "40" << "m_radioBtnDay" << "24"
                                               << QStringList{"2", "TB"};
-    QTest::newRow("1000000 kbps, 365 months: over 50000 TB") << 1e6 << "365" << "m_radioMonth" << "24"
-                                                             << kZeroSize;
-    QTest::newRow("a very large total bitrate") << 1e12 << "1" << "m_radioBtnWeek" << "24" << kZeroSize;
+    QTest::newRow("1000000 kbps, 365 months: more than 50000 TB") << 1e6 << "365" << "m_radioMonth" << "24"
+                                                                  << kMoreSize;
+    QTest::newRow("3100 channels at 4096 kbps, 365 days: more than 50000 TB, not 0")
+        << 3100 * 4096.0 << "365" << "m_radioBtnDay" << "24" << kMoreSize;
+    QTest::newRow("a very large total bitrate") << 1e12 << "1" << "m_radioBtnWeek" << "24" << kMoreSize;
     QTest::newRow("+1 week, written with a sign") << 4096.0 << "+1" << "m_radioBtnWeek" << "24"
                                                   << QStringList{"319", "GB"};
     QTest::newRow("empty save time") << 4096.0 << "" << "m_radioBtnWeek" << "24" << kZeroSize;
@@ -247,18 +255,21 @@ void TestCalculatorPage::zeroBitrate_data()
 {
     QTest::addColumn<double>("bitrate");
     QTest::addColumn<QStringList>("expectedSize");
+    QTest::addColumn<QStringList>("expectedTime");
 
-    QTest::newRow("0") << 0.0 << kZeroSize;
-    QTest::newRow("just under the tolerance") << 9.9e-7 << kZeroSize;
-    QTest::newRow("just under the tolerance, negative") << -9.9e-7 << kZeroSize;
-    // At the tolerance the formulas run: a tiny positive size rounds up to 1 GB.
-    QTest::newRow("at the tolerance") << 1e-6 << QStringList{"1", "GB"};
+    QTest::newRow("0") << 0.0 << kZeroSize << kZeroTime;
+    QTest::newRow("just under the tolerance") << 9.9e-7 << kZeroSize << kZeroTime;
+    QTest::newRow("just under the tolerance, negative") << -9.9e-7 << kZeroSize << kZeroTime;
+    // At the tolerance the formulas run: a tiny positive size rounds up to
+    // 1 GB, and a disk lasts longer than any period shown.
+    QTest::newRow("at the tolerance") << 1e-6 << QStringList{"1", "GB"} << kMoreTime;
 }
 
 void TestCalculatorPage::zeroBitrate()
 {
     QFETCH(double, bitrate);
     QFETCH(QStringList, expectedSize);
+    QFETCH(QStringList, expectedTime);
 
     CalculatorPage p;
     p.page.OnDeviceChanged(4096.0);
@@ -273,7 +284,7 @@ void TestCalculatorPage::zeroBitrate()
     p.clearSpies();
     p.click("m_btnON");
     QCOMPARE(p.time.count(), 1);
-    QCOMPARE(texts(p.time.first()), kZeroTime);
+    QCOMPARE(texts(p.time.first()), expectedTime);
     QCOMPARE(p.size.count(), 0);
 }
 
@@ -282,7 +293,7 @@ void TestCalculatorPage::unitToggleComputesOncePerButton()
     CalculatorPage p;
     p.page.OnDeviceChanged(4096.0);
     p.type(p.find<QLineEdit>("m_lineEditGT"), QStringLiteral("4000"));
-    QCOMPARE(lastTexts(p.time), kZeroTime); // 4000 TB is more than ten years
+    QCOMPARE(lastTexts(p.time), kMoreTime); // 4000 TB is more than ten years
 
     // Each button's toggled runs the calculation, and both see GB chosen.
     p.clearSpies();
@@ -294,8 +305,8 @@ void TestCalculatorPage::unitToggleComputesOncePerButton()
     p.clearSpies();
     p.click("m_radioBtnTB");
     QCOMPARE(p.time.count(), 2);
-    QCOMPARE(texts(p.time.at(0)), kZeroTime);
-    QCOMPARE(texts(p.time.at(1)), kZeroTime);
+    QCOMPARE(texts(p.time.at(0)), kMoreTime);
+    QCOMPARE(texts(p.time.at(1)), kMoreTime);
 }
 
 void TestCalculatorPage::sliderAndSpinBoxStayInStep()

@@ -127,8 +127,8 @@ void TestCapacityFormulas::recordHours_data()
         << 4096.0 << 4000.0 << 8 << 2112.9184 << "264" << "37" << "8";
     QTest::newRow("4096 kbps, 1 GB at 24 h → under a day")
         << 4096.0 << 1.0 << 24 << 0.5282 << "0" << "0" << "0";
-    QTest::newRow("1 kbps, 100 TB at 24 h → beyond 3650 days")
-        << 1.0 << 100000.0 << 24 << 216362847.2222 << "0" << "0" << "0";
+    QTest::newRow("1 kbps, 100 TB at 24 h → more than 3650 days")
+        << 1.0 << 100000.0 << 24 << 216362847.2222 << ">3650" << ">521" << ">121";
 }
 
 void TestCapacityFormulas::recordHours()
@@ -157,31 +157,32 @@ void TestCapacityFormulas::diskSizeText_data()
     QTest::addColumn<double>("diskSizeGB");
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("unit");
+    QTest::addColumn<bool>("moreThan");
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
 
-    QTest::newRow("0 GB → 0 GB") << 0.0 << "0" << "GB";
-    QTest::newRow("0.0001 GB → 1 GB") << 0.0001 << "1" << "GB";
-    QTest::newRow("318.0435 GB → 319 GB") << 318.0435 << "319" << "GB";
-    QTest::newRow("999.3 GB → 1000 GB") << 999.3 << "1000" << "GB";
-    QTest::newRow("1000.0 GB → 1000 GB") << 1000.0 << "1000" << "GB";
-    QTest::newRow("1000.01 GB → 2 TB") << 1000.01 << "2" << "TB";
-    QTest::newRow("1000.2 GB → 2 TB, rounded up twice") << 1000.2 << "2" << "TB";
-    QTest::newRow("2000.0 GB → 2 TB") << 2000.0 << "2" << "TB";
-    QTest::newRow("2000.5 GB → 3 TB") << 2000.5 << "3" << "TB";
-    QTest::newRow("5088.6962 GB → 6 TB") << 5088.6962 << "6" << "TB";
-    QTest::newRow("50,000,000 GB → 50000 TB") << 50000000.0 << "50000" << "TB";
-    QTest::newRow("49,999,999.5 GB → 50000 TB") << 49999999.5 << "50000" << "TB";
-    QTest::newRow("50,000,000.5 GB → too large, 0 GB") << 50000000.5 << "0" << "GB";
-    QTest::newRow("50,000,001 GB → too large, 0 GB") << 50000001.0 << "0" << "GB";
-    QTest::newRow("2147483647 GB → too large, 0 GB") << 2147483647.0 << "0" << "GB";
-    QTest::newRow("2147483648 GB → beyond 32 bits, 0 GB") << 2147483648.0 << "0" << "GB";
-    QTest::newRow("1e300 GB → beyond 32 bits, 0 GB") << 1e300 << "0" << "GB";
-    QTest::newRow("-0.5 GB → ceil is 0, 0 GB") << -0.5 << "0" << "GB";
-    QTest::newRow("-1.5 GB → negative, 0 GB") << -1.5 << "0" << "GB";
-    QTest::newRow("NaN → 0 GB") << nan << "0" << "GB";
-    QTest::newRow("infinity → 0 GB") << inf << "0" << "GB";
+    QTest::newRow("0 GB → 0 GB") << 0.0 << "0" << "GB" << false;
+    QTest::newRow("0.0001 GB → 1 GB") << 0.0001 << "1" << "GB" << false;
+    QTest::newRow("318.0435 GB → 319 GB") << 318.0435 << "319" << "GB" << false;
+    QTest::newRow("999.3 GB → 1000 GB") << 999.3 << "1000" << "GB" << false;
+    QTest::newRow("1000.0 GB → 1000 GB") << 1000.0 << "1000" << "GB" << false;
+    QTest::newRow("1000.01 GB → 2 TB") << 1000.01 << "2" << "TB" << false;
+    QTest::newRow("1000.2 GB → 2 TB, rounded up twice") << 1000.2 << "2" << "TB" << false;
+    QTest::newRow("2000.0 GB → 2 TB") << 2000.0 << "2" << "TB" << false;
+    QTest::newRow("2000.5 GB → 3 TB") << 2000.5 << "3" << "TB" << false;
+    QTest::newRow("5088.6962 GB → 6 TB") << 5088.6962 << "6" << "TB" << false;
+    QTest::newRow("50,000,000 GB → 50000 TB") << 50000000.0 << "50000" << "TB" << false;
+    QTest::newRow("49,999,999.5 GB → 50000 TB") << 49999999.5 << "50000" << "TB" << false;
+    QTest::newRow("50,000,000.5 GB → more than 50000 TB") << 50000000.5 << ">50000" << "TB" << true;
+    QTest::newRow("50,000,001 GB → more than 50000 TB") << 50000001.0 << ">50000" << "TB" << true;
+    QTest::newRow("2147483647 GB → more than 50000 TB") << 2147483647.0 << ">50000" << "TB" << true;
+    QTest::newRow("2147483648 GB, beyond 32 bits → more than 50000 TB") << 2147483648.0 << ">50000" << "TB" << true;
+    QTest::newRow("1e300 GB → more than 50000 TB") << 1e300 << ">50000" << "TB" << true;
+    QTest::newRow("infinity → more than 50000 TB") << inf << ">50000" << "TB" << true;
+    QTest::newRow("-0.5 GB → ceil is 0, 0 GB") << -0.5 << "0" << "GB" << false;
+    QTest::newRow("-1.5 GB → negative, 0 GB") << -1.5 << "0" << "GB" << false;
+    QTest::newRow("NaN → 0 GB") << nan << "0" << "GB" << false;
 }
 
 void TestCapacityFormulas::diskSizeText()
@@ -189,10 +190,12 @@ void TestCapacityFormulas::diskSizeText()
     QFETCH(double, diskSizeGB);
     QFETCH(QString, size);
     QFETCH(QString, unit);
+    QFETCH(bool, moreThan);
 
     const DiskSizeText text = toDiskSizeResult(diskSizeGB);
     QCOMPARE(text.size, size);
     QCOMPARE(text.unit, unit);
+    QCOMPARE(text.moreThan, moreThan);
 }
 
 void TestCapacityFormulas::recordTimeText_data()
@@ -202,25 +205,26 @@ void TestCapacityFormulas::recordTimeText_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("week");
     QTest::addColumn<QString>("month");
+    QTest::addColumn<bool>("moreThan");
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
 
-    QTest::newRow("88.04 days → 88 d 12 w 2 m") << 88.04 * 24 << 24 << "88" << "12" << "2";
-    QTest::newRow("3650.9 days → 3650 d 521 w 121 m") << 3650.9 * 24 << 24 << "3650" << "521" << "121";
-    QTest::newRow("3651.0 days → all 0") << 3651.0 * 24 << 24 << "0" << "0" << "0";
-    QTest::newRow("0.99 days → all 0 through the normal path") << 0.99 * 24 << 24 << "0" << "0" << "0";
-    QTest::newRow("exactly 7 days → 1 week") << 168.0 << 24 << "7" << "1" << "0";
-    QTest::newRow("6.99 days → 0 weeks") << 6.99 * 24 << 24 << "6" << "0" << "0";
-    QTest::newRow("exactly 30 days → 1 month") << 720.0 << 24 << "30" << "4" << "1";
-    QTest::newRow("29.99 days → 0 months") << 29.99 * 24 << 24 << "29" << "4" << "0";
-    QTest::newRow("100 hours at 1 h a day → 100 days") << 100.0 << 1 << "100" << "14" << "3";
-    QTest::newRow("100 hours at 8 h a day → 12.5 days") << 100.0 << 8 << "12" << "1" << "0";
-    QTest::newRow("-12 hours → half a negative day, truncated to 0") << -12.0 << 24 << "0" << "0" << "0";
-    QTest::newRow("-24 hours → negative day, all 0") << -24.0 << 24 << "0" << "0" << "0";
-    QTest::newRow("1e300 hours → all 0") << 1e300 << 24 << "0" << "0" << "0";
-    QTest::newRow("NaN hours → all 0") << nan << 24 << "0" << "0" << "0";
-    QTest::newRow("infinite hours → all 0") << inf << 24 << "0" << "0" << "0";
+    QTest::newRow("88.04 days → 88 d 12 w 2 m") << 88.04 * 24 << 24 << "88" << "12" << "2" << false;
+    QTest::newRow("3650.9 days → 3650 d 521 w 121 m") << 3650.9 * 24 << 24 << "3650" << "521" << "121" << false;
+    QTest::newRow("3651.0 days → more than 3650 d 521 w 121 m") << 3651.0 * 24 << 24 << ">3650" << ">521" << ">121" << true;
+    QTest::newRow("0.99 days → all 0 through the normal path") << 0.99 * 24 << 24 << "0" << "0" << "0" << false;
+    QTest::newRow("exactly 7 days → 1 week") << 168.0 << 24 << "7" << "1" << "0" << false;
+    QTest::newRow("6.99 days → 0 weeks") << 6.99 * 24 << 24 << "6" << "0" << "0" << false;
+    QTest::newRow("exactly 30 days → 1 month") << 720.0 << 24 << "30" << "4" << "1" << false;
+    QTest::newRow("29.99 days → 0 months") << 29.99 * 24 << 24 << "29" << "4" << "0" << false;
+    QTest::newRow("100 hours at 1 h a day → 100 days") << 100.0 << 1 << "100" << "14" << "3" << false;
+    QTest::newRow("100 hours at 8 h a day → 12.5 days") << 100.0 << 8 << "12" << "1" << "0" << false;
+    QTest::newRow("-12 hours → half a negative day, truncated to 0") << -12.0 << 24 << "0" << "0" << "0" << false;
+    QTest::newRow("-24 hours → negative day, all 0") << -24.0 << 24 << "0" << "0" << "0" << false;
+    QTest::newRow("1e300 hours, beyond every integer → more than") << 1e300 << 24 << ">3650" << ">521" << ">121" << true;
+    QTest::newRow("NaN hours → all 0") << nan << 24 << "0" << "0" << "0" << false;
+    QTest::newRow("infinite hours → more than") << inf << 24 << ">3650" << ">521" << ">121" << true;
 }
 
 void TestCapacityFormulas::recordTimeText()
@@ -231,10 +235,13 @@ void TestCapacityFormulas::recordTimeText()
     QFETCH(QString, week);
     QFETCH(QString, month);
 
+    QFETCH(bool, moreThan);
+
     const RecordTimeText text = toRecordTimeResult(recordHours, hoursPerDay);
     QCOMPARE(text.day, day);
     QCOMPARE(text.week, week);
     QCOMPARE(text.month, month);
+    QCOMPARE(text.moreThan, moreThan);
 }
 
 QTEST_GUILESS_MAIN(TestCapacityFormulas)

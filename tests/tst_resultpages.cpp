@@ -78,6 +78,7 @@ void TestResultPages::displayTime_data()
     QTest::newRow("88 days, 12 weeks, 2 months") << "88" << "12" << "2";
     QTest::newRow("zeros") << "0" << "0" << "0";
     QTest::newRow("the longest period shown") << "3650" << "521" << "121";
+    QTest::newRow("more than the longest period") << ">3650" << ">521" << ">121";
 }
 
 void TestResultPages::displayTime()
@@ -92,13 +93,14 @@ void TestResultPages::displayTime()
     const QString head = QStringLiteral("\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t"
                                         "<span style=\" font-size:%1pt; color:#467dd3;\">");
     const QString tail = QStringLiteral("</span>\t\t</p>\t</body>\t</html>");
-    QCOMPARE(labelText(page, "m_labelByDay"), head.arg(60) + day + tail);
-    QCOMPARE(labelText(page, "m_labelByWeek"), head.arg(36) + week + tail);
-    QCOMPARE(labelText(page, "m_labelByMonth"), head.arg(36) + month + tail);
+    QCOMPARE(labelText(page, "m_labelByDay"), head.arg(60) + day.toHtmlEscaped() + tail);
+    QCOMPARE(labelText(page, "m_labelByWeek"), head.arg(36) + week.toHtmlEscaped() + tail);
+    QCOMPARE(labelText(page, "m_labelByMonth"), head.arg(36) + month.toHtmlEscaped() + tail);
 
     // The leading tab must not stop the label from rendering it as rich text.
     QVERIFY(Qt::mightBeRichText(labelText(page, "m_labelByDay")));
     QCOMPARE(plainText(labelText(page, "m_labelByWeek")), week);
+    QCOMPARE(plainText(labelText(page, "m_labelByDay")), day);
     // The unit words come from the fixed labels once numbers are shown.
     QVERIFY(!labelText(page, "m_labelByDay").contains(QStringLiteral("天")));
 }
@@ -111,6 +113,7 @@ void TestResultPages::displaySize_data()
     QTest::newRow("6 TB") << "6" << "TB";
     QTest::newRow("319 GB") << "319" << "GB";
     QTest::newRow("fallback 0 GB") << "0" << "GB";
+    QTest::newRow("more than 50000 TB") << ">50000" << "TB";
 }
 
 void TestResultPages::displaySize()
@@ -124,13 +127,14 @@ void TestResultPages::displaySize()
     const QString expected =
         QStringLiteral("\t<html>\t<head/>\t\t<body>\t\t\t<p align=\"center\">\t\t\t\t"
                        "<span style=\" font-size:48pt; color:#467dd3;\">")
-        + size
+        + size.toHtmlEscaped()
         + QStringLiteral("</span>\t\t\t\t<span style=\" font-size:16pt; color:#467dd3;\"/>\t\t\t\t"
                          "<span style=\" font-size:20pt; color:#467dd3;\">")
         + unit + QStringLiteral("</span>\t\t\t</p>\t\t</body>\t</html>\t");
     QCOMPARE(labelText(page, "m_labelDisplaySize"), expected);
     QVERIFY(Qt::mightBeRichText(labelText(page, "m_labelDisplaySize")));
-    QCOMPARE(plainText(labelText(page, "m_labelDisplaySize")).remove(QLatin1Char(' ')), size + unit);
+    QCOMPARE(plainText(labelText(page, "m_labelDisplaySize")).remove(QLatin1Char(' ')),
+             QString(size + unit).remove(QLatin1Char(' ')));
 }
 
 void TestResultPages::eachPageHasOneSlotOnly()
