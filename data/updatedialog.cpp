@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
@@ -20,6 +21,8 @@ namespace {
 
 // Picture names a status line lists before it only counts the rest.
 constexpr int NamesShown = 3;
+// Widest the status text gets in the 400 pixels wide dialog.
+constexpr int StatusTextWidth = 320;
 
 // The bytes of a regular file only: a pipe or a device named by mistake
 // would block the window or never end.
@@ -59,6 +62,10 @@ UpdateDialog::UpdateDialog(QWidget *parent)
 
     setStatus(StatusClear, false);
     ui->m_labelTip->hide();
+    // A second line (why an import failed, which pictures it did not copy)
+    // wraps within the dialog instead of running past its edge.
+    ui->m_tipText->setWordWrap(true);
+    ui->m_tipText->setMaximumWidth(StatusTextWidth);
 }
 
 UpdateDialog::~UpdateDialog() = default;
@@ -82,6 +89,7 @@ void UpdateDialog::setStatus(int kind, bool ok)
     else
         ui->m_tipText->setText(ok ? tr("Import Success, Restart Software to Work.")
                                   : tr("Import Failure."));
+    fitStatusText();
 }
 
 void UpdateDialog::onExportTemplate()
@@ -168,4 +176,17 @@ void UpdateDialog::onImportScene()
 void UpdateDialog::showStatusDetail(const QString &detail)
 {
     ui->m_tipText->setText(ui->m_tipText->text() + QLatin1Char('\n') + detail);
+    fitStatusText();
+}
+
+void UpdateDialog::fitStatusText()
+{
+    // A wrapping label picks a narrow width of its own; the status takes the
+    // width of its longest line instead, up to the widest the dialog allows.
+    QLabel *text = ui->m_tipText;
+    const QFontMetrics metrics(text->font());
+    int widest = 0;
+    for (const QString &line : text->text().split(QLatin1Char('\n')))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    text->setMinimumWidth(qMin(widest + 1, StatusTextWidth));
 }

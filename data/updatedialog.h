@@ -35,6 +35,7 @@ private:
     // Adds a line under the status text: why an import failed, or which
     // pictures it did not copy.
     void showStatusDetail(const QString &detail);
+    void fitStatusText();
 
     std::unique_ptr<Ui::UpdateDialog> ui;
     QWidget *m_borderWidget;
