@@ -1,6 +1,7 @@
 #include "platform/qtlocalpeer.h"
 
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -23,6 +24,10 @@ QString peerName(const QString &appId)
     const QByteArray hash = QCryptographicHash::hash(appId.toUtf8(), QCryptographicHash::Sha1);
     return readable.left(32) + QLatin1Char('-') + QString::fromLatin1(hash.toHex().left(12));
 }
+
+// A message travels as its UTF-8 length (32 bits, big-endian) and bytes; the
+// holder confirms it with these two bytes.
+const QByteArray kConfirmation = QByteArrayLiteral("ok");
 
 QString defaultLockDirectory()
 {
@@ -71,11 +76,59 @@ bool QtLocalPeer::isClient()
         connect(m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket *socket = m_server->nextPendingConnection()) {
                 connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-                socket->disconnectFromServer();
+                connect(socket, &QLocalSocket::readyRead, this, [this, socket] { receiveMessage(socket); });
+                receiveMessage(socket);
             }
         });
     }
     return false;
+}
+
+void QtLocalPeer::receiveMessage(QLocalSocket *socket)
+{
+    if (socket->bytesAvailable() < qint64(sizeof(quint32)))
+        return;
+    QDataStream in(socket);
+    in.startTransaction();
+    quint32 size = 0;
+    in >> size;
+    if (size > MaxMessageBytes) {
+        socket->abort();
+        return;
+    }
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    if (in.readRawData(bytes.data(), int(size)) != int(size)) {
+        in.rollbackTransaction();
+        return; // the rest is still on its way
+    }
+    in.commitTransaction();
+    socket->write(kConfirmation);
+    socket->flush();
+    socket->disconnectFromServer();
+    emit messageReceived(QString::fromUtf8(bytes));
+}
+
+bool QtLocalPeer::sendMessage(const QString &message, int timeout)
+{
+    if (!isClient())
+        return false;
+    const QByteArray bytes = message.toUtf8();
+    if (quint32(bytes.size()) > MaxMessageBytes)
+        return false;
+
+    QLocalSocket socket;
+    socket.connectToServer(m_socketName);
+    if (!socket.waitForConnected(timeout))
+        return false;
+    QByteArray frame;
+    QDataStream(&frame, QIODevice::WriteOnly) << quint32(bytes.size());
+    socket.write(frame + bytes);
+    socket.flush();
+    while (socket.bytesAvailable() < kConfirmation.size()) {
+        if (!socket.waitForReadyRead(timeout))
+            return false;
+    }
+    return socket.read(kConfirmation.size()) == kConfirmation;
 }
 
 } // namespace SharedTools

@@ -6,6 +6,7 @@
 #include "datafixture.h"
 #include "dialoganswerer.h"
 #include "filedialoganswerer.h"
+#include "renamingtranslator.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -19,27 +20,8 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
-#include <QTranslator>
 
 namespace {
-
-// Renames the device types as a translation may, so that a plan opened
-// under it shows whether it kept the types or their texts.
-class RenamingTranslator final : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (qstrcmp(context, "DeviceInfoManager") != 0)
-            return {};
-        if (qstrcmp(source, "IPC") == 0)
-            return QStringLiteral("网络摄像机");
-        if (qstrcmp(source, "DVR/NVR") == 0)
-            return QStringLiteral("硬盘录像机");
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-};
 
 void click(QWidget &parent, const char *name)
 {

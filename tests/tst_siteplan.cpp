@@ -6,6 +6,7 @@
 #include "platform/targetpath.h"
 
 #include "datafixture.h"
+#include "renamingtranslator.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -13,29 +14,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 #include <cmath>
 
 namespace {
-
-// Renames the device types as a translation may: a plan must not depend on
-// the texts the interface shows.
-class RenamingTranslator final : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (qstrcmp(context, "DeviceInfoManager") != 0)
-            return {};
-        if (qstrcmp(source, "IPC") == 0)
-            return QStringLiteral("网络摄像机");
-        if (qstrcmp(source, "DVR/NVR") == 0)
-            return QStringLiteral("硬盘录像机");
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-};
 
 PlanGroup group(const QString &name, int channels, int type, int mode, const QString &resolution,
                 const QString &frameRate, int frameIndex, const QString &encoding, const QString &scene,
