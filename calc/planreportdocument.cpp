@@ -9,10 +9,13 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,6 +24,8 @@
 namespace {
 
 constexpr int kColumns = 11;
+constexpr qreal kLayoutDpi = 96.0;
+constexpr qreal kInchesPerMetre = 0.0254;
 // Columns that hold numbers are right-aligned.
 constexpr bool kNumberColumn[kColumns] = {false, false, true, false, false, false,
                                           false, false, true, true,  true};
@@ -47,10 +52,17 @@ void insertParagraph(QTextCursor &cursor, const QString &text, const QTextCharFo
     cursor.insertText(text, format);
 }
 
-void fillRow(QTextTable *table, int row, const QStringList &texts, const QTextCharFormat &format)
+// `background` invalid: none.
+void fillRow(QTextTable *table, int row, const QStringList &texts, const QTextCharFormat &format,
+             const QColor &background)
 {
+    QTextTableCellFormat shading;
+    shading.setBackground(background);
     for (int column = 0; column < kColumns; ++column) {
-        QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
+        QTextTableCell tableCell = table->cellAt(row, column);
+        if (background.isValid())
+            tableCell.setFormat(shading);
+        QTextCursor cell = tableCell.firstCursorPosition();
         if (kNumberColumn[column]) {
             QTextBlockFormat right;
             right.setAlignment(Qt::AlignRight);
@@ -84,9 +96,9 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     tableFormat.setHeaderRowCount(1);
     tableFormat.setCellPadding(3);
     tableFormat.setCellSpacing(0);
-    tableFormat.setBorder(0.5);
-    tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    tableFormat.setBorderCollapse(true);
+    // Rows are told apart by shading: cell borders make the layout of a long
+    // table several times slower.
+    tableFormat.setBorder(0);
     tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     tableFormat.setTopMargin(10);
     QTextBlockFormat tableBlock;
@@ -94,18 +106,14 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     const int rows = int(plan.groups.size()) + 2;
     QTextTable *table = cursor.insertTable(rows, kColumns, tableFormat);
 
-    QTextCharFormat header = textFormat(8, true);
-    header.setBackground(QColor(0xe8, 0xef, 0xfa));
-    fillRow(table, 0, PlanReport::columnTitles(figures.hoursPerDay), header);
-    for (int column = 0; column < kColumns; ++column) {
-        QTextTableCellFormat cellFormat;
-        cellFormat.setBackground(QColor(0xe8, 0xef, 0xfa));
-        table->cellAt(0, column).setFormat(cellFormat);
-    }
+    // Only the header and the totals are shaded: at a page break the layout
+    // stretches the shading of the last row on a page down to the next.
+    const QColor accent(0xe8, 0xef, 0xfa);
+    fillRow(table, 0, PlanReport::columnTitles(figures.hoursPerDay), textFormat(8, true), accent);
     const QTextCharFormat cell = textFormat(8);
     for (int i = 0; i < plan.groups.size(); ++i)
-        fillRow(table, i + 1, PlanReport::groupRow(plan.groups.at(i), figures.groups.at(i)), cell);
-    fillRow(table, rows - 1, PlanReport::totalsRow(figures), textFormat(8, true));
+        fillRow(table, i + 1, PlanReport::groupRow(plan.groups.at(i), figures.groups.at(i)), cell, QColor());
+    fillRow(table, rows - 1, PlanReport::totalsRow(figures), textFormat(8, true), accent);
 
     cursor.movePosition(QTextCursor::End);
     insertParagraph(cursor, PlanReport::siteTotalLine(figures), textFormat(10, true), 12);
@@ -117,11 +125,46 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     return document;
 }
 
+QPageLayout planReportPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                       QPageLayout::Millimeter);
+}
+
 void printPlanReport(const QString &planName, const SitePlan &plan, QPagedPaintDevice *device)
 {
-    device->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-    planReportDocument(planName, plan)->print(device);
+    const auto document = planReportDocument(planName, plan);
+    // Laid out once, at a fixed 96 dpi whatever the screen, and painted page
+    // by page scaled to the device. (QTextDocument::print() would lay out a
+    // copy again at the device's resolution, several times slower for a
+    // long table.)
+    QImage layoutDevice(1, 1, QImage::Format_RGB32);
+    layoutDevice.setDotsPerMeterX(qRound(kLayoutDpi / kInchesPerMetre));
+    layoutDevice.setDotsPerMeterY(qRound(kLayoutDpi / kInchesPerMetre));
+    document->documentLayout()->setPaintDevice(&layoutDevice);
+    const QSizeF body = device->pageLayout().paintRect(QPageLayout::Inch).size() * kLayoutDpi;
+    const qreal footer = 24;
+    document->setPageSize(QSizeF(body.width(), body.height() - footer));
+
+    const qreal scale = device->logicalDpiX() / kLayoutDpi;
+    const int pages = document->pageCount();
+    QPainter painter(device);
+    painter.scale(scale, scale);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            device->newPage();
+        const QRectF view(0, page * document->pageSize().height(), body.width(),
+                          document->pageSize().height());
+        painter.save();
+        painter.translate(0, -view.top());
+        document->drawContents(&painter, view);
+        painter.restore();
+        QFont numberFont = document->defaultFont();
+        numberFont.setPixelSize(11); // in layout units, scaled with the page
+        painter.setFont(numberFont);
+        painter.drawText(QRectF(0, body.height() - footer, body.width(), footer), Qt::AlignCenter,
+                         QStringLiteral("%1 / %2").arg(page + 1).arg(pages));
+    }
 }
 
 bool writePlanReport(const QString &path, const QString &planName, const SitePlan &plan,
@@ -138,6 +181,7 @@ bool writePlanReport(const QString &path, const QString &planName, const SitePla
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
+            writer.setPageLayout(planReportPageLayout());
             writer.setTitle(planName);
             writer.setCreator(QStringLiteral("Larkspan"));
             printPlanReport(planName, plan, &writer);

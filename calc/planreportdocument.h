@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 
 #include <memory>
@@ -15,7 +16,11 @@ struct SitePlan;
 // interface language.
 std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const SitePlan &plan);
 
-// Lays the report out on `device` (a PDF writer or a printer), A4 landscape.
+// A4 landscape with 12 mm margins: the table's eleven columns fit its width.
+QPageLayout planReportPageLayout();
+
+// Lays the report out on the pages of `device` (a PDF writer or a printer),
+// numbered at their feet.
 void printPlanReport(const QString &planName, const SitePlan &plan, QPagedPaintDevice *device);
 
 // Writes the report to `path`, as CSV when the name ends in ".csv" and as

@@ -565,6 +565,7 @@ void LarkspanMainPage::onPrintReport()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(planName());
+    printer.setPageLayout(planReportPageLayout());
     setCover(true);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
