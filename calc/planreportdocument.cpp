@@ -4,6 +4,7 @@
 #include "data/atomicfilewriter.h"
 #include "data/bitratecalculator.h"
 #include "data/siteplan.h"
+#include "platform/guiinit.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -86,10 +87,10 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
 
     QTextCursor cursor(document.get());
     cursor.insertText(PlanReportDocument::tr("Storage plan: %1").arg(planName), textFormat(16, true));
+    const QString date = OrvaneGUIToolkit::GuiLocale().toString(QDate::currentDate(), QLocale::LongFormat);
     insertParagraph(cursor,
                     PlanReportDocument::tr("Date: %1    Frame standard: %2")
-                        .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
-                             PlanReport::frameStandardText(plan.frameStandard)),
+                        .arg(date, PlanReport::frameStandardText(plan.frameStandard)),
                     textFormat(9), 6);
 
     QTextTableFormat tableFormat;
