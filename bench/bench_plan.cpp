@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -71,6 +72,8 @@ void BenchPlan::initTestCase()
     if (!QFileInfo(stage + QStringLiteral("/IPCBitrate")).isDir())
         QSKIP("The staged data files are missing: build the stage_dist target first.");
     OrvaneGUIToolkit::SetTargetPathOverride(stage);
+    // Opening remembers the plan among the recent ones: not in the user's settings.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
     m_path = m_dir.filePath(QStringLiteral("site.larkspan"));
     QString error;
     QVERIFY2(SitePlanFile::write(m_path, m_plan, &error), qPrintable(error));

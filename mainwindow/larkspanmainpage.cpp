@@ -513,7 +513,7 @@ bool LarkspanMainPage::loadPlan(const QString &path)
 
 bool LarkspanMainPage::onSavePlan()
 {
-    return m_planPath.isEmpty() ? onSavePlanAs() : savePlanTo(m_planPath);
+    return m_planPath.isEmpty() ? onSavePlanAs() : savePlan(m_planPath);
 }
 
 bool LarkspanMainPage::onSavePlanAs()
@@ -526,10 +526,10 @@ bool LarkspanMainPage::onSavePlanAs()
         return false;
     if (QFileInfo(path).suffix().compare(kPlanSuffix, Qt::CaseInsensitive) != 0)
         path += QLatin1Char('.') + kPlanSuffix;
-    return savePlanTo(path);
+    return savePlan(path);
 }
 
-bool LarkspanMainPage::savePlanTo(const QString &path)
+bool LarkspanMainPage::savePlan(const QString &path)
 {
     QString error;
     if (!SitePlanFile::write(path, currentPlan(), &error)) {

@@ -60,6 +60,9 @@ public:
     // the user cancelled or the file was refused (a notice says why); the
     // plan shown is then untouched.
     bool openPlan(const QString &path);
+    // Saves the plan to `path`, which becomes its file; false, with a notice
+    // saying why, when the file could not be written (an old one stays whole).
+    bool savePlan(const QString &path);
 
 signals:
     void signalGetHelp();
@@ -108,7 +111,6 @@ private:
     // true when the window may go on and drop them.
     bool mayDiscardChanges();
     bool loadPlan(const QString &path);
-    bool savePlanTo(const QString &path);
     void applyPlan(const SitePlan &plan, const QString &path);
     void setPlanModified(bool modified);
     QString planName() const;
