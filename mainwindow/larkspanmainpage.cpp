@@ -21,6 +21,7 @@
 #include "ui_larkspanmainpage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
@@ -32,6 +33,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace {
 
@@ -39,6 +41,8 @@ constexpr int PreferredHeight = 768;
 // The menu opens to the left of the cursor, so that it lies under the
 // title bar's menu button rather than beyond the window's right edge.
 constexpr int MenuLeftShift = 149;
+
+constexpr int HandOverRetryMs = 250;
 
 const QString kPlanSuffix = QStringLiteral("larkspan");
 
@@ -494,6 +498,12 @@ void LarkspanMainPage::openHandedOverPlan(const QString &path)
         showNormal();
     raise();
     activateWindow();
+    // While one of the window's dialogs waits for an answer, the plan waits
+    // for it: replacing the plan under an open Save As would save the wrong one.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(HandOverRetryMs, this, [this, path] { openHandedOverPlan(path); });
+        return;
+    }
     openPlan(path);
 }
 

@@ -80,6 +80,7 @@ private slots:
     void exportReport_data();
     void exportReport();
     void printDialogCancelled();
+    void handedOverPlanWaitsForAnOpenDialog();
 
 private:
     std::unique_ptr<LarkspanMainPage> newWindow();
@@ -420,6 +421,29 @@ void TestPlans::printDialogCancelled()
     press(m_window.get(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(asked);
     QVERIFY(!m_window->findChild<QWidget *>("m_cover")->parentWidget()->isVisible());
+}
+
+void TestPlans::handedOverPlanWaitsForAnOpenDialog()
+{
+    SitePlan plan;
+    plan.groups.resize(2);
+    plan.groups[0].groupNumber = 1;
+    plan.groups[1].groupNumber = 2;
+    const QString path = planFile("handed.larkspan");
+    QString error;
+    QVERIFY(SitePlanFile::write(path, plan, &error));
+
+    int rowsWhileAsked = -1;
+    answerNextDialog([&](QDialog *dialog) {
+        m_window->openHandedOverPlan(path);
+        rowsWhileAsked = rowCount();
+        dialog->reject();
+    });
+    press(m_window.get(), Qt::Key_P, Qt::ControlModifier);
+
+    QCOMPARE(rowsWhileAsked, 0);
+    QTRY_COMPARE(rowCount(), 2);
+    QCOMPARE(m_window->planPath(), QFileInfo(path).absoluteFilePath());
 }
 
 QTEST_MAIN(TestPlans)

@@ -152,8 +152,6 @@ private slots:
 
     void roundTrip_data();
     void roundTrip();
-    void listedGroupsKeepTheirMeaning_data();
-    void listedGroupsKeepTheirMeaning();
     void refusedFiles_data();
     void refusedFiles();
     void unreadablePaths_data();
@@ -215,35 +213,6 @@ void TestSitePlan::roundTrip()
     QCOMPARE(after.time.day, before.time.day);
     QCOMPARE(after.size.size, before.size.size);
     QCOMPARE(after.size.unit, before.size.unit);
-}
-
-void TestSitePlan::listedGroupsKeepTheirMeaning_data()
-{
-    QTest::addColumn<bool>("renamedTypes");
-    QTest::newRow("source texts") << false;
-    QTest::newRow("renamed device types") << true;
-}
-
-void TestSitePlan::listedGroupsKeepTheirMeaning()
-{
-    QFETCH(bool, renamedTypes);
-
-    RenamingTranslator translator;
-    if (renamedTypes)
-        QCoreApplication::installTranslator(&translator);
-    const QStringList palRates = {QStringLiteral("25"), QStringLiteral("1/2")};
-    for (const PlanGroup &expected : samplePlan(FramePAL).groups) {
-        const StructDeviceItem item = toDeviceItem(expected);
-        // The list tells the mode from the scene name and the type from its text.
-        QCOMPARE(item.strScenceName.isEmpty(), expected.rateMode == RateFixed);
-        QCOMPARE(item.strFrameRate.isEmpty(), expected.rateMode == RateRecommended);
-        PlanGroup back = toPlanGroup(item, palRates);
-        if (expected.rateMode == RateFixed)
-            QCOMPARE(back.frameRateIndex, palRates.indexOf(expected.frameRate));
-        back.frameRateIndex = expected.frameRateIndex;
-        compareGroups(back, expected);
-    }
-    QCoreApplication::removeTranslator(&translator);
 }
 
 void TestSitePlan::refusedFiles_data()
