@@ -447,7 +447,8 @@ void LarkspanMainPage::applyPlan(const SitePlan &plan, const QString &path)
     // After the list gave every number back on clearing.
     m_pDeviceEditor->holdGroupNumbers(numbers);
     calculatorPage()->setInputs(plan.calculation);
-    if (!plan.groups.isEmpty())
+    // Showing the normal page again lays the whole list out anew.
+    if (!plan.groups.isEmpty() && !m_pCapacityCalculation->isNormalPageShown())
         m_pCapacityCalculation->showNormalPage();
     m_applyingPlan = false;
 
