@@ -90,6 +90,15 @@ bool needsNoWindow(int argc, char **argv)
     return false;
 }
 
+void keepStderrForOwnMessages()
+{
+    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if ((type == QtCriticalMsg || type == QtFatalMsg) && previous)
+            previous(type, context, message);
+    });
+}
+
 int runReportCommand(const QString &plan, const QString &output)
 {
     SitePlan opened;

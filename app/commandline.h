@@ -31,6 +31,11 @@ CommandLine parseCommandLine(const QStringList &arguments);
 // start without a screen.
 bool needsNoWindow(int argc, char **argv);
 
+// Drops Qt's own diagnostic lines (warnings about the session's folders, the
+// platform, fonts), so that a command's stderr holds only its own message;
+// critical and fatal messages still go out.
+void keepStderrForOwnMessages();
+
 // Writes the report of the plan file `plan` to `output` (PDF or CSV by its
 // name). 0 on success; otherwise one line on stderr, a non-zero status, and
 // nothing written.

@@ -12,9 +12,13 @@
 
 int main(int argc, char *argv[])
 {
-    // A report, the help or the version needs no screen.
-    if (apt::needsNoWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A report, the help or the version needs no screen, and its output is
+    // its own.
+    if (apt::needsNoWindow(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        apt::keepStderrForOwnMessages();
+    }
 
     // No translator exists yet, so the id is always this source text.
     const QString id = QCoreApplication::translate("main", "Larkspan");

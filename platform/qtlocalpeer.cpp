@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -42,27 +43,32 @@ QString defaultLockDirectory()
 QtLocalPeer::QtLocalPeer(const QString &appId, QObject *parent, const QString &lockDirectory)
     : QObject(parent)
     , m_appId(appId)
+    , m_lockDirectory(lockDirectory)
 {
-    const QString name = peerName(appId);
-    const QString directory = lockDirectory.isEmpty() ? defaultLockDirectory() : lockDirectory;
-    QDir().mkpath(directory);
-    m_lockFile = std::make_unique<QLockFile>(QDir(directory).filePath(name + QLatin1String(".lock")));
-    // Age never makes a held lock stale; only a dead owner does.
-    m_lockFile->setStaleLockTime(0);
-    m_socketName = name + QLatin1Char('-') + QDir::home().dirName();
+    m_socketName = peerName(appId) + QLatin1Char('-') + QDir::home().dirName();
 }
 
 QtLocalPeer::~QtLocalPeer() = default;
 
 QString QtLocalPeer::lockFilePath() const
 {
-    return m_lockFile->fileName();
+    // Looked up only when asked: a process that never asks (a report made
+    // without a window) does not touch the runtime directory.
+    const QString directory = m_lockDirectory.isEmpty() ? defaultLockDirectory() : m_lockDirectory;
+    return QDir(directory).filePath(peerName(m_appId) + QLatin1String(".lock"));
 }
 
 bool QtLocalPeer::isClient()
 {
     if (m_ownsLock)
         return false;
+    if (!m_lockFile) {
+        const QString path = lockFilePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        m_lockFile = std::make_unique<QLockFile>(path);
+        // Age never makes a held lock stale; only a dead owner does.
+        m_lockFile->setStaleLockTime(0);
+    }
     if (!m_lockFile->tryLock(0))
         return true;
 

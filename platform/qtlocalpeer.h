@@ -54,6 +54,7 @@ private:
     void receiveMessage(QLocalSocket *socket);
 
     QString m_appId;
+    QString m_lockDirectory;
     QString m_socketName;
     std::unique_ptr<QLockFile> m_lockFile;
     QLocalServer *m_server = nullptr;
