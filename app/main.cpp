@@ -1,24 +1,57 @@
+#include "app/commandline.h"
 #include "app/toolsapplication.h"
 #include "mainwindow/larkspanmainpage.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // A report, the help or the version needs no screen, and its output is
+    // its own.
+    if (apt::needsNoWindow(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        apt::keepStderrForOwnMessages();
+    }
+
     // No translator exists yet, so the id is always this source text.
     const QString id = QCoreApplication::translate("main", "Larkspan");
     apt::ToolsApplication app(argc, argv, id);
     app.setApplicationName(id);
+    app.setApplicationVersion(QStringLiteral(LARKSPAN_VERSION));
     app.addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                        + QDir::separator() + QStringLiteral("plugins"));
+
+    const apt::CommandLine command = apt::parseCommandLine(QCoreApplication::arguments());
+    switch (command.action) {
+    case apt::CommandLine::Action::Exit:
+        std::fprintf(command.exitCode ? stderr : stdout, "%s\n", qPrintable(command.text.trimmed()));
+        return command.exitCode;
+    case apt::CommandLine::Action::Report:
+        app.initForReport();
+        return apt::runReportCommand(command.plan, command.output);
+    case apt::CommandLine::Action::Window:
+        break;
+    }
+
+    // A plan for a Larkspan that already runs is opened there.
+    if (!command.plan.isEmpty() && app.isRunning()
+        && app.sendMessage(QFileInfo(command.plan).absoluteFilePath()))
+        return 0;
 
     if (!app.init())
         return -1;
 
     LarkspanMainPage window;
     window.connectPages();
+    QObject::connect(&app, &apt::ToolsApplication::messageReceived,
+                     &window, &LarkspanMainPage::openHandedOverPlan);
 
     const MainWindowPlacement placement =
         mainWindowPlacement(QGuiApplication::primaryScreen()->availableGeometry());
@@ -27,5 +60,9 @@ int main(int argc, char *argv[])
         window.move(0, 0);
 
     window.show();
+    if (!command.plan.isEmpty()) {
+        const QString plan = command.plan;
+        QTimer::singleShot(0, &window, [&window, plan] { window.openPlan(plan); });
+    }
     return app.exec();
 }

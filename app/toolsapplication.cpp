@@ -84,18 +84,35 @@ ToolsApplication::ToolsApplication(int &argc, char **argv, const QString &appId)
 
 ToolsApplication::~ToolsApplication() = default;
 
-bool ToolsApplication::init()
+void ToolsApplication::loadSettingsAndFont()
 {
-    ConfigureManager *settings = ConfigureManager::instance();
-    settings->load(OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
-
+    ConfigureManager::instance()->load(OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
     substituteWindowsFonts();
     setFont(applicationFont(QStringLiteral("Microsoft YaHei")));
+}
+
+void ToolsApplication::installLanguage()
+{
+    OrvaneGUIToolkit::InitGuiTextCodec(QTextCodec::codecForLocale());
+    LanaguageManager *language = LanaguageManager::instance();
+    setFont(applicationFont(applicationFontFamily(language->language())));
+    OrvaneGUIToolkit::InitGuiLocale(language->locale());
+}
+
+void ToolsApplication::initForReport()
+{
+    loadSettingsAndFont();
+    installLanguage();
+}
+
+bool ToolsApplication::init()
+{
+    loadSettingsAndFont();
 
     // The skin goes in before any style sheet is read or window is built: its
     // library supplies every image and sheet.
     QString skin = kDefaultSkin;
-    if (const Configure *configured = settings->find(ConfigKey::Skin))
+    if (const Configure *configured = ConfigureManager::instance()->find(ConfigKey::Skin))
         skin = configured->value();
     const QString skinFolder = OrvaneGUIToolkit::GetTargetPath() + kSkinFolder;
     if (findSkinPlugin(skin, skinFolder))
@@ -104,11 +121,7 @@ bool ToolsApplication::init()
         qWarning("[Tool]LoadSkin = %s failed", skin.toLocal8Bit().constData());
 
     loadStyle();
-
-    OrvaneGUIToolkit::InitGuiTextCodec(QTextCodec::codecForLocale());
-    LanaguageManager *language = LanaguageManager::instance();
-    setFont(applicationFont(applicationFontFamily(language->language())));
-    OrvaneGUIToolkit::InitGuiLocale(language->locale());
+    installLanguage();
 
     if (isRunning()) {
         runStartupDialog(tr("Larkspan is already running."), false);

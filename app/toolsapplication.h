@@ -20,8 +20,15 @@ public:
     // (another instance runs, or the user declined a small screen).
     bool init();
     void loadStyle();
+    // What a report made without a window needs: settings, fonts, translators
+    // and locale; no skin, no style and no instance lock.
+    void initForReport();
 
     bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    void loadSettingsAndFont();
+    void installLanguage();
 };
 
 } // namespace apt

@@ -35,6 +35,11 @@ QObject *CapacityCalculation::getDataDisplayPageSize() const
     return ui->m_dataCalculatorPage->getDataDisplayPageSize();
 }
 
+bool CapacityCalculation::isNormalPageShown() const
+{
+    return !m_CapacityWidget->isHidden();
+}
+
 QObject *CapacityCalculation::getDataDisplayPageTime() const
 {
     return ui->m_dataCalculatorPage->getDataDisplayPageTime();

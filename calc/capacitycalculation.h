@@ -27,6 +27,8 @@ public:
     QObject *getDataCalculatorPage() const;
     QObject *getDataDisplayPageSize() const;
     QObject *getDataDisplayPageTime() const;
+    // The device list and the calculation page, rather than the empty state.
+    bool isNormalPageShown() const;
 
 signals:
     void signalClear();

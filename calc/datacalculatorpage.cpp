@@ -1,7 +1,8 @@
 #include "calc/datacalculatorpage.h"
 
-#include "calc/capacityresults.h"
+#include "calc/capacityinputs.h"
 #include "data/bitratecalculator.h"
+#include "data/siteplan.h"
 #include "platform/cintvalidator.h"
 #include "platform/fieldvalue.h"
 
@@ -21,6 +22,11 @@ constexpr double kZeroBitrate = 1e-06;
 bool isZeroBitrate(double totalBitrate)
 {
     return -kZeroBitrate < totalBitrate && totalBitrate < kZeroBitrate;
+}
+
+int hoursOf(const QSpinBox *spinBox)
+{
+    return spinBox->text().toInt(nullptr, 10);
 }
 
 const QString kZero = QStringLiteral("0");
@@ -94,12 +100,53 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
     connect(ui->m_topTabBar, &aptui::Switch::signalSwitch,
             this, &DataCalculatorPage::OnSwitchBarChanged);
 
+    for (QLineEdit *edit : {ui->m_lineEditGT, ui->m_lineEditSaveTime})
+        connect(edit, &QLineEdit::textChanged, this, &DataCalculatorPage::signalInputsChanged);
+    for (QRadioButton *radio : {ui->m_radioBtnTB, ui->m_radioBtnDay, ui->m_radioBtnWeek})
+        connect(radio, &QRadioButton::toggled, this, &DataCalculatorPage::signalInputsChanged);
+    for (QSpinBox *spinBox : {ui->m_spinBoxTime, ui->m_spinBoxDailyTime})
+        connect(spinBox, &QSpinBox::valueChanged, this, &DataCalculatorPage::signalInputsChanged);
+    connect(ui->m_topTabBar, &aptui::Switch::signalSwitch, this, &DataCalculatorPage::signalInputsChanged);
+
     ui->m_lineEditGT->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 50000, this));
     ui->m_lineEditGT->setMaxLength(5);
     ui->m_lineEditSaveTime->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 365, this));
 }
 
 DataCalculatorPage::~DataCalculatorPage() = default;
+
+PlanCalculation DataCalculatorPage::inputs() const
+{
+    PlanCalculation inputs;
+    inputs.diskSize = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditGT);
+    inputs.diskUnit = ui->m_radioBtnTB->isChecked() ? DiskUnit::TB : DiskUnit::GB;
+    inputs.timeHoursPerDay = hoursOf(ui->m_spinBoxTime);
+    inputs.saveTime = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditSaveTime);
+    inputs.saveUnit = ui->m_radioBtnDay->isChecked()    ? PeriodUnit::Day
+                      : ui->m_radioBtnWeek->isChecked() ? PeriodUnit::Week
+                                                        : PeriodUnit::Month;
+    inputs.sizeHoursPerDay = hoursOf(ui->m_spinBoxDailyTime);
+    inputs.sizeShown = isSizePageShown();
+    return inputs;
+}
+
+void DataCalculatorPage::setInputs(const PlanCalculation &inputs)
+{
+    ui->m_lineEditGT->setText(QString::number(inputs.diskSize));
+    (inputs.diskUnit == DiskUnit::TB ? ui->m_radioBtnTB : ui->m_radioBtnGB)->setChecked(true);
+    ui->m_spinBoxTime->setValue(inputs.timeHoursPerDay);
+    ui->m_lineEditSaveTime->setText(QString::number(inputs.saveTime));
+    QRadioButton *saveUnit = inputs.saveUnit == PeriodUnit::Day    ? ui->m_radioBtnDay
+                             : inputs.saveUnit == PeriodUnit::Week ? ui->m_radioBtnWeek
+                                                                   : ui->m_radioMonth;
+    saveUnit->setChecked(true);
+    ui->m_spinBoxDailyTime->setValue(inputs.sizeHoursPerDay);
+    // The switch shows and recomputes the other page when it changes; the
+    // page already shown is recomputed here, as its inputs may not have moved.
+    if (inputs.sizeShown == isSizePageShown())
+        OnCalculateTypeSelectedChanged(ui->m_tabWidgetSections->currentIndex());
+    ui->m_topTabBar->setSwitch(!inputs.sizeShown);
+}
 
 QObject *DataCalculatorPage::getDataDisplayPageSize() const
 {
@@ -146,41 +193,17 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 
 void DataCalculatorPage::OnCalculateTimeDataChanged()
 {
-    double diskSizeGB = OrvaneGUIToolkit::FieldNumber(ui->m_lineEditGT);
-    if (ui->m_radioBtnTB->isChecked())
-        diskSizeGB *= 1000.0;
-
-    if (isZeroBitrate(m_dTotalBitrate)) {
-        emit setTime(kZero, kZero, kZero);
-        return;
-    }
-    const int hoursPerDay = ui->m_spinBoxTime->text().toInt(nullptr, 10);
-    if (hoursPerDay == 0) {
-        emit setTime(kZero, kZero, kZero);
-        return;
-    }
-
-    const double hours = m_pBitrateCalculator->calculateRecordHours(m_dTotalBitrate, diskSizeGB);
-    const RecordTimeText time = toRecordTimeResult(hours, hoursPerDay);
+    const RecordTimeText time = recordTimeResult(
+        *m_pBitrateCalculator, m_dTotalBitrate, OrvaneGUIToolkit::FieldNumber(ui->m_lineEditGT),
+        ui->m_radioBtnTB->isChecked() ? DiskUnit::TB : DiskUnit::GB, hoursOf(ui->m_spinBoxTime));
     emit setTime(time.day, time.week, time.month);
 }
 
 void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
 {
-    const int count = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditSaveTime);
-    const int hoursPerDay = ui->m_spinBoxDailyTime->text().toInt(nullptr, 10);
-
-    int recordHours = 0;
-    if (ui->m_radioBtnDay->isChecked())
-        recordHours = count * hoursPerDay;
-    else if (ui->m_radioBtnWeek->isChecked())
-        recordHours = count * 7 * hoursPerDay;
-    else
-        recordHours = count * 30 * hoursPerDay;
-
-    // A zero bitrate needs no test of its own: it gives a size of 0 GB.
-    const double diskSize = m_pBitrateCalculator->calculateDiskSize(m_dTotalBitrate, recordHours);
-    const DiskSizeText size = toDiskSizeResult(diskSize);
+    const PlanCalculation now = inputs();
+    const DiskSizeText size = diskSizeResult(*m_pBitrateCalculator, m_dTotalBitrate, now.saveTime,
+                                             now.saveUnit, now.sizeHoursPerDay);
     emit setDiskSize(size.size, size.unit);
 }
 

@@ -7,6 +7,7 @@
 
 class BitrateCalculator;
 class QObject;
+struct PlanCalculation;
 
 namespace Ui {
 class DataCalculatorPage;
@@ -25,9 +26,16 @@ public:
     explicit DataCalculatorPage(QWidget *parent = nullptr);
     ~DataCalculatorPage() override;
 
+    // The inputs of both calculations and which one is shown, as a plan
+    // keeps them. Setting them recomputes the shown result.
+    PlanCalculation inputs() const;
+    void setInputs(const PlanCalculation &inputs);
+
 signals:
     void setDiskSize(QString size, QString unit);
     void setTime(QString day, QString week, QString month);
+    // The user (or setInputs) changed an input or the shown calculation.
+    void signalInputsChanged();
 
 public slots:
     QObject *getDataDisplayPageSize() const;

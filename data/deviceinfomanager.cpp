@@ -7,7 +7,7 @@ DeviceInfoManager::DeviceInfoManager(QObject *parent)
     : QObject(parent)
     , m_pLoader(std::make_unique<BitrateConfigLoader>())
 {
-    m_deviceTypeNames << tr("IPC") << tr("DVR/NVR");
+    m_deviceTypeNames << deviceTypeName(DeviceIndexIPC) << deviceTypeName(DeviceIndexDVR);
 
     QStringList ipcResolutions;
     m_pLoader->resolutions(ipcResolutions, TableIPC);
@@ -23,6 +23,11 @@ DeviceInfoManager::~DeviceInfoManager() = default;
 QStringList DeviceInfoManager::deviceTypeNames() const
 {
     return m_deviceTypeNames;
+}
+
+QString DeviceInfoManager::deviceTypeName(int deviceType)
+{
+    return deviceType == DeviceIndexDVR ? tr("DVR/NVR") : tr("IPC");
 }
 
 int DeviceInfoManager::deviceTypeIndex(const QString &deviceType)
@@ -90,4 +95,10 @@ void DeviceInfoManager::releaseGroupNumber(int number)
     m_usedGroupNumbers.removeOne(number);
     if (m_nextGroupNumber >= number)
         m_nextGroupNumber = number;
+}
+
+void DeviceInfoManager::holdGroupNumbers(const QVector<int> &numbers)
+{
+    releaseGroupNumber(0);
+    m_usedGroupNumbers = numbers;
 }

@@ -20,6 +20,9 @@ public:
     ~DeviceInfoManager() override;
 
     QStringList deviceTypeNames() const;
+    // Display text of a DeviceTypeIndex in the current interface language;
+    // any value but DVR/NVR gives IPC.
+    static QString deviceTypeName(int deviceType);
     // DeviceTypeIndex of a device type text as a group stores it (the
     // displayed, possibly translated, text), or -1 for a text that names no
     // type.
@@ -39,6 +42,9 @@ public:
     int allocateGroupNumber();
     // 0 gives every number back; a negative number is ignored.
     void releaseGroupNumber(int number);
+    // Gives every number back, then holds `numbers` (the groups of an opened
+    // plan): the next number is the smallest free one.
+    void holdGroupNumbers(const QVector<int> &numbers);
 
 private:
     Q_DISABLE_COPY_MOVE(DeviceInfoManager)

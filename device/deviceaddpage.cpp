@@ -62,6 +62,14 @@ void DeviceAddPage::setDeviceTypeData(QVector<StructDeviceItem> vectData)
     emit SignalDeviceChanged(getTotalBitrate());
 }
 
+void DeviceAddPage::replaceDeviceData(const QVector<StructDeviceItem> &items)
+{
+    clearAllDeviceItems();
+    for (const StructDeviceItem &item : items)
+        addDeviceTypeItem(item, false);
+    emit SignalDeviceChanged(getTotalBitrate());
+}
+
 void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem)
 {
     addDeviceTypeItem(deviceTypeItem, true);

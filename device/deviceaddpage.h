@@ -30,6 +30,9 @@ public:
 
     // Sum of channel count x per-channel kbps over all groups.
     double getTotalBitrate() const;
+    // Replaces every group without asking (an opened plan replaces the list
+    // after its own question) and announces the total once.
+    void replaceDeviceData(const QVector<StructDeviceItem> &items);
 
 signals:
     void SignalDeviceChanged(double dTotalBitrate);

@@ -11,6 +11,8 @@
 
 #include "ui_deviceeditor.h"
 
+#include <QSignalBlocker>
+
 #include <iterator>
 
 namespace {
@@ -386,4 +388,28 @@ void DeviceEditor::setDeviceResolutions(QMap<int, QString> resolutions)
 void DeviceEditor::setScenceRecommandRateText(QString rate)
 {
     ui->m_lineEditScenceRecommandRate->setText(rate);
+}
+
+int DeviceEditor::frameStandard() const
+{
+    return ui->PalNtscSwitch->isOn() ? FramePAL : FrameNTSC;
+}
+
+void DeviceEditor::setFrameStandard(int standard)
+{
+    {
+        const QSignalBlocker blocker(ui->PalNtscSwitch);
+        ui->PalNtscSwitch->setSwitch(standard == FramePAL);
+    }
+    OnSetFrameByStandard(standard);
+}
+
+QStringList DeviceEditor::frameRates(int standard) const
+{
+    return m_pDeviceInfoManager->frameRates(standard);
+}
+
+void DeviceEditor::holdGroupNumbers(const QVector<int> &numbers)
+{
+    m_pDeviceInfoManager->holdGroupNumbers(numbers);
 }

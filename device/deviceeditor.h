@@ -31,6 +31,15 @@ public:
     explicit DeviceEditor(QWidget *parent = nullptr);
     ~DeviceEditor() override;
 
+    // The frame standard the switch shows: 0 PAL, 1 NTSC.
+    int frameStandard() const;
+    // Shows `standard` on the switch and refills the frame-rate list without
+    // announcing it, so that listed groups keep their rates (an opened plan).
+    void setFrameStandard(int standard);
+    QStringList frameRates(int standard) const;
+    // The groups of an opened plan hold these numbers; new groups get others.
+    void holdGroupNumbers(const QVector<int> &numbers);
+
 signals:
     void signalAddDevice(StructDeviceItem item);
     void signalGetFrameStandard();

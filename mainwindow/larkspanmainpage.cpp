@@ -1,5 +1,7 @@
 #include "mainwindow/larkspanmainpage.h"
 
+#include "app/recentplans.h"
+#include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
 #include "aptui/menu.h"
 #include "aptui/tipdialog.h"
@@ -7,19 +9,31 @@
 #include "calc/capacitycalculation.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
+#include "calc/planreportdocument.h"
 #include "calc/sizedisplaypage.h"
+#include "data/siteplanfile.h"
 #include "data/updatedialog.h"
 #include "device/deviceaddpage.h"
 #include "device/deviceeditor.h"
 #include "mainwindow/aboutdialog.h"
+#include "mainwindow/savechangesdialog.h"
 
 #include "ui_larkspanmainpage.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace {
 
@@ -27,6 +41,21 @@ constexpr int PreferredHeight = 768;
 // The menu opens to the left of the cursor, so that it lies under the
 // title bar's menu button rather than beyond the window's right edge.
 constexpr int MenuLeftShift = 149;
+
+constexpr int HandOverRetryMs = 250;
+
+const QString kPlanSuffix = QStringLiteral("larkspan");
+
+// The first local .larkspan file among dropped URLs, or empty.
+QString droppedPlan(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile() && QFileInfo(path).suffix().compare(kPlanSuffix, Qt::CaseInsensitive) == 0)
+            return path;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -51,6 +80,7 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     m_pCapacityCalculation->setObjectName(QStringLiteral("m_pCapacityCalculation"));
     m_pAboutDialog = std::make_unique<AboutDialog>();
     m_pAboutMenu = new aptui::Menu(this);
+    createPlanActions();
     m_pAboutMenu->addAction(m_pAboutDialog.get());
     m_pAboutMenu->setObjectName(QStringLiteral("aboutMenu"));
     // Keeps what the menu itself adds (on some platforms it declines the
@@ -75,6 +105,8 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     m_pCover = new aptui::CoverWidget(this);
     m_pCover->hide();
     m_pCover->lower();
+
+    setAcceptDrops(true);
 }
 
 LarkspanMainPage::~LarkspanMainPage()
@@ -120,6 +152,14 @@ void LarkspanMainPage::connectPages()
             this, &LarkspanMainPage::disableCover);
     // The panel keeps its manual slot private; the meta-object reaches it by name.
     connect(this, SIGNAL(signalGetHelp()), m_pAboutDialog.get(), SLOT(onGetHelp()));
+
+    // What changes the plan: its groups and their total, the frame standard,
+    // and the calculation's inputs.
+    connect(deviceAddPage, &DeviceAddPage::SignalDeviceChanged, this, &LarkspanMainPage::onPlanChanged);
+    connect(m_pDeviceEditor, &DeviceEditor::signalCurrentFrameStandard,
+            this, &LarkspanMainPage::onPlanChanged);
+    connect(calculatorPage, &DataCalculatorPage::signalInputsChanged,
+            this, &LarkspanMainPage::onPlanChanged);
 }
 
 void LarkspanMainPage::resizeAddBoarder()
@@ -180,6 +220,15 @@ void LarkspanMainPage::resizeEvent(QResizeEvent *event)
 
 void LarkspanMainPage::closeEvent(QCloseEvent *event)
 {
+    // Unsaved changes replace the exit question by the question about them.
+    if (m_planModified) {
+        if (mayDiscardChanges())
+            event->accept();
+        else
+            event->ignore();
+        return;
+    }
+
     setCover(true);
 
     NM_Larkspan::TipDialog dialog;
@@ -245,4 +294,308 @@ void LarkspanMainPage::OnMenuUpdateClicked()
 QPoint LarkspanMainPage::centredPosition(const QSize &dialogSize) const
 {
     return {x() + (width() - dialogSize.width()) / 2, y() + (height() - dialogSize.height()) / 2};
+}
+
+void LarkspanMainPage::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedPlan(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void LarkspanMainPage::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedPlan(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPlan(path);
+}
+
+void LarkspanMainPage::createPlanActions()
+{
+    struct Entry
+    {
+        QString text;
+        QKeySequence shortcut;
+        void (LarkspanMainPage::*slot)();
+    };
+    const Entry entries[] = {
+        {tr("New"), QKeySequence::New, &LarkspanMainPage::onNewPlan},
+        {tr("Open..."), QKeySequence::Open, &LarkspanMainPage::onOpenPlan},
+        {tr("Save"), QKeySequence::Save, nullptr},
+        {tr("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
+        {tr("Export Report..."), QKeySequence(), &LarkspanMainPage::onExportReport},
+        {tr("Print..."), QKeySequence::Print, &LarkspanMainPage::onPrintReport},
+    };
+    QList<QAction *> actions;
+    for (const Entry &entry : entries) {
+        auto *action = new QAction(entry.text, this);
+        action->setShortcut(entry.shortcut);
+        // Also on the window, so that the shortcut works while the menu is closed.
+        addAction(action);
+        actions << action;
+        if (entry.slot)
+            connect(action, &QAction::triggered, this, entry.slot);
+    }
+    connect(actions.at(2), &QAction::triggered, this, &LarkspanMainPage::onSavePlan);
+    connect(actions.at(3), &QAction::triggered, this, &LarkspanMainPage::onSavePlanAs);
+
+    m_pAboutMenu->addActions(actions.mid(0, 2));
+    m_pRecentMenu = m_pAboutMenu->addMenu(tr("Recent Plans"));
+    m_pRecentMenu->setObjectName(QStringLiteral("recentPlansMenu"));
+    m_pAboutMenu->addActions(actions.mid(2, 2));
+    m_pAboutMenu->addSeparator();
+    m_pAboutMenu->addActions(actions.mid(4, 2));
+    m_pAboutMenu->addSeparator();
+    // Plans deleted since they were listed drop out each time the menu opens.
+    connect(m_pAboutMenu, &QMenu::aboutToShow, this, &LarkspanMainPage::refreshRecentPlans);
+    refreshRecentPlans();
+}
+
+void LarkspanMainPage::refreshRecentPlans()
+{
+    m_pRecentMenu->clear();
+    const QStringList plans = apt::RecentPlans::plans();
+    for (const QString &path : plans) {
+        QAction *action = m_pRecentMenu->addAction(QFileInfo(path).completeBaseName());
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { openPlan(path); });
+    }
+    m_pRecentMenu->setEnabled(!plans.isEmpty());
+}
+
+DeviceAddPage *LarkspanMainPage::deviceList() const
+{
+    return qobject_cast<DeviceAddPage *>(m_pCapacityCalculation->getDeviceAddPage());
+}
+
+DataCalculatorPage *LarkspanMainPage::calculatorPage() const
+{
+    return qobject_cast<DataCalculatorPage *>(m_pCapacityCalculation->getDataCalculatorPage());
+}
+
+SitePlan LarkspanMainPage::currentPlan() const
+{
+    SitePlan plan;
+    plan.frameStandard = m_pDeviceEditor->frameStandard();
+    const QStringList frameRates = m_pDeviceEditor->frameRates(plan.frameStandard);
+    // The list's keys grow with every add, so key order is list order.
+    const QMap<long long, StructDeviceItem> groups = deviceList()->getDeviceData();
+    plan.groups.reserve(groups.size());
+    for (const StructDeviceItem &item : groups)
+        plan.groups.append(toPlanGroup(item, frameRates));
+    plan.calculation = calculatorPage()->inputs();
+    return plan;
+}
+
+QString LarkspanMainPage::planPath() const
+{
+    return m_planPath;
+}
+
+bool LarkspanMainPage::isPlanModified() const
+{
+    return m_planModified;
+}
+
+QString LarkspanMainPage::planFolder() const
+{
+    return m_planPath.isEmpty() ? QDir::homePath() : QFileInfo(m_planPath).absolutePath();
+}
+
+QString LarkspanMainPage::suggestedFile(const QString &suffix) const
+{
+    return planFolder() + QLatin1Char('/') + planName() + QLatin1Char('.') + suffix;
+}
+
+QString LarkspanMainPage::planName() const
+{
+    return m_planPath.isEmpty() ? tr("Untitled") : QFileInfo(m_planPath).completeBaseName();
+}
+
+void LarkspanMainPage::setPlanModified(bool modified)
+{
+    m_planModified = modified;
+    // A new plan nobody has touched is just the program.
+    QString title = tr("Larkspan");
+    if (m_planModified || !m_planPath.isEmpty())
+        title = planName() + (m_planModified ? QStringLiteral("*") : QString()) + QStringLiteral(" - ")
+                + title;
+    setWindowTitle(title);
+    m_pTitle->setText(title);
+}
+
+void LarkspanMainPage::onPlanChanged()
+{
+    if (!m_applyingPlan && !m_planModified)
+        setPlanModified(true);
+}
+
+void LarkspanMainPage::applyPlan(const SitePlan &plan, const QString &path)
+{
+    m_applyingPlan = true;
+    // The standard first and without announcing it: the plan's rates are
+    // the agreed ones and are not converted.
+    m_pDeviceEditor->setFrameStandard(plan.frameStandard);
+    QVector<StructDeviceItem> items;
+    QVector<int> numbers;
+    items.reserve(plan.groups.size());
+    numbers.reserve(plan.groups.size());
+    for (const PlanGroup &group : plan.groups) {
+        items.append(toDeviceItem(group));
+        numbers.append(group.groupNumber);
+    }
+    deviceList()->replaceDeviceData(items);
+    // After the list gave every number back on clearing.
+    m_pDeviceEditor->holdGroupNumbers(numbers);
+    calculatorPage()->setInputs(plan.calculation);
+    // Showing the normal page again lays the whole list out anew.
+    if (!plan.groups.isEmpty() && !m_pCapacityCalculation->isNormalPageShown())
+        m_pCapacityCalculation->showNormalPage();
+    m_applyingPlan = false;
+
+    m_planPath = path;
+    setPlanModified(false);
+}
+
+bool LarkspanMainPage::mayDiscardChanges()
+{
+    if (!m_planModified)
+        return true;
+    setCover(true);
+    SaveChangesDialog dialog(planName());
+    dialog.move(centredPosition(dialog.size()));
+    const int answer = dialog.exec();
+    setCover(false);
+    if (answer == SaveChangesDialog::Save)
+        return onSavePlan();
+    return answer == SaveChangesDialog::DontSave;
+}
+
+void LarkspanMainPage::onNewPlan()
+{
+    if (mayDiscardChanges())
+        applyPlan(SitePlan(), QString());
+}
+
+void LarkspanMainPage::onOpenPlan()
+{
+    if (!mayDiscardChanges())
+        return;
+    setCover(true);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Plan"), planFolder(),
+                                                      tr("Larkspan plans (*.larkspan);;All files (*)"));
+    setCover(false);
+    if (!path.isEmpty())
+        loadPlan(path);
+}
+
+bool LarkspanMainPage::openPlan(const QString &path)
+{
+    return mayDiscardChanges() && loadPlan(path);
+}
+
+void LarkspanMainPage::openHandedOverPlan(const QString &path)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    // While one of the window's dialogs waits for an answer, the plan waits
+    // for it: replacing the plan under an open Save As would save the wrong one.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(HandOverRetryMs, this, [this, path] { openHandedOverPlan(path); });
+        return;
+    }
+    openPlan(path);
+}
+
+bool LarkspanMainPage::loadPlan(const QString &path)
+{
+    SitePlan plan;
+    QString error;
+    if (!SitePlanFile::read(path, &plan, &error)) {
+        showNotice(tr("The plan \"%1\" could not be opened.").arg(QFileInfo(path).fileName())
+                   + QLatin1Char('\n') + error);
+        return false;
+    }
+    applyPlan(plan, QFileInfo(path).absoluteFilePath());
+    apt::RecentPlans::remember(m_planPath);
+    return true;
+}
+
+bool LarkspanMainPage::onSavePlan()
+{
+    return m_planPath.isEmpty() ? onSavePlanAs() : savePlan(m_planPath);
+}
+
+bool LarkspanMainPage::onSavePlanAs()
+{
+    setCover(true);
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Plan"), suggestedFile(kPlanSuffix),
+                                                tr("Larkspan plans (*.larkspan)"));
+    setCover(false);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().compare(kPlanSuffix, Qt::CaseInsensitive) != 0)
+        path += QLatin1Char('.') + kPlanSuffix;
+    return savePlan(path);
+}
+
+bool LarkspanMainPage::savePlan(const QString &path)
+{
+    QString error;
+    if (!SitePlanFile::write(path, currentPlan(), &error)) {
+        showNotice(error);
+        return false;
+    }
+    m_planPath = QFileInfo(path).absoluteFilePath();
+    setPlanModified(false);
+    apt::RecentPlans::remember(m_planPath);
+    return true;
+}
+
+void LarkspanMainPage::onExportReport()
+{
+    const QString pdf = tr("PDF document (*.pdf)");
+    const QString csv = tr("CSV table (*.csv)");
+    QString filter = pdf;
+    setCover(true);
+    QString path = QFileDialog::getSaveFileName(this, tr("Export Report"), suggestedFile(QStringLiteral("pdf")),
+                                                pdf + QStringLiteral(";;") + csv, &filter);
+    setCover(false);
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("csv"))
+        path += filter == csv ? QStringLiteral(".csv") : QStringLiteral(".pdf");
+    QString error;
+    if (!writePlanReport(path, planName(), currentPlan(), &error))
+        showNotice(error);
+}
+
+void LarkspanMainPage::onPrintReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(planName());
+    printer.setPageLayout(planReportPageLayout());
+    setCover(true);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printPlanReport(planName(), currentPlan(), &printer);
+    setCover(false);
+}
+
+void LarkspanMainPage::showNotice(const QString &text)
+{
+    setCover(true);
+    aptui::BaseDialog notice(false, false, false, false, true, false, false);
+    notice.setFixedSize(400, 256);
+    notice.setTitle(tr("Hint"));
+    notice.setBottomVisible(false);
+    notice.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    notice.setDefaultText(text);
+    notice.move(centredPosition(notice.size()));
+    notice.exec();
+    setCover(false);
 }

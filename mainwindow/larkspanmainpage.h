@@ -8,8 +8,12 @@
 
 class AboutDialog;
 class CapacityCalculation;
+class DataCalculatorPage;
+class DeviceAddPage;
 class DeviceEditor;
+class QAction;
 class QHBoxLayout;
+struct SitePlan;
 
 namespace Ui {
 class LarkspanMainPage;
@@ -47,6 +51,19 @@ public:
     // Connects the pages to each other; run once, right after construction.
     void connectPages();
 
+    // The plan the window shows, as it would be saved.
+    SitePlan currentPlan() const;
+    // The file of the plan shown; empty for a plan never saved.
+    QString planPath() const;
+    bool isPlanModified() const;
+    // Opens the plan at `path` after asking about unsaved changes. False when
+    // the user cancelled or the file was refused (a notice says why); the
+    // plan shown is then untouched.
+    bool openPlan(const QString &path);
+    // Saves the plan to `path`, which becomes its file; false, with a notice
+    // saying why, when the file could not be written (an old one stays whole).
+    bool savePlan(const QString &path);
+
 signals:
     void signalGetHelp();
 
@@ -59,11 +76,16 @@ public slots:
     const QObject *getCapacityCalculation();
     const QObject *getDeviceEditor();
     const QObject *getScenceSelector();
+    // A plan handed over by a second start: opened as openPlan() does, and
+    // the window comes to the front.
+    void openHandedOverPlan(const QString &path);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void setCover(bool coverIt);
@@ -72,8 +94,31 @@ private slots:
     void OnBtnSystemMenu();
     void OnMenuHelpClicked();
     void OnMenuUpdateClicked();
+    void onNewPlan();
+    void onOpenPlan();
+    bool onSavePlan();
+    bool onSavePlanAs();
+    void onExportReport();
+    void onPrintReport();
+    void onPlanChanged();
+    void refreshRecentPlans();
 
 private:
+    void createPlanActions();
+    DeviceAddPage *deviceList() const;
+    DataCalculatorPage *calculatorPage() const;
+    // Asks Save / Don't Save / Cancel while the plan has unsaved changes;
+    // true when the window may go on and drop them.
+    bool mayDiscardChanges();
+    bool loadPlan(const QString &path);
+    void applyPlan(const SitePlan &plan, const QString &path);
+    void setPlanModified(bool modified);
+    QString planName() const;
+    // Where file dialogs start: the plan's folder, or the home folder.
+    QString planFolder() const;
+    QString suggestedFile(const QString &suffix) const;
+    void showNotice(const QString &text);
+
     // Top-left corner that centres a dialog of the given size over the window.
     QPoint centredPosition(const QSize &dialogSize) const;
 
@@ -86,4 +131,11 @@ private:
     aptui::Menu *m_pAboutMenu;
     aptui::CoverWidget *m_pCover = nullptr;
     bool coverIt = false;
+
+    aptui::Menu *m_pRecentMenu = nullptr;
+    QString m_planPath;
+    bool m_planModified = false;
+    // Set while an opened plan is put on the pages, whose changes then are
+    // not the user's.
+    bool m_applyingPlan = false;
 };

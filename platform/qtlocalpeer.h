@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace SharedTools {
 
@@ -16,7 +17,9 @@ namespace SharedTools {
 // and listens on a local socket of the same name; every later peer finds the
 // lock held. QLockFile recognises a lock left behind by a crashed process (its
 // PID no longer runs) as stale and takes it over, so a crash never blocks the
-// next start. The listener accepts connections and reads nothing from them.
+// next start. The holder's listener takes messages from later peers (a
+// plan to open, handed over by a second start) and announces each with
+// messageReceived.
 class QtLocalPeer final : public QObject
 {
     Q_OBJECT
@@ -36,8 +39,22 @@ public:
     QString lockFilePath() const;
     QString serverName() const { return m_socketName; }
 
+    // Hands `message` to the peer that holds the lock and waits up to
+    // `timeout` ms for it to confirm; false when this peer holds the lock
+    // itself or the holder does not answer. Blocks; needs no event loop.
+    bool sendMessage(const QString &message, int timeout = 5000);
+
+    // Longest message a holder takes, in UTF-8 bytes.
+    static constexpr quint32 MaxMessageBytes = 64 * 1024;
+
+signals:
+    void messageReceived(const QString &message);
+
 private:
+    void receiveMessage(QLocalSocket *socket);
+
     QString m_appId;
+    QString m_lockDirectory;
     QString m_socketName;
     std::unique_ptr<QLockFile> m_lockFile;
     QLocalServer *m_server = nullptr;

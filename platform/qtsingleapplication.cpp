@@ -8,6 +8,7 @@ QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **ar
     : QApplication(argc, argv)
     , m_peer(new QtLocalPeer(id, this))
 {
+    connect(m_peer, &QtLocalPeer::messageReceived, this, &QtSingleApplication::messageReceived);
 }
 
 QtSingleApplication::~QtSingleApplication() = default;
@@ -16,6 +17,11 @@ bool QtSingleApplication::isRunning(qint64 pid)
 {
     Q_UNUSED(pid)
     return m_peer->isClient();
+}
+
+bool QtSingleApplication::sendMessage(const QString &message, int timeout)
+{
+    return m_peer->sendMessage(message, timeout);
 }
 
 QString QtSingleApplication::id() const

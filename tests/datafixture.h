@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -31,4 +32,17 @@ inline QByteArray readFixture(const QString &root, const QString &relativePath)
 inline QString shippedDataDir()
 {
     return QStringLiteral(LARKSPAN_SOURCE_DIR "/dist/files");
+}
+
+// Copies every file below `from` to the same place below `to`.
+inline bool copyFixtureTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + path.mid(from.size());
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(path, target))
+            return false;
+    }
+    return true;
 }

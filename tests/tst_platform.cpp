@@ -10,9 +10,12 @@
 #include <QHostInfo>
 #include <QProcess>
 #include <QSaveFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <thread>
 
 namespace {
 
@@ -53,6 +56,8 @@ private slots:
     void intValidatorRefusesNumbersAboveItsRange();
     void singletonCreatesOneInstanceAcrossThreads();
     void secondPeerSeesTheFirst();
+    void laterPeerHandsOverMessages_data();
+    void laterPeerHandsOverMessages();
     void staleLockDoesNotBlock();
 };
 
@@ -213,6 +218,47 @@ void TestPlatform::secondPeerSeesTheFirst()
     // The holder is gone: the next start may run.
     SharedTools::QtLocalPeer next(id, nullptr, dir.path());
     QVERIFY(!next.isClient());
+}
+
+void TestPlatform::laterPeerHandsOverMessages_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("delivered");
+
+    QTest::newRow("a path with spaces and Chinese") << "/home/a b/工地 plan.larkspan" << true;
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("longer than a holder takes")
+        << QString(SharedTools::QtLocalPeer::MaxMessageBytes + 1, QLatin1Char('x')) << false;
+}
+
+void TestPlatform::laterPeerHandsOverMessages()
+{
+    QFETCH(QString, message);
+    QFETCH(bool, delivered);
+
+    QTemporaryDir dir;
+    const QString id = QStringLiteral("Larkspan hand-over test");
+    SharedTools::QtLocalPeer first(id, nullptr, dir.path());
+    QVERIFY(!first.isClient());
+    QVERIFY(!first.sendMessage(QStringLiteral("to itself")));
+    QSignalSpy received(&first, &SharedTools::QtLocalPeer::messageReceived);
+
+    // The later start blocks until the holder confirms; the holder answers
+    // from its event loop, here this thread's.
+    SharedTools::QtLocalPeer second(id, nullptr, dir.path());
+    QVERIFY(second.isClient());
+    bool sent = false;
+    std::thread later([&] { sent = second.sendMessage(message, 3000); });
+    if (delivered)
+        QTRY_COMPARE(received.count(), 1);
+    else
+        QTest::qWait(200);
+    later.join();
+
+    QCOMPARE(sent, delivered);
+    QCOMPARE(received.count(), delivered ? 1 : 0);
+    if (delivered)
+        QCOMPARE(received.first().first().toString(), message);
 }
 
 void TestPlatform::staleLockDoesNotBlock()

@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
 
     click(&window, "m_btnSystemMenu");
     auto *menu = find<QMenu>(&window, "aboutMenu");
-    ok = save(qobject_cast<QWidgetAction *>(menu->actions().value(0))->defaultWidget(),
+    ok = save(qobject_cast<QWidgetAction *>(menu->actions().constLast())->defaultWidget(),
               "about-panel.png") && ok;
     menu->close();
 

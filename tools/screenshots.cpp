@@ -1,5 +1,6 @@
 // Renders the main window offscreen, on the staged data, skin and style, into
-// one PNG per state:
+// one PNG per state (the report's first page through pdftoppm, of
+// poppler-utils):
 //   screenshots <staged folder> <output folder>
 // Every language and screen of the table below runs in a process of its own
 // (the language manager is made once per process, and the screen size is
@@ -10,6 +11,8 @@
 #include "app/configuremanager.h"
 #include "app/lanaguagemanager.h"
 #include "app/startupsteps.h"
+#include "calc/planreportdocument.h"
+#include "data/siteplan.h"
 #include "data/updatedialog.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/guiinit.h"
@@ -26,6 +29,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QProcess>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +80,16 @@ const SampleGroup kFixedGroups[] = {
 const SampleGroup kSceneGroup = {"Loading Bay", "装卸区", "6", 0, nullptr};
 const char kDiskTerabytes[] = "40"; // a four-bay recorder of 10 TB disks
 const char kSceneName[] = "Warehouse";
+
+struct SampleText
+{
+    const char *english;
+    const char *chinese;
+};
+
+// The plan the pictures save, and an older one among the recent plans.
+const SampleText kPlanName = {"Riverside Depot", "河畔仓库"};
+const SampleText kOlderPlan = {"North Gate Office", "北门办公楼"};
 
 QSize parseSize(const QString &text)
 {
@@ -143,6 +157,10 @@ private:
     QString sample(const SampleGroup &group) const
     {
         return QString::fromUtf8(m_chinese ? group.chinese : group.english);
+    }
+    QString sample(const SampleText &text) const
+    {
+        return QString::fromUtf8(m_chinese ? text.chinese : text.english);
     }
     void addGroup(QWidget *editor, const SampleGroup &group);
     // The window with the given top-level windows painted over it where they
@@ -269,6 +287,41 @@ void Session::run(const QSize &windowSize)
                    });
 
     saveWithDialog(&window, [&] { window.close(); }, "6-exit-confirmation", {});
+
+    // The plan saved under a site's name, with an older one among the recent
+    // plans, and the menu with the recent plans open.
+    QTemporaryDir plans;
+    window.savePlan(plans.filePath(sample(kOlderPlan) + QStringLiteral(".larkspan")));
+    window.savePlan(plans.filePath(sample(kPlanName) + QStringLiteral(".larkspan")));
+    QCursor::setPos(menuButton->mapToGlobal(menuButton->rect().center()));
+    click(&window, "m_btnSystemMenu");
+    auto *recent = find<QMenu>(menu, "recentPlansMenu");
+    menu->setActiveAction(recent->menuAction());
+    recent->popup(menu->mapToGlobal(menu->actionGeometry(recent->menuAction()).topRight()));
+    save(&window, {menu, recent}, "7-plan-menu");
+    recent->close();
+    menu->close();
+
+    // The question that unsaved changes ask before New, Open and closing.
+    type(calculator, "m_lineEditGT", QStringLiteral("48"));
+    saveWithDialog(&window, [&] { window.close(); }, "8-save-changes", {});
+
+    // The report's first page, as pdftoppm renders the PDF that Export writes.
+    const QString pdf = plans.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    if (!writePlanReport(pdf, sample(kPlanName), window.currentPlan(), &error)) {
+        std::fprintf(stderr, "screenshots: %s\n", qPrintable(error));
+        m_ok = false;
+        return;
+    }
+    const QString page = m_folder + QLatin1Char('/') + m_prefix + QLatin1String("9-report");
+    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                      QStringLiteral("110"), QStringLiteral("-singlefile"),
+                                                      pdf, page})
+        != 0) {
+        std::fprintf(stderr, "screenshots: pdftoppm (poppler-utils) could not render the report\n");
+        m_ok = false;
+    }
 }
 
 // One language on one screen, in this process.
@@ -281,6 +334,9 @@ int renderOne(const QStringList &args)
 
     OrvaneGUIToolkit::SetTargetPathOverride(stage);
     QCoreApplication::addLibraryPath(stage + QStringLiteral("/plugins"));
+    // The recent plans of the pictures stay out of the user's own settings.
+    QTemporaryDir userSettings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
 
     // The shipped settings with the language asked for.
     QTemporaryDir settingsDir;

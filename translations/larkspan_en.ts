@@ -51,6 +51,53 @@
     </message>
 </context>
 <context>
+    <name>CommandLineTexts</name>
+    <message>
+        <source>Storage planner for video-surveillance installations.</source>
+        <translation>Storage planner for video-surveillance installations.</translation>
+    </message>
+    <message>
+        <source>Write the report of &lt;plan&gt; without a window.</source>
+        <translation>Write the report of &lt;plan&gt; without a window.</translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation>plan</translation>
+    </message>
+    <message>
+        <source>The report&apos;s file: .pdf or .csv.</source>
+        <translation>The report&apos;s file: .pdf or .csv.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>A plan (.larkspan) to open.</source>
+        <translation>A plan (.larkspan) to open.</translation>
+    </message>
+    <message>
+        <source>--report needs a plan and -o with the report&apos;s file, and nothing else.</source>
+        <translation>--report needs a plan and -o with the report&apos;s file, and nothing else.</translation>
+    </message>
+    <message>
+        <source>-o names the file of a --report.</source>
+        <translation>-o names the file of a --report.</translation>
+    </message>
+    <message>
+        <source>Only one plan can be opened at a time.</source>
+        <translation>Only one plan can be opened at a time.</translation>
+    </message>
+    <message>
+        <source>larkspan: %1: %2</source>
+        <translation>larkspan: %1: %2</translation>
+    </message>
+    <message>
+        <source>larkspan: %1</source>
+        <translation>larkspan: %1</translation>
+    </message>
+</context>
+<context>
     <name>DataCalculatorPage</name>
     <message>
         <source>DataCalculatorPage</source>
@@ -302,6 +349,74 @@
         <source>Exit the Larkspan software?</source>
         <translation>Exit the Larkspan software?</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Export Report...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>Recent Plans</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Open Plan</translation>
+    </message>
+    <message>
+        <source>Larkspan plans (*.larkspan);;All files (*)</source>
+        <translation>Larkspan plans (*.larkspan);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; could not be opened.</source>
+        <translation>The plan &quot;%1&quot; could not be opened.</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Save Plan</translation>
+    </message>
+    <message>
+        <source>Larkspan plans (*.larkspan)</source>
+        <translation>Larkspan plans (*.larkspan)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
 </context>
 <context>
     <name>NM_Larkspan::DeviceItemWidget</name>
@@ -335,6 +450,151 @@
     </message>
 </context>
 <context>
+    <name>PlanReport</name>
+    <message>
+        <source>day(s)</source>
+        <translation>day(s)</translation>
+    </message>
+    <message>
+        <source>week(s)</source>
+        <translation>week(s)</translation>
+    </message>
+    <message>
+        <source>month(s)</source>
+        <translation>month(s)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Rate mode</source>
+        <translation>Rate mode</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scene</translation>
+    </message>
+    <message>
+        <source>kbps per channel</source>
+        <translation>kbps per channel</translation>
+    </message>
+    <message>
+        <source>Group Mbps</source>
+        <translation>Group Mbps</translation>
+    </message>
+    <message>
+        <source>GB per day (%1 h)</source>
+        <translation>GB per day (%1 h)</translation>
+    </message>
+    <message>
+        <source>Fixed rate</source>
+        <translation>Fixed rate</translation>
+    </message>
+    <message>
+        <source>Recommended rate</source>
+        <translation>Recommended rate</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>Site total: %1 channels, %2 Mbps, %3 GB per day at %4 h per day.</source>
+        <translation>Site total: %1 channels, %2 Mbps, %3 GB per day at %4 h per day.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 %2, recording %3 h per day, holds %4 day(s), that is %5 week(s) or %6 month(s).</source>
+        <translation>A disk of %1 %2, recording %3 h per day, holds %4 day(s), that is %5 week(s) or %6 month(s).</translation>
+    </message>
+    <message>
+        <source>Recording %1 %2 at %3 h per day (%4 hours) needs a disk of %5 %6.</source>
+        <translation>Recording %1 %2 at %3 h per day (%4 hours) needs a disk of %5 %6.</translation>
+    </message>
+    <message>
+        <source>Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of 0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month 30 days.</source>
+        <translation>Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of 0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month 30 days.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReportDocument</name>
+    <message>
+        <source>Storage plan: %1</source>
+        <translation>Storage plan: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1    Frame standard: %2</source>
+        <translation>Date: %1    Frame standard: %2</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>Recording time</translation>
+    </message>
+    <message>
+        <source>Disk size</source>
+        <translation>Disk size</translation>
+    </message>
+    <message>
+        <source>A report is written as PDF (.pdf) or CSV (.csv).</source>
+        <translation>A report is written as PDF (.pdf) or CSV (.csv).</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2</source>
+        <translation>The report could not be written to &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; has changes that are not saved. Save them first?</source>
+        <translation>The plan &quot;%1&quot; has changes that are not saved. Save them first?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+</context>
+<context>
     <name>ScenceSelector</name>
     <message>
         <source>ScenceSelector</source>
@@ -351,6 +611,101 @@
     <message>
         <source>Get Picture Failure</source>
         <translation>Get Picture Failure</translation>
+    </message>
+</context>
+<context>
+    <name>SitePlanFile</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not text.</source>
+        <translation>%1: &quot;%2&quot; is not text.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4.</source>
+        <translation>%1: &quot;%2&quot; is not a whole number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from 0 to %3.</source>
+        <translation>%1: &quot;%2&quot; is not a number from 0 to %3.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is &quot;%3&quot;, which is none of %4.</source>
+        <translation>%1: &quot;%2&quot; is &quot;%3&quot;, which is none of %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is missing.</source>
+        <translation>%1: &quot;%2&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a group.</source>
+        <translation>%1 is not a group.</translation>
+    </message>
+    <message>
+        <source>%1: a recommended rate names no scene.</source>
+        <translation>%1: a recommended rate names no scene.</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>The calculation inputs are missing.</source>
+        <translation>The calculation inputs are missing.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a plan (more than %1 MB).</source>
+        <translation>The file is too large for a plan (more than %1 MB).</translation>
+    </message>
+    <message>
+        <source>The plan is damaged or cut short: %1 at character %2.</source>
+        <translation>The plan is damaged or cut short: %1 at character %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a Larkspan plan.</source>
+        <translation>The file is not a Larkspan plan.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>The plan was saved by a newer Larkspan (plan version %1); this version opens plans up to version %2.</source>
+        <translation>The plan was saved by a newer Larkspan (plan version %1); this version opens plans up to version %2.</translation>
+    </message>
+    <message>
+        <source>The plan has no list of groups.</source>
+        <translation>The plan has no list of groups.</translation>
+    </message>
+    <message>
+        <source>The plan holds %1 groups; a plan holds at most %2.</source>
+        <translation>The plan holds %1 groups; a plan holds at most %2.</translation>
+    </message>
+    <message>
+        <source>Group %1: group number %2 is used twice.</source>
+        <translation>Group %1: group number %2 is used twice.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a plan.</source>
+        <translation>&quot;%1&quot; is a folder, not a plan.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>&quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to &quot;%1&quot;: %2</source>
+        <translation>The plan could not be saved to &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

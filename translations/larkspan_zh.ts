@@ -51,6 +51,53 @@
     </message>
 </context>
 <context>
+    <name>CommandLineTexts</name>
+    <message>
+        <source>Storage planner for video-surveillance installations.</source>
+        <translation>视频监控工程存储规划工具。</translation>
+    </message>
+    <message>
+        <source>Write the report of &lt;plan&gt; without a window.</source>
+        <translation>不打开窗口，直接生成 &lt;plan&gt; 的报告。</translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>The report&apos;s file: .pdf or .csv.</source>
+        <translation>报告文件：.pdf 或 .csv。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>A plan (.larkspan) to open.</source>
+        <translation>要打开的方案（.larkspan）。</translation>
+    </message>
+    <message>
+        <source>--report needs a plan and -o with the report&apos;s file, and nothing else.</source>
+        <translation>--report 需要一个方案文件，并用 -o 指定报告文件，不能带其他参数。</translation>
+    </message>
+    <message>
+        <source>-o names the file of a --report.</source>
+        <translation>-o 只用于指定 --report 的报告文件。</translation>
+    </message>
+    <message>
+        <source>Only one plan can be opened at a time.</source>
+        <translation>一次只能打开一个方案。</translation>
+    </message>
+    <message>
+        <source>larkspan: %1: %2</source>
+        <translation>larkspan：%1：%2</translation>
+    </message>
+    <message>
+        <source>larkspan: %1</source>
+        <translation>larkspan：%1</translation>
+    </message>
+</context>
+<context>
     <name>DataCalculatorPage</name>
     <message>
         <source>DataCalculatorPage</source>
@@ -302,6 +349,74 @@
         <source>Exit the Larkspan software?</source>
         <translation>确定退出 Larkspan 软件吗？</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>新建方案</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>打开方案...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>导出报告...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>最近的方案</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>打开方案</translation>
+    </message>
+    <message>
+        <source>Larkspan plans (*.larkspan);;All files (*)</source>
+        <translation>Larkspan 方案 (*.larkspan);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; could not be opened.</source>
+        <translation>无法打开方案“%1”。</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>保存方案</translation>
+    </message>
+    <message>
+        <source>Larkspan plans (*.larkspan)</source>
+        <translation>Larkspan 方案 (*.larkspan)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
 </context>
 <context>
     <name>NM_Larkspan::DeviceItemWidget</name>
@@ -335,6 +450,151 @@
     </message>
 </context>
 <context>
+    <name>PlanReport</name>
+    <message>
+        <source>day(s)</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>week(s)</source>
+        <translation>周</translation>
+    </message>
+    <message>
+        <source>month(s)</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>路数</translation>
+    </message>
+    <message>
+        <source>Rate mode</source>
+        <translation>码率模式</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>场景</translation>
+    </message>
+    <message>
+        <source>kbps per channel</source>
+        <translation>单路码率 (kbps)</translation>
+    </message>
+    <message>
+        <source>Group Mbps</source>
+        <translation>本组码率 (Mbps)</translation>
+    </message>
+    <message>
+        <source>GB per day (%1 h)</source>
+        <translation>每天 GB（%1 小时）</translation>
+    </message>
+    <message>
+        <source>Fixed rate</source>
+        <translation>固定码率</translation>
+    </message>
+    <message>
+        <source>Recommended rate</source>
+        <translation>推荐码率</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>Site total: %1 channels, %2 Mbps, %3 GB per day at %4 h per day.</source>
+        <translation>全站合计：%1 路，%2 Mbps，每天录像 %4 小时需 %3 GB。</translation>
+    </message>
+    <message>
+        <source>A disk of %1 %2, recording %3 h per day, holds %4 day(s), that is %5 week(s) or %6 month(s).</source>
+        <translation>%1 %2 的硬盘，每天录像 %3 小时，可保存 %4 天，即 %5 周或 %6 个月。</translation>
+    </message>
+    <message>
+        <source>Recording %1 %2 at %3 h per day (%4 hours) needs a disk of %5 %6.</source>
+        <translation>录像 %1 %2，每天 %3 小时（共 %4 小时），需要 %5 %6 的硬盘。</translation>
+    </message>
+    <message>
+        <source>Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of 0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month 30 days.</source>
+        <translation>容量按十进制计算：1 TB = 1000 GB，1 GB = 1000 MB。所有容量均含 0.3% 的预留（× 1/0.997）和 2.4% 的容量系数（× 1.024）；一周按 7 天、一个月按 30 天计。</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReportDocument</name>
+    <message>
+        <source>Storage plan: %1</source>
+        <translation>存储方案：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1    Frame standard: %2</source>
+        <translation>日期：%1    制式：%2</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>录像时间</translation>
+    </message>
+    <message>
+        <source>Disk size</source>
+        <translation>硬盘容量</translation>
+    </message>
+    <message>
+        <source>A report is written as PDF (.pdf) or CSV (.csv).</source>
+        <translation>报告只能保存为 PDF（.pdf）或 CSV（.csv）。</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2</source>
+        <translation>无法将报告写入“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>保存更改</translation>
+    </message>
+    <message>
+        <source>The plan &quot;%1&quot; has changes that are not saved. Save them first?</source>
+        <translation>方案“%1”有未保存的更改，是否先保存？</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>不保存</translation>
+    </message>
+</context>
+<context>
     <name>ScenceSelector</name>
     <message>
         <source>ScenceSelector</source>
@@ -351,6 +611,101 @@
     <message>
         <source>Get Picture Failure</source>
         <translation>图片获取失败</translation>
+    </message>
+</context>
+<context>
+    <name>SitePlanFile</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not text.</source>
+        <translation>%1：“%2”不是文本。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4.</source>
+        <translation>%1：“%2”不是 %3 到 %4 之间的整数。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from 0 to %3.</source>
+        <translation>%1：“%2”不是 0 到 %3 之间的数字。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is &quot;%3&quot;, which is none of %4.</source>
+        <translation>%1：“%2”的值为“%3”，不是 %4 之一。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is missing.</source>
+        <translation>%1：缺少“%2”。</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>第 %1 组</translation>
+    </message>
+    <message>
+        <source>%1 is not a group.</source>
+        <translation>%1 不是有效的通道组。</translation>
+    </message>
+    <message>
+        <source>%1: a recommended rate names no scene.</source>
+        <translation>%1：推荐码率没有指定场景。</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>计算参数</translation>
+    </message>
+    <message>
+        <source>The calculation inputs are missing.</source>
+        <translation>缺少计算参数。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件是空的。</translation>
+    </message>
+    <message>
+        <source>The file is too large for a plan (more than %1 MB).</source>
+        <translation>文件太大，不是方案文件（超过 %1 MB）。</translation>
+    </message>
+    <message>
+        <source>The plan is damaged or cut short: %1 at character %2.</source>
+        <translation>方案文件已损坏或不完整：第 %2 个字符处 %1。</translation>
+    </message>
+    <message>
+        <source>The file is not a Larkspan plan.</source>
+        <translation>该文件不是 Larkspan 方案。</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>The plan was saved by a newer Larkspan (plan version %1); this version opens plans up to version %2.</source>
+        <translation>该方案由更新版本的 Larkspan 保存（方案版本 %1）；本版本只能打开版本 %2 及以下的方案。</translation>
+    </message>
+    <message>
+        <source>The plan has no list of groups.</source>
+        <translation>方案中没有通道组列表。</translation>
+    </message>
+    <message>
+        <source>The plan holds %1 groups; a plan holds at most %2.</source>
+        <translation>方案包含 %1 个通道组，最多只能有 %2 个。</translation>
+    </message>
+    <message>
+        <source>Group %1: group number %2 is used twice.</source>
+        <translation>第 %1 组：组号 %2 重复。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a plan.</source>
+        <translation>“%1”是文件夹，不是方案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to &quot;%1&quot;: %2</source>
+        <translation>无法将方案保存到“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,140 @@
+#include "calc/planreportdocument.h"
+#include "data/siteplanfile.h"
+#include "mainwindow/larkspanmainpage.h"
+#include "platform/targetpath.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+// A site plan of a thousand groups: saving it, reading the file, opening it
+// in the window (reading, then listing every group), and its report as a
+// PDF (laying the document out, then the whole file). Run with -median N to
+// get medians.
+namespace {
+
+constexpr int GroupCount = 1000;
+
+SitePlan thousandGroups()
+{
+    static const QStringList resolutions{QStringLiteral("4MP"), QStringLiteral("1080P"),
+                                         QStringLiteral("720P")};
+    SitePlan plan;
+    for (int i = 0; i < GroupCount; ++i) {
+        PlanGroup group;
+        group.name = QStringLiteral("Camera %1(%1)").arg(i + 1);
+        group.channels = 1 + i % 16;
+        group.deviceType = i % 3 == 0 ? DeviceIndexDVR : DeviceIndexIPC;
+        group.rateMode = i % 5 == 0 ? RateRecommended : RateFixed;
+        group.resolution = resolutions.at(i % resolutions.size());
+        if (group.rateMode == RateFixed) {
+            group.frameRate = QStringLiteral("25");
+            group.frameRateIndex = 1;
+        } else {
+            group.scene = QStringLiteral("Warehouse");
+        }
+        group.encoding = QStringLiteral("H.264");
+        group.kbps = 1024 + 512 * (i % 8);
+        group.groupNumber = i + 1;
+        plan.groups.append(group);
+    }
+    return plan;
+}
+
+} // namespace
+
+class BenchPlan final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void saveThousandGroups();
+    void readThousandGroups();
+    void openThousandGroupsInTheWindow();
+    void buildReportOfThousandGroups();
+    void layOutReportOfThousandGroups();
+    void pdfReportOfThousandGroups();
+
+private:
+    QTemporaryDir m_dir;
+    SitePlan m_plan = thousandGroups();
+    QString m_path;
+};
+
+void BenchPlan::initTestCase()
+{
+    const QString stage = QStringLiteral(LARKSPAN_STAGE_DIR);
+    if (!QFileInfo(stage + QStringLiteral("/IPCBitrate")).isDir())
+        QSKIP("The staged data files are missing: build the stage_dist target first.");
+    OrvaneGUIToolkit::SetTargetPathOverride(stage);
+    // Opening remembers the plan among the recent ones: not in the user's settings.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
+    m_path = m_dir.filePath(QStringLiteral("site.larkspan"));
+    QString error;
+    QVERIFY2(SitePlanFile::write(m_path, m_plan, &error), qPrintable(error));
+}
+
+void BenchPlan::saveThousandGroups()
+{
+    QString error;
+    QBENCHMARK {
+        QVERIFY(SitePlanFile::write(m_path, m_plan, &error));
+    }
+}
+
+void BenchPlan::readThousandGroups()
+{
+    QString error;
+    QBENCHMARK {
+        SitePlan plan;
+        QVERIFY(SitePlanFile::read(m_path, &plan, &error));
+    }
+}
+
+// What the installer waits for between choosing the file and seeing the plan.
+void BenchPlan::openThousandGroupsInTheWindow()
+{
+    LarkspanMainPage window;
+    window.connectPages();
+    window.resize(1417, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QBENCHMARK {
+        QVERIFY(window.openPlan(m_path));
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(window.currentPlan().groups.size(), GroupCount);
+}
+
+void BenchPlan::buildReportOfThousandGroups()
+{
+    QBENCHMARK {
+        const auto document = planReportDocument(QStringLiteral("site"), m_plan);
+    }
+}
+
+void BenchPlan::layOutReportOfThousandGroups()
+{
+    QBENCHMARK {
+        const auto document = planReportDocument(QStringLiteral("site"), m_plan);
+        document->setPageSize(QSizeF(1000, 700));
+        QVERIFY(document->pageCount() > 1);
+    }
+}
+
+void BenchPlan::pdfReportOfThousandGroups()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("site.pdf"));
+    QString error;
+    QBENCHMARK {
+        QVERIFY(writePlanReport(pdf, QStringLiteral("site"), m_plan, &error));
+    }
+}
+
+QTEST_MAIN(BenchPlan)
+#include "bench_plan.moc"

@@ -1,0 +1,170 @@
+#include "calc/planreport.h"
+
+#include "calc/capacityinputs.h"
+#include "data/deviceinfomanager.h"
+
+namespace {
+
+// Fixed decimals with trailing zeros dropped; never a group separator.
+QString decimal(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text;
+}
+
+QString mbpsText(double mbps)
+{
+    return QString::number(mbps, 'f', 3);
+}
+
+QString gbText(double gb)
+{
+    return QString::number(gb, 'f', 2);
+}
+
+QString csvField(const QString &field)
+{
+    static const QString needsQuotes = QStringLiteral(",\"\r\n");
+    for (const QChar c : needsQuotes) {
+        if (field.contains(c)) {
+            QString quoted = field;
+            quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            return QLatin1Char('"') + quoted + QLatin1Char('"');
+        }
+    }
+    return field;
+}
+
+QString csvLine(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString &field : fields)
+        quoted << csvField(field);
+    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+QString periodUnitText(PeriodUnit unit)
+{
+    switch (unit) {
+    case PeriodUnit::Day:
+        return PlanReport::tr("day(s)");
+    case PeriodUnit::Week:
+        return PlanReport::tr("week(s)");
+    case PeriodUnit::Month:
+        break;
+    }
+    return PlanReport::tr("month(s)");
+}
+
+} // namespace
+
+PlanFigures planFigures(const SitePlan &plan, const BitrateCalculator &formulas)
+{
+    const PlanCalculation &inputs = plan.calculation;
+    PlanFigures figures;
+    figures.hoursPerDay = inputs.sizeShown ? inputs.sizeHoursPerDay : inputs.timeHoursPerDay;
+    figures.groups.reserve(plan.groups.size());
+    for (const PlanGroup &group : plan.groups) {
+        GroupFigures row;
+        row.kbps = group.channels * group.kbps;
+        row.mbps = row.kbps / 1000.0;
+        row.gbPerDay = gigabytesPerDay(formulas, row.kbps, figures.hoursPerDay);
+        figures.groups.append(row);
+        figures.channels += group.channels;
+    }
+    figures.kbps = totalKbps(plan.groups);
+    figures.mbps = figures.kbps / 1000.0;
+    figures.gbPerDay = gigabytesPerDay(formulas, figures.kbps, figures.hoursPerDay);
+    figures.time = recordTimeResult(formulas, figures.kbps, inputs.diskSize, inputs.diskUnit,
+                                    inputs.timeHoursPerDay);
+    figures.recordHours = recordHoursOf(inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay);
+    figures.size = diskSizeResult(formulas, figures.kbps, inputs.saveTime, inputs.saveUnit,
+                                  inputs.sizeHoursPerDay);
+    return figures;
+}
+
+QStringList PlanReport::columnTitles(int hoursPerDay)
+{
+    return {tr("Name"),       tr("Type"),     tr("Channels"),          tr("Rate mode"),
+            tr("Resolution"), tr("Frame rate"), tr("Encoding"),        tr("Scene"),
+            tr("kbps per channel"), tr("Group Mbps"), tr("GB per day (%1 h)").arg(hoursPerDay)};
+}
+
+QStringList PlanReport::groupRow(const PlanGroup &group, const GroupFigures &figures)
+{
+    const bool fixed = group.rateMode == RateFixed;
+    return {group.name,
+            DeviceInfoManager::deviceTypeName(group.deviceType),
+            QString::number(group.channels),
+            fixed ? tr("Fixed rate") : tr("Recommended rate"),
+            group.resolution,
+            fixed ? group.frameRate : QString(),
+            group.encoding,
+            fixed ? QString() : group.scene,
+            decimal(group.kbps, 3),
+            mbpsText(figures.mbps),
+            gbText(figures.gbPerDay)};
+}
+
+QStringList PlanReport::totalsRow(const PlanFigures &figures)
+{
+    return {tr("Total"), QString(), QString::number(figures.channels), QString(), QString(), QString(),
+            QString(), QString(), QString(), mbpsText(figures.mbps), gbText(figures.gbPerDay)};
+}
+
+QString PlanReport::frameStandardText(int frameStandard)
+{
+    return frameStandard == FramePAL ? tr("PAL") : tr("NTSC");
+}
+
+QString PlanReport::siteTotalLine(const PlanFigures &figures)
+{
+    return tr("Site total: %1 channels, %2 Mbps, %3 GB per day at %4 h per day.")
+        .arg(figures.channels)
+        .arg(mbpsText(figures.mbps), gbText(figures.gbPerDay))
+        .arg(figures.hoursPerDay);
+}
+
+QString PlanReport::recordTimeLine(const PlanCalculation &inputs, const PlanFigures &figures)
+{
+    return tr("A disk of %1 %2, recording %3 h per day, holds %4 day(s), that is %5 week(s) or "
+              "%6 month(s).")
+        .arg(inputs.diskSize)
+        .arg(inputs.diskUnit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB"))
+        .arg(inputs.timeHoursPerDay)
+        .arg(figures.time.day, figures.time.week, figures.time.month);
+}
+
+QString PlanReport::diskSizeLine(const PlanCalculation &inputs, const PlanFigures &figures)
+{
+    return tr("Recording %1 %2 at %3 h per day (%4 hours) needs a disk of %5 %6.")
+        .arg(inputs.saveTime)
+        .arg(periodUnitText(inputs.saveUnit))
+        .arg(inputs.sizeHoursPerDay)
+        .arg(figures.recordHours)
+        .arg(figures.size.size, figures.size.unit);
+}
+
+QString PlanReport::conventionsLine()
+{
+    return tr("Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of "
+              "0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month "
+              "30 days.");
+}
+
+QByteArray PlanReport::toCsv(const SitePlan &plan, const PlanFigures &figures)
+{
+    // The byte order mark lets spreadsheet programs read the file as UTF-8.
+    QString csv = QChar(0xFEFF) + csvLine(columnTitles(figures.hoursPerDay));
+    for (qsizetype i = 0; i < plan.groups.size(); ++i)
+        csv += csvLine(groupRow(plan.groups.at(i), figures.groups.at(i)));
+    csv += csvLine(totalsRow(figures));
+    return csv.toUtf8();
+}

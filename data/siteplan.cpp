@@ -1,0 +1,49 @@
+#include "data/siteplan.h"
+
+#include "data/deviceinfomanager.h"
+
+StructDeviceItem toDeviceItem(const PlanGroup &group)
+{
+    StructDeviceItem item;
+    item.strDeviceType = DeviceInfoManager::deviceTypeName(group.deviceType);
+    item.strChannelName = group.name;
+    item.strScenceName = group.rateMode == RateRecommended ? group.scene : QString();
+    item.strEncodeType = group.encoding;
+    item.iChannelCounts = group.channels;
+    item.strResolution = group.resolution;
+    item.strFrameRate = group.rateMode == RateFixed ? group.frameRate : QString();
+    item.dBitrate = group.kbps;
+    item.iChannelGroupNumber = group.groupNumber;
+    return item;
+}
+
+PlanGroup toPlanGroup(const StructDeviceItem &item, const QStringList &frameRates)
+{
+    PlanGroup group;
+    group.name = item.strChannelName;
+    group.channels = item.iChannelCounts;
+    group.deviceType = DeviceInfoManager::deviceTypeIndex(item.strDeviceType) == DeviceIndexDVR
+                           ? DeviceIndexDVR
+                           : DeviceIndexIPC;
+    // The list tells the mode the same way: a scene name means a recommended rate.
+    group.rateMode = item.strScenceName.isEmpty() ? RateFixed : RateRecommended;
+    group.resolution = item.strResolution;
+    group.encoding = item.strEncodeType;
+    if (group.rateMode == RateFixed) {
+        group.frameRate = item.strFrameRate;
+        group.frameRateIndex = frameRates.indexOf(item.strFrameRate);
+    } else {
+        group.scene = item.strScenceName;
+    }
+    group.kbps = item.dBitrate;
+    group.groupNumber = item.iChannelGroupNumber;
+    return group;
+}
+
+double totalKbps(const QVector<PlanGroup> &groups)
+{
+    double total = 0.0;
+    for (const PlanGroup &group : groups)
+        total += group.channels * group.kbps;
+    return total;
+}

@@ -1,0 +1,344 @@
+#include "data/siteplanfile.h"
+
+#include "data/atomicfilewriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSet>
+
+#include <cmath>
+
+namespace {
+
+const QString kFormat = QStringLiteral("larkspan-plan");
+
+// Ranges a plan's values can have; anything beyond is a damaged file, not a plan.
+constexpr int kMaxChannels = 1024;
+constexpr double kMaxKbps = 10000000.0; // 10 Gbit/s for one channel
+constexpr int kMaxFrameRateIndex = 999;
+constexpr int kMaxDiskSize = 50000;
+constexpr int kMaxHoursPerDay = 24;
+constexpr int kMaxSaveTime = 365;
+
+// A fixed key and the meaning it stands for.
+struct Key
+{
+    const char *key;
+    int value;
+};
+
+const Key kFrameStandards[] = {{"pal", FramePAL}, {"ntsc", FrameNTSC}};
+const Key kDeviceTypes[] = {{"ipc", DeviceIndexIPC}, {"dvr", DeviceIndexDVR}};
+const Key kRateModes[] = {{"fixed", RateFixed}, {"recommended", RateRecommended}};
+const Key kDiskUnits[] = {{"GB", int(DiskUnit::GB)}, {"TB", int(DiskUnit::TB)}};
+const Key kPeriodUnits[] = {{"day", int(PeriodUnit::Day)},
+                            {"week", int(PeriodUnit::Week)},
+                            {"month", int(PeriodUnit::Month)}};
+const Key kShownResults[] = {{"time", 0}, {"size", 1}};
+
+template <std::size_t N>
+QString keyOf(const Key (&keys)[N], int value)
+{
+    for (const Key &key : keys) {
+        if (key.value == value)
+            return QLatin1String(key.key);
+    }
+    return QLatin1String(keys[0].key);
+}
+
+// Reads the values of one JSON object and keeps the first problem it meets,
+// named with `where` (the plan, a group, the calculation).
+class ObjectReader final
+{
+public:
+    ObjectReader(const QJsonObject &object, QString where, QString *error)
+        : m_object(object)
+        , m_where(std::move(where))
+        , m_error(error)
+    {
+    }
+
+    bool text(const char *key, QString *out)
+    {
+        const QJsonValue value = find(key);
+        if (value.isUndefined())
+            return false;
+        if (!value.isString())
+            return fail(SitePlanFile::tr("%1: \"%2\" is not text.").arg(m_where, QLatin1String(key)));
+        *out = value.toString();
+        return true;
+    }
+
+    bool integer(const char *key, int min, int max, int *out)
+    {
+        const QJsonValue value = find(key);
+        if (value.isUndefined())
+            return false;
+        const double number = value.toDouble(std::nan(""));
+        if (!value.isDouble() || number != std::floor(number) || number < min || number > max) {
+            return fail(SitePlanFile::tr("%1: \"%2\" is not a whole number from %3 to %4.")
+                            .arg(m_where, QLatin1String(key))
+                            .arg(min)
+                            .arg(max));
+        }
+        *out = static_cast<int>(number);
+        return true;
+    }
+
+    bool number(const char *key, double max, double *out)
+    {
+        const QJsonValue value = find(key);
+        if (value.isUndefined())
+            return false;
+        const double number = value.toDouble(-1.0);
+        if (!value.isDouble() || !(number >= 0.0 && number <= max)) {
+            return fail(SitePlanFile::tr("%1: \"%2\" is not a number from 0 to %3.")
+                            .arg(m_where, QLatin1String(key))
+                            .arg(max, 0, 'f', 0));
+        }
+        *out = number;
+        return true;
+    }
+
+    template <std::size_t N>
+    bool choice(const char *key, const Key (&keys)[N], int *out)
+    {
+        QString found;
+        if (!text(key, &found))
+            return false;
+        QStringList allowed;
+        for (const Key &entry : keys) {
+            if (found == QLatin1String(entry.key)) {
+                *out = entry.value;
+                return true;
+            }
+            allowed << QLatin1Char('"') + QLatin1String(entry.key) + QLatin1Char('"');
+        }
+        return fail(SitePlanFile::tr("%1: \"%2\" is \"%3\", which is none of %4.")
+                        .arg(m_where, QLatin1String(key), found, allowed.join(QStringLiteral(", "))));
+    }
+
+    bool fail(const QString &message)
+    {
+        *m_error = message;
+        return false;
+    }
+
+private:
+    QJsonValue find(const char *key)
+    {
+        const QJsonValue value = m_object.value(QLatin1String(key));
+        if (value.isUndefined())
+            fail(SitePlanFile::tr("%1: \"%2\" is missing.").arg(m_where, QLatin1String(key)));
+        return value;
+    }
+
+    QJsonObject m_object;
+    QString m_where;
+    QString *m_error;
+};
+
+bool readGroup(const QJsonValue &value, int position, PlanGroup *group, QString *error)
+{
+    const QString where = SitePlanFile::tr("Group %1").arg(position);
+    if (!value.isObject()) {
+        *error = SitePlanFile::tr("%1 is not a group.").arg(where);
+        return false;
+    }
+    ObjectReader in(value.toObject(), where, error);
+    if (!(in.text("name", &group->name) && in.integer("channels", 0, kMaxChannels, &group->channels)
+          && in.choice("deviceType", kDeviceTypes, &group->deviceType)
+          && in.choice("rateMode", kRateModes, &group->rateMode)
+          && in.text("resolution", &group->resolution) && in.text("frameRate", &group->frameRate)
+          && in.integer("frameRateIndex", -1, kMaxFrameRateIndex, &group->frameRateIndex)
+          && in.text("encoding", &group->encoding) && in.text("scene", &group->scene)
+          && in.number("kbps", kMaxKbps, &group->kbps)
+          && in.integer("groupNumber", 1, SitePlanFile::MaxGroups, &group->groupNumber))) {
+        return false;
+    }
+    // The list tells a recommended rate by its scene name alone.
+    if (group->rateMode == RateRecommended && group->scene.isEmpty())
+        return in.fail(SitePlanFile::tr("%1: a recommended rate names no scene.").arg(where));
+    return true;
+}
+
+bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QString *error)
+{
+    const QString where = SitePlanFile::tr("Calculation");
+    if (!value.isObject()) {
+        *error = SitePlanFile::tr("The calculation inputs are missing.");
+        return false;
+    }
+    ObjectReader in(value.toObject(), where, error);
+    int diskUnit = 0;
+    int saveUnit = 0;
+    int shown = 0;
+    if (!(in.integer("diskSize", 0, kMaxDiskSize, &calculation->diskSize)
+          && in.choice("diskUnit", kDiskUnits, &diskUnit)
+          && in.integer("timeHoursPerDay", 0, kMaxHoursPerDay, &calculation->timeHoursPerDay)
+          && in.integer("saveTime", 0, kMaxSaveTime, &calculation->saveTime)
+          && in.choice("saveUnit", kPeriodUnits, &saveUnit)
+          && in.integer("sizeHoursPerDay", 0, kMaxHoursPerDay, &calculation->sizeHoursPerDay)
+          && in.choice("shownResult", kShownResults, &shown))) {
+        return false;
+    }
+    calculation->diskUnit = DiskUnit(diskUnit);
+    calculation->saveUnit = PeriodUnit(saveUnit);
+    calculation->sizeShown = shown == 1;
+    return true;
+}
+
+} // namespace
+
+QByteArray SitePlanFile::toJson(const SitePlan &plan)
+{
+    QJsonArray groups;
+    for (const PlanGroup &group : plan.groups) {
+        groups.append(QJsonObject{
+            {QStringLiteral("name"), group.name},
+            {QStringLiteral("channels"), group.channels},
+            {QStringLiteral("deviceType"), keyOf(kDeviceTypes, group.deviceType)},
+            {QStringLiteral("rateMode"), keyOf(kRateModes, group.rateMode)},
+            {QStringLiteral("resolution"), group.resolution},
+            {QStringLiteral("frameRate"), group.frameRate},
+            {QStringLiteral("frameRateIndex"), group.frameRateIndex},
+            {QStringLiteral("encoding"), group.encoding},
+            {QStringLiteral("scene"), group.scene},
+            {QStringLiteral("kbps"), group.kbps},
+            {QStringLiteral("groupNumber"), group.groupNumber},
+        });
+    }
+    const PlanCalculation &calculation = plan.calculation;
+    const QJsonObject root{
+        {QStringLiteral("format"), kFormat},
+        {QStringLiteral("version"), Version},
+        {QStringLiteral("frameStandard"),
+         keyOf(kFrameStandards, plan.frameStandard ? FrameNTSC : FramePAL)},
+        {QStringLiteral("groups"), groups},
+        {QStringLiteral("calculation"),
+         QJsonObject{
+             {QStringLiteral("diskSize"), calculation.diskSize},
+             {QStringLiteral("diskUnit"), keyOf(kDiskUnits, int(calculation.diskUnit))},
+             {QStringLiteral("timeHoursPerDay"), calculation.timeHoursPerDay},
+             {QStringLiteral("saveTime"), calculation.saveTime},
+             {QStringLiteral("saveUnit"), keyOf(kPeriodUnits, int(calculation.saveUnit))},
+             {QStringLiteral("sizeHoursPerDay"), calculation.sizeHoursPerDay},
+             {QStringLiteral("shownResult"), keyOf(kShownResults, calculation.sizeShown ? 1 : 0)},
+         }},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *error)
+{
+    if (bytes.trimmed().isEmpty()) {
+        *error = tr("The file is empty.");
+        return false;
+    }
+    if (bytes.size() > MaxFileBytes) {
+        *error = tr("The file is too large for a plan (more than %1 MB).").arg(MaxFileBytes >> 20);
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        // A plan that starts like one but does not parse was cut short or damaged.
+        if (bytes.trimmed().startsWith('{')) {
+            *error = tr("The plan is damaged or cut short: %1 at character %2.")
+                         .arg(parseError.errorString())
+                         .arg(parseError.offset);
+        } else {
+            *error = tr("The file is not a Larkspan plan.");
+        }
+        return false;
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(QLatin1String("format")).toString() != kFormat) {
+        *error = tr("The file is not a Larkspan plan.");
+        return false;
+    }
+
+    SitePlan read;
+    ObjectReader in(root, tr("Plan"), error);
+    int version = 0;
+    if (!in.integer("version", 1, INT_MAX, &version))
+        return false;
+    if (version > Version) {
+        *error = tr("The plan was saved by a newer Larkspan (plan version %1); this version opens plans "
+                    "up to version %2.")
+                     .arg(version)
+                     .arg(Version);
+        return false;
+    }
+    if (!in.choice("frameStandard", kFrameStandards, &read.frameStandard))
+        return false;
+
+    const QJsonValue groups = root.value(QLatin1String("groups"));
+    if (!groups.isArray()) {
+        *error = tr("The plan has no list of groups.");
+        return false;
+    }
+    const QJsonArray groupArray = groups.toArray();
+    if (groupArray.size() > MaxGroups) {
+        *error = tr("The plan holds %1 groups; a plan holds at most %2.")
+                     .arg(groupArray.size())
+                     .arg(MaxGroups);
+        return false;
+    }
+    read.groups.reserve(groupArray.size());
+    QSet<int> numbers;
+    for (qsizetype i = 0; i < groupArray.size(); ++i) {
+        PlanGroup group;
+        if (!readGroup(groupArray.at(i), int(i + 1), &group, error))
+            return false;
+        // The editor hands each number to one group only.
+        if (numbers.contains(group.groupNumber)) {
+            *error = tr("Group %1: group number %2 is used twice.").arg(i + 1).arg(group.groupNumber);
+            return false;
+        }
+        numbers.insert(group.groupNumber);
+        read.groups.append(group);
+    }
+    if (!readCalculation(root.value(QLatin1String("calculation")), &read.calculation, error))
+        return false;
+
+    *plan = read;
+    return true;
+}
+
+bool SitePlanFile::read(const QString &path, SitePlan *plan, QString *error)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        *error = tr("\"%1\" is a folder, not a plan.").arg(info.fileName());
+        return false;
+    }
+    if (!info.exists()) {
+        *error = tr("\"%1\" does not exist.").arg(info.fileName());
+        return false;
+    }
+    if (info.size() > MaxFileBytes) {
+        *error = tr("The file is too large for a plan (more than %1 MB).").arg(MaxFileBytes >> 20);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = tr("\"%1\" cannot be read: %2").arg(info.fileName(), file.errorString());
+        return false;
+    }
+    // Read no more than the limit, also when the file grew since it was measured.
+    return fromJson(file.read(MaxFileBytes + 1), plan, error);
+}
+
+bool SitePlanFile::write(const QString &path, const SitePlan &plan, QString *error)
+{
+    QString reason;
+    if (writeFileAtomically(path, toJson(plan), &reason))
+        return true;
+    *error = tr("The plan could not be saved to \"%1\": %2").arg(QFileInfo(path).fileName(), reason);
+    return false;
+}

@@ -1,0 +1,466 @@
+#include "calc/capacityinputs.h"
+#include "calc/planreport.h"
+#include "data/atomicfilewriter.h"
+#include "data/bitratecalculator.h"
+#include "data/siteplanfile.h"
+#include "platform/targetpath.h"
+
+#include "datafixture.h"
+#include "renamingtranslator.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+PlanGroup group(const QString &name, int channels, int type, int mode, const QString &resolution,
+                const QString &frameRate, int frameIndex, const QString &encoding, const QString &scene,
+                double kbps, int number)
+{
+    return PlanGroup{name, channels, type, mode, resolution, frameRate, frameIndex,
+                     encoding, scene, kbps, number};
+}
+
+// Every field away from its default, so that a field the file forgets shows.
+SitePlan samplePlan(int frameStandard)
+{
+    SitePlan plan;
+    plan.frameStandard = frameStandard;
+    plan.groups = {
+        group(QStringLiteral("Gate, \"north\"(3)"), 8, DeviceIndexIPC, RateFixed, QStringLiteral("1080P"),
+              QStringLiteral("1/2"), 18, QStringLiteral("H.265"), QString(), 1234.5678, 3),
+        group(QStringLiteral("大堂(1)"), 1024, DeviceIndexDVR, RateRecommended, QStringLiteral("4MP"),
+              QString(), -1, QStringLiteral("Smart H.264"), QStringLiteral("Office"), 204800, 1),
+        group(QStringLiteral("(2)"), 0, DeviceIndexIPC, RateFixed, QStringLiteral("720P"),
+              QStringLiteral("30"), 1, QStringLiteral("H.264"), QString(), 0.1, 2),
+    };
+    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true};
+    return plan;
+}
+
+void compareGroups(const PlanGroup &actual, const PlanGroup &expected)
+{
+    QCOMPARE(actual.name, expected.name);
+    QCOMPARE(actual.channels, expected.channels);
+    QCOMPARE(actual.deviceType, expected.deviceType);
+    QCOMPARE(actual.rateMode, expected.rateMode);
+    QCOMPARE(actual.resolution, expected.resolution);
+    QCOMPARE(actual.frameRate, expected.frameRate);
+    QCOMPARE(actual.frameRateIndex, expected.frameRateIndex);
+    QCOMPARE(actual.encoding, expected.encoding);
+    QCOMPARE(actual.scene, expected.scene);
+    QCOMPARE(actual.kbps, expected.kbps); // exact: a plan keeps the agreed rate
+    QCOMPARE(actual.groupNumber, expected.groupNumber);
+}
+
+void comparePlans(const SitePlan &actual, const SitePlan &expected)
+{
+    QCOMPARE(actual.frameStandard, expected.frameStandard);
+    QCOMPARE(actual.groups.size(), expected.groups.size());
+    for (qsizetype i = 0; i < expected.groups.size(); ++i)
+        compareGroups(actual.groups.at(i), expected.groups.at(i));
+    const PlanCalculation &a = actual.calculation;
+    const PlanCalculation &e = expected.calculation;
+    QCOMPARE(a.diskSize, e.diskSize);
+    QCOMPARE(a.diskUnit, e.diskUnit);
+    QCOMPARE(a.timeHoursPerDay, e.timeHoursPerDay);
+    QCOMPARE(a.saveTime, e.saveTime);
+    QCOMPARE(a.saveUnit, e.saveUnit);
+    QCOMPARE(a.sizeHoursPerDay, e.sizeHoursPerDay);
+    QCOMPARE(a.sizeShown, e.sizeShown);
+}
+
+QJsonObject sampleJson()
+{
+    return QJsonDocument::fromJson(SitePlanFile::toJson(samplePlan(FramePAL))).object();
+}
+
+QByteArray edited(const std::function<void(QJsonObject &)> &edit)
+{
+    QJsonObject root = sampleJson();
+    edit(root);
+    return QJsonDocument(root).toJson();
+}
+
+QByteArray editedGroup(const std::function<void(QJsonObject &)> &edit)
+{
+    return edited([&edit](QJsonObject &root) {
+        QJsonArray groups = root[QStringLiteral("groups")].toArray();
+        QJsonObject first = groups.at(0).toObject();
+        edit(first);
+        groups.replace(0, first);
+        root[QStringLiteral("groups")] = groups;
+    });
+}
+
+// RFC 4180 fields of a whole file.
+QList<QStringList> parseCsv(const QString &text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            row << field;
+            field.clear();
+        } else if (c == QLatin1Char('\n')) {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+        } else if (c != QLatin1Char('\r')) {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+// GB written in a day at `kbps` and `hours` h per day, computed apart from
+// the program: bits to bytes, the 0.3 % reserve and the 2.4 % size factor.
+double gbPerDay(double kbps, int hours)
+{
+    return kbps * 1000.0 / 8.0 * 3600.0 * hours / 1e9 / 0.997 * 1.024;
+}
+
+} // namespace
+
+class TestSitePlan final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void roundTrip_data();
+    void roundTrip();
+    void refusedFiles_data();
+    void refusedFiles();
+    void unreadablePaths_data();
+    void unreadablePaths();
+    void laterSectionsAndKeysAreIgnored();
+    void tenThousandGroupsOpen();
+    void failedSaveKeepsTheOldFile();
+
+    void reportFigures_data();
+    void reportFigures();
+    void csvReadsBack();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestSitePlan::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // The formulas' calculator looks beside the executable for tables it
+    // does not need here.
+    OrvaneGUIToolkit::SetTargetPathOverride(m_dir.path());
+}
+
+void TestSitePlan::roundTrip_data()
+{
+    QTest::addColumn<int>("frameStandard");
+    QTest::addColumn<bool>("renamedTypes");
+
+    QTest::newRow("PAL, source texts") << int(FramePAL) << false;
+    QTest::newRow("NTSC, source texts") << int(FrameNTSC) << false;
+    QTest::newRow("PAL, renamed device types") << int(FramePAL) << true;
+    QTest::newRow("NTSC, renamed device types") << int(FrameNTSC) << true;
+}
+
+void TestSitePlan::roundTrip()
+{
+    QFETCH(int, frameStandard);
+    QFETCH(bool, renamedTypes);
+
+    RenamingTranslator translator;
+    if (renamedTypes)
+        QCoreApplication::installTranslator(&translator);
+    const SitePlan saved = samplePlan(frameStandard);
+    const QString path = m_dir.filePath(QStringLiteral("round.larkspan"));
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, saved, &error), qPrintable(error));
+    QCoreApplication::removeTranslator(&translator);
+
+    // Opened in the other language.
+    SitePlan opened;
+    QVERIFY2(SitePlanFile::read(path, &opened, &error), qPrintable(error));
+    comparePlans(opened, saved);
+
+    const BitrateCalculator formulas;
+    const PlanFigures before = planFigures(saved, formulas);
+    const PlanFigures after = planFigures(opened, formulas);
+    QCOMPARE(after.kbps, before.kbps);
+    QCOMPARE(after.time.day, before.time.day);
+    QCOMPARE(after.size.size, before.size.size);
+    QCOMPARE(after.size.unit, before.size.unit);
+}
+
+void TestSitePlan::refusedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray whole = SitePlanFile::toJson(samplePlan(FramePAL));
+    QTest::newRow("empty") << QByteArray() << "The file is empty.";
+    QTest::newRow("blank lines") << QByteArray("\n \r\n") << "The file is empty.";
+    QTest::newRow("not JSON") << QByteArray("Name,Channels\nGate,4\n") << "not a Larkspan plan";
+    QTest::newRow("cut short") << whole.left(whole.size() / 2) << "damaged or cut short";
+    QTest::newRow("JSON array") << QByteArray("[1, 2]") << "not a Larkspan plan";
+    QTest::newRow("other format marker")
+        << edited([](QJsonObject &r) { r[QStringLiteral("format")] = QStringLiteral("csv"); })
+        << "not a Larkspan plan";
+    QTest::newRow("newer version with new keys") << edited([](QJsonObject &r) {
+        r[QStringLiteral("version")] = 2;
+        r[QStringLiteral("cameras")] = QJsonArray{1, 2};
+    }) << "newer Larkspan (plan version 2)";
+    QTest::newRow("version as text")
+        << edited([](QJsonObject &r) { r[QStringLiteral("version")] = QStringLiteral("1"); })
+        << "Plan: \"version\" is not a whole number";
+    QTest::newRow("unknown frame standard")
+        << edited([](QJsonObject &r) { r[QStringLiteral("frameStandard")] = QStringLiteral("SECAM"); })
+        << "\"frameStandard\" is \"SECAM\", which is none of \"pal\", \"ntsc\"";
+    QTest::newRow("groups not a list")
+        << edited([](QJsonObject &r) { r[QStringLiteral("groups")] = QJsonObject(); })
+        << "no list of groups";
+    QTest::newRow("channel count as text")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("channels")] = QStringLiteral("8"); })
+        << "Group 1: \"channels\" is not a whole number from 0 to 1024.";
+    QTest::newRow("negative channel count")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("channels")] = -4; })
+        << "Group 1: \"channels\" is not a whole number from 0 to 1024.";
+    QTest::newRow("absurd channel count")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("channels")] = 1e12; })
+        << "Group 1: \"channels\" is not a whole number";
+    QTest::newRow("half a channel")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("channels")] = 2.5; })
+        << "Group 1: \"channels\" is not a whole number";
+    QTest::newRow("negative rate")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("kbps")] = -1; })
+        << "Group 1: \"kbps\" is not a number from 0 to 10000000.";
+    QTest::newRow("name missing")
+        << editedGroup([](QJsonObject &g) { g.remove(QStringLiteral("name")); })
+        << "Group 1: \"name\" is missing.";
+    QTest::newRow("display text as device type")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("deviceType")] = QStringLiteral("IPC"); })
+        << "Group 1: \"deviceType\" is \"IPC\"";
+    QTest::newRow("recommended rate without scene") << editedGroup([](QJsonObject &g) {
+        g[QStringLiteral("rateMode")] = QStringLiteral("recommended");
+        g[QStringLiteral("scene")] = QString();
+    }) << "Group 1: a recommended rate names no scene.";
+    QTest::newRow("group number used twice")
+        << editedGroup([](QJsonObject &g) { g[QStringLiteral("groupNumber")] = 1; })
+        << "group number 1 is used twice";
+    QTest::newRow("group that is a number") << edited([](QJsonObject &r) {
+        r[QStringLiteral("groups")] = QJsonArray{7};
+    }) << "Group 1 is not a group.";
+    QTest::newRow("calculation missing")
+        << edited([](QJsonObject &r) { r.remove(QStringLiteral("calculation")); })
+        << "calculation inputs are missing";
+    QTest::newRow("25 hours a day") << edited([](QJsonObject &r) {
+        QJsonObject c = r[QStringLiteral("calculation")].toObject();
+        c[QStringLiteral("timeHoursPerDay")] = 25;
+        r[QStringLiteral("calculation")] = c;
+    }) << "Calculation: \"timeHoursPerDay\" is not a whole number from 0 to 24.";
+    QTest::newRow("disk unit as display text") << edited([](QJsonObject &r) {
+        QJsonObject c = r[QStringLiteral("calculation")].toObject();
+        c[QStringLiteral("saveUnit")] = QStringLiteral("WEEK");
+        r[QStringLiteral("calculation")] = c;
+    }) << "Calculation: \"saveUnit\" is \"WEEK\"";
+}
+
+void TestSitePlan::refusedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+
+    SitePlan plan = samplePlan(FrameNTSC);
+    QString error;
+    QVERIFY(!SitePlanFile::fromJson(bytes, &plan, &error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+    comparePlans(plan, samplePlan(FrameNTSC));
+}
+
+void TestSitePlan::unreadablePaths_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a folder") << "folder.larkspan" << "is a folder, not a plan";
+    QTest::newRow("missing") << "gone.larkspan" << "does not exist";
+    QTest::newRow("huge") << "huge.larkspan" << "too large for a plan";
+    QTest::newRow("no read permission") << "locked.larkspan" << "cannot be read";
+}
+
+void TestSitePlan::unreadablePaths()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+
+    const QString path = m_dir.filePath(name);
+    if (name.startsWith(QLatin1String("folder"))) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (name.startsWith(QLatin1String("huge"))) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(SitePlanFile::MaxFileBytes + 1)); // sparse: nothing is written
+    } else if (name.startsWith(QLatin1String("locked"))) {
+        QVERIFY(writeFixture(m_dir.path(), name, SitePlanFile::toJson(samplePlan(FramePAL))));
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("this user reads files without read permission");
+    }
+
+    SitePlan plan = samplePlan(FrameNTSC);
+    QString error;
+    QVERIFY(!SitePlanFile::read(path, &plan, &error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+    comparePlans(plan, samplePlan(FrameNTSC));
+}
+
+void TestSitePlan::laterSectionsAndKeysAreIgnored()
+{
+    const QByteArray bytes = edited([](QJsonObject &r) {
+        r[QStringLiteral("diskArray")] = QJsonObject{{QStringLiteral("level"), 5}};
+        r[QStringLiteral("note")] = QStringLiteral("left by a later version of the same format");
+        QJsonArray groups = r[QStringLiteral("groups")].toArray();
+        QJsonObject first = groups.at(0).toObject();
+        first[QStringLiteral("colour")] = QStringLiteral("red");
+        groups.replace(0, first);
+        r[QStringLiteral("groups")] = groups;
+    });
+    SitePlan plan;
+    QString error;
+    QVERIFY2(SitePlanFile::fromJson(bytes, &plan, &error), qPrintable(error));
+    comparePlans(plan, samplePlan(FramePAL));
+}
+
+void TestSitePlan::tenThousandGroupsOpen()
+{
+    SitePlan big;
+    for (int i = 1; i <= 10000; ++i) {
+        big.groups.append(group(QStringLiteral("Camera(%1)").arg(i), 4, i % 2, RateFixed,
+                                QStringLiteral("1080P"), QStringLiteral("25"), 1,
+                                QStringLiteral("H.264"), QString(), 2048 + i, i));
+    }
+    const QByteArray bytes = SitePlanFile::toJson(big);
+    QVERIFY(bytes.size() < SitePlanFile::MaxFileBytes);
+    SitePlan opened;
+    QString error;
+    QVERIFY2(SitePlanFile::fromJson(bytes, &opened, &error), qPrintable(error));
+    QCOMPARE(opened.groups.size(), 10000);
+    QCOMPARE(opened.groups.last().kbps, 12048.0);
+}
+
+void TestSitePlan::failedSaveKeepsTheOldFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("kept.larkspan"));
+    QString error;
+    QVERIFY(SitePlanFile::write(path, samplePlan(FramePAL), &error));
+    const QByteArray old = readFixture(m_dir.path(), QStringLiteral("kept.larkspan"));
+
+    AtomicFileWriter::failWritesBeyondForTesting(100);
+    const bool saved = SitePlanFile::write(path, samplePlan(FrameNTSC), &error);
+    AtomicFileWriter::failWritesBeyondForTesting(-1);
+
+    QVERIFY(!saved);
+    QVERIFY2(error.contains(QLatin1String("kept.larkspan")), qPrintable(error));
+    QCOMPARE(readFixture(m_dir.path(), QStringLiteral("kept.larkspan")), old);
+}
+
+void TestSitePlan::reportFigures_data()
+{
+    QTest::addColumn<QVector<double>>("kbpsPerGroup"); // one channel each
+    QTest::addColumn<bool>("sizeShown");
+    QTest::addColumn<QStringList>("time");
+    QTest::addColumn<QStringList>("size");
+
+    // 4 TB at 24 h a day, and 1 week at 12 h a day: half the 319 GB and
+    // 5089 GB that a week at 24 h needs.
+    QTest::newRow("4096 kbps in two groups")
+        << QVector<double>{2048.0, 2048.0} << false << QStringList{"88", "12", "2"}
+        << QStringList{"160", "GB"};
+    QTest::newRow("64 Mbps, size shown")
+        << QVector<double>{65536.0} << true << QStringList{"5", "0", "0"} << QStringList{"3", "TB"};
+    QTest::newRow("no groups") << QVector<double>{} << false << QStringList{"0", "0", "0"}
+                               << QStringList{"0", "GB"};
+}
+
+void TestSitePlan::reportFigures()
+{
+    QFETCH(QVector<double>, kbpsPerGroup);
+    QFETCH(bool, sizeShown);
+    QFETCH(QStringList, time);
+    QFETCH(QStringList, size);
+
+    SitePlan plan;
+    for (int i = 0; i < kbpsPerGroup.size(); ++i) {
+        plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {},
+                                 kbpsPerGroup.at(i), i + 1));
+    }
+    plan.calculation = {4, DiskUnit::TB, 24, 1, PeriodUnit::Week, 12, sizeShown};
+    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+
+    const int hours = sizeShown ? 12 : 24;
+    QCOMPARE(figures.hoursPerDay, hours);
+    double total = 0.0;
+    for (int i = 0; i < kbpsPerGroup.size(); ++i) {
+        QVERIFY(qFuzzyCompare(figures.groups.at(i).mbps, kbpsPerGroup.at(i) / 1000.0));
+        QVERIFY(qFuzzyCompare(1.0 + figures.groups.at(i).gbPerDay,
+                              1.0 + gbPerDay(kbpsPerGroup.at(i), hours)));
+        total += kbpsPerGroup.at(i);
+    }
+    QVERIFY(qFuzzyCompare(1.0 + figures.gbPerDay, 1.0 + gbPerDay(total, hours)));
+    QCOMPARE((QStringList{figures.time.day, figures.time.week, figures.time.month}), time);
+    QCOMPARE((QStringList{figures.size.size, figures.size.unit}), size);
+    QCOMPARE(figures.recordHours, 7 * 12);
+}
+
+void TestSitePlan::csvReadsBack()
+{
+    const SitePlan plan = samplePlan(FramePAL);
+    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    const QByteArray csv = PlanReport::toCsv(plan, figures);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+
+    const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
+    QCOMPARE(rows.size(), plan.groups.size() + 2);
+    QCOMPARE(rows.first(), PlanReport::columnTitles(13));
+    for (const QStringList &row : rows)
+        QCOMPARE(row.size(), 11);
+    QCOMPARE(rows.at(1).at(0), QStringLiteral("Gate, \"north\"(3)"));
+    QCOMPARE(rows.at(1).at(5), QStringLiteral("1/2"));
+    QCOMPARE(rows.at(1).at(8), QStringLiteral("1234.568"));
+    QCOMPARE(rows.at(2).at(0), QStringLiteral("大堂(1)"));
+    QCOMPARE(rows.at(2).at(1), QStringLiteral("DVR/NVR"));
+    QCOMPARE(rows.at(2).at(7), QStringLiteral("Office"));
+    // 1024 channels at 204800 kbps: no group separator in the figures.
+    QCOMPARE(rows.at(2).at(9), QStringLiteral("209715.200"));
+    const QStringList totals = rows.last();
+    QCOMPARE(totals.at(0), QStringLiteral("Total"));
+    QCOMPARE(totals.at(2), QStringLiteral("1032"));
+    QCOMPARE(totals.at(9).toDouble(), std::round(figures.kbps) / 1000.0);
+    QCOMPARE(totals.at(10), QString::number(figures.gbPerDay, 'f', 2));
+}
+
+QTEST_GUILESS_MAIN(TestSitePlan)
+#include "tst_siteplan.moc"
