@@ -1,4 +1,5 @@
 #include "app/toolsapplication.h"
+#include "app/version.h"
 #include "mainwindow/larkspanmainpage.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     const QString id = QCoreApplication::translate("main", "Larkspan");
     apt::ToolsApplication app(argc, argv, id);
     app.setApplicationName(id);
+    app.setApplicationVersion(QLatin1String(apt::Version));
     app.addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                        + QDir::separator() + QStringLiteral("plugins"));
 
