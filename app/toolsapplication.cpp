@@ -6,6 +6,7 @@
 #include "aptui/basedialog.h"
 #include "platform/guiinit.h"
 #include "platform/targetpath.h"
+#include "platform/writablepath.h"
 
 #include <QFont>
 #include <QHelpEvent>
@@ -87,7 +88,7 @@ ToolsApplication::~ToolsApplication() = default;
 bool ToolsApplication::init()
 {
     ConfigureManager *settings = ConfigureManager::instance();
-    settings->load(OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    settings->load(OrvaneGUIToolkit::GetSettingsPathFile(QStringLiteral("Setup.xml")));
 
     substituteWindowsFonts();
     setFont(applicationFont(QStringLiteral("Microsoft YaHei")));
