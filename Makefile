@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench translations clean
+.PHONY: all deps configure build run test bench translations clean package
 
 all: build
 
@@ -25,6 +25,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
+
+# Optional: the Debian package build/larkspan_<version>_amd64.deb, checked by
+# lintian. `apt-get install ./build/larkspan_*.deb` installs it.
+package: build
+	rm -f $(BUILD)/larkspan_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/larkspan_*.deb
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/toolsapplication.h"
+#include "app/version.h"
 #include "mainwindow/larkspanmainpage.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,8 @@ int main(int argc, char *argv[])
     const QString id = QCoreApplication::translate("main", "Larkspan");
     apt::ToolsApplication app(argc, argv, id);
     app.setApplicationName(id);
-    app.setApplicationVersion(QStringLiteral(LARKSPAN_VERSION));
+    app.setApplicationVersion(QLatin1String(apt::Version));
+    app.setDesktopFileName(QLatin1String(apt::DesktopFileName));
     app.addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                        + QDir::separator() + QStringLiteral("plugins"));
 

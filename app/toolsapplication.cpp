@@ -6,6 +6,7 @@
 #include "aptui/basedialog.h"
 #include "platform/guiinit.h"
 #include "platform/targetpath.h"
+#include "platform/writablepath.h"
 
 #include <QFont>
 #include <QHelpEvent>
@@ -86,7 +87,7 @@ ToolsApplication::~ToolsApplication() = default;
 
 void ToolsApplication::loadSettingsAndFont()
 {
-    ConfigureManager::instance()->load(OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    ConfigureManager::instance()->load(OrvaneGUIToolkit::GetSettingsPathFile(QStringLiteral("Setup.xml")));
     substituteWindowsFonts();
     setFont(applicationFont(QStringLiteral("Microsoft YaHei")));
 }

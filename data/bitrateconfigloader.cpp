@@ -5,14 +5,24 @@
 #include "data/localetextfile.h"
 #include "data/scenefile.h"
 #include "platform/targetpath.h"
+#include "platform/writablepath.h"
 
 #include <QFileInfo>
 
+using OrvaneGUIToolkit::GetReadablePathFile;
 using OrvaneGUIToolkit::GetTargetPathFile;
 
 namespace {
 
 const QString kDefaultEncoding = QStringLiteral("H.264");
+
+// The XML table of a TableDeviceType (1 IPC, anything else DVR/NVR). The
+// program may rewrite it, so it is read where GetReadablePathFile says.
+QString xmlTableName(int type)
+{
+    return type == TableIPC ? QStringLiteral("IPCBitrateConfig.xml")
+                            : QStringLiteral("DVRBitrateConfig.xml");
+}
 
 void readXmlItems(const XmlConfigFile &root, BitrateTable &table)
 {
@@ -56,13 +66,14 @@ SceneScan scanSceneFile(const QString &path, bool stopAtShortRecord, Visit visit
 }
 
 // The picture folder holds the file under its own name whatever path the
-// record was written with; a field that names no file gives no picture.
+// record was written with; a field that names no file gives no picture. An
+// imported picture is looked up first where the import put it.
 QString scenePicturePath(const QString &recordedPath)
 {
     const QString name = scenePictureFileName(recordedPath);
     if (name.isEmpty())
         return {};
-    return GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/') + name;
+    return GetReadablePathFile(QLatin1String(ScenePictureFolder) + QLatin1Char('/') + name);
 }
 
 } // namespace
@@ -70,10 +81,10 @@ QString scenePicturePath(const QString &recordedPath)
 
 BitrateConfigLoader::BitrateConfigLoader()
 {
-    m_ipcXmlPath = GetTargetPathFile(QStringLiteral("IPCBitrateConfig.xml"));
-    m_dvrXmlPath = GetTargetPathFile(QStringLiteral("DVRBitrateConfig.xml"));
+    m_ipcXmlPath = GetReadablePathFile(xmlTableName(TableIPC));
+    m_dvrXmlPath = GetReadablePathFile(xmlTableName(TableDVR));
     m_framePath = GetTargetPathFile(QStringLiteral("Frame.xml"));
-    m_scenePath = GetTargetPathFile(QStringLiteral("Scene.csv"));
+    m_scenePath = GetReadablePathFile(QLatin1String(SceneTableName));
     m_ipcCsvPath = GetTargetPathFile(QStringLiteral("IPCBitrateConfig.csv"));
     m_currentEncoding = kDefaultEncoding;
 
@@ -164,8 +175,8 @@ bool BitrateConfigLoader::convertCsvToXml(const QString &csvPath, int type)
     if (rows.isEmpty())
         return false;
 
-    const QString target = type == TableIPC ? m_ipcXmlPath : m_dvrXmlPath;
-    if (!load(target))
+    // The table as it is read now is replaced, wherever the program writes.
+    if (!load(type == TableIPC ? m_ipcXmlPath : m_dvrXmlPath))
         return false;
 
     createDocument(QStringLiteral("ConfigList"));
@@ -177,7 +188,7 @@ bool BitrateConfigLoader::convertCsvToXml(const QString &csvPath, int type)
         // The text as read, not re-formatted.
         item.appendChild(QStringLiteral("Bitrate")).setText(row.bitrate);
     }
-    return save(target);
+    return save(OrvaneGUIToolkit::GetWritablePathFile(xmlTableName(type)));
 }
 
 bool BitrateConfigLoader::sceneNames(QVector<QString> &out) const

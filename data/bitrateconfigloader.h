@@ -18,7 +18,9 @@ using BitrateTable = QVector<ResolutionBitrate>;
 
 // Reads the bitrate tables, the frame-rate lists and the per-encoding tables
 // beside the executable when constructed, and answers lookups on them. The
-// scene lookups read "Scene.csv" anew on every call and cache nothing.
+// scene lookups read "Scene.csv" anew on every call and cache nothing. The
+// files the program may write (the XML tables, the scene table and its
+// pictures) are read where GetReadablePathFile finds them.
 //
 // `type` arguments are TableDeviceType values (1 IPC, anything else DVR/NVR);
 // `standard` arguments are FrameStandard values (0 PAL, anything else NTSC).

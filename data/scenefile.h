@@ -3,6 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+// The scene table and its picture folder, by their names in the program
+// folder (or in the user's data folder, where an installed program keeps an
+// imported table).
+constexpr char SceneTableName[] = "Scene.csv";
+constexpr char ScenePictureFolder[] = "ScenePicture";
+
 // The scene table's record format: a header line, then one record a line,
 // fields split at every "," and taken as they stand.
 constexpr int SceneFieldCount = 5;

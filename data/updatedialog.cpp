@@ -3,7 +3,7 @@
 #include "data/atomicfilewriter.h"
 #include "data/localetextfile.h"
 #include "data/scenefile.h"
-#include "platform/targetpath.h"
+#include "platform/writablepath.h"
 
 #include "ui_updatedialog.h"
 
@@ -140,12 +140,16 @@ void UpdateDialog::onImportScene()
     }
 
     // The picture folder is made before the scene file is touched, and the
-    // previous table is kept as a backup before it is replaced, so that a
-    // failure on the way leaves the old table in place.
-    const QString pictureFolder = OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture"));
-    const QString target = OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv"));
-    if (!QDir().mkpath(pictureFolder)
-        || (QFileInfo::exists(target) && !copyFileAtomically(target, target + QStringLiteral(".bak")))
+    // table in use is kept as a backup before it is replaced, so that a
+    // failure on the way leaves the old table in place. An installed program
+    // reads the shipped table until the first import, which it then backs up
+    // into the user's folder.
+    const QString pictureFolder =
+        OrvaneGUIToolkit::GetWritablePathFile(QLatin1String(ScenePictureFolder));
+    const QString target = OrvaneGUIToolkit::GetWritablePathFile(QLatin1String(SceneTableName));
+    const QString current = OrvaneGUIToolkit::GetReadablePathFile(QLatin1String(SceneTableName));
+    if (target.isEmpty() || !QDir().mkpath(pictureFolder)
+        || (QFileInfo::exists(current) && !copyFileAtomically(current, target + QStringLiteral(".bak")))
         || !writeFileAtomically(target, bytes)) {
         setStatus(StatusImport, false);
         return;

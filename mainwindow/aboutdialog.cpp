@@ -1,6 +1,7 @@
 #include "mainwindow/aboutdialog.h"
 
 #include "app/configuremanager.h"
+#include "app/version.h"
 #include "aptui/basedialog.h"
 #include "platform/targetpath.h"
 
@@ -30,7 +31,7 @@ AboutDialog::AboutDialog(QObject *parent)
     setName(tr("Larkspan"));
     setBtn1Text(tr("User Help"));
     setBtn2Text(tr("Update Scence"));
-    setVersion(tr("v3.0.0.1build") + QStringLiteral("20160813_030"));
+    setVersion(tr("v%1build").arg(QLatin1String(apt::Version)) + QLatin1String(apt::BuildTag));
     setConerBtnVisible(false);
 
     connect(this, &AboutDialog::siganlBtn1Clicked, this, &AboutDialog::onGetHelp);

@@ -1,4 +1,5 @@
 #include "app/configuremanager.h"
+#include "app/version.h"
 #include "aptui/dlgabout.h"
 #include "mainwindow/aboutdialog.h"
 #include "platform/targetpath.h"
@@ -99,8 +100,10 @@ void TestAbout::programPanelTexts()
     QCOMPARE(panel->objectName(), QStringLiteral("AboutDialog_ID_FX_CANNOT_BE_MULTI"));
     QCOMPARE(panel->size(), QSize(288, 134));
     QCOMPARE(panel->findChild<QLabel *>("m_labNameValue")->text(), QStringLiteral("Name: Larkspan"));
+    // The version and build tag come from the build's one version number.
     QCOMPARE(panel->findChild<QLabel *>("m_labVersionValue")->text(),
-             QStringLiteral("Version: v3.0.0.1build20160813_030"));
+             QStringLiteral("Version: v%1build%2")
+                 .arg(QLatin1String(apt::Version), QLatin1String(apt::BuildTag)));
     QCOMPARE(panel->findChild<QPushButton *>("aboutbtn1")->text(), QStringLiteral("User Help"));
     QCOMPARE(panel->findChild<QPushButton *>("aboutbtn2")->text(), QStringLiteral("Update Scence"));
     QVERIFY(!panel->findChild<QPushButton *>("m_conerBtn")->isVisible());

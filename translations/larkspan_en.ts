@@ -16,16 +16,16 @@
         <translation>Update Scence</translation>
     </message>
     <message>
-        <source>v3.0.0.1build</source>
-        <translation>v3.0.0.1build</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>Hint</translation>
     </message>
     <message>
         <source>No user manual found.</source>
         <translation>No user manual found.</translation>
+    </message>
+    <message>
+        <source>v%1build</source>
+        <translation>v%1build</translation>
     </message>
 </context>
 <context>

@@ -16,16 +16,16 @@
         <translation>更新场景</translation>
     </message>
     <message>
-        <source>v3.0.0.1build</source>
-        <translation>v3.0.0.1build</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>提示</translation>
     </message>
     <message>
         <source>No user manual found.</source>
         <translation>未找到用户手册。</translation>
+    </message>
+    <message>
+        <source>v%1build</source>
+        <translation>v%1build</translation>
     </message>
 </context>
 <context>
