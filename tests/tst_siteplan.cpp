@@ -40,7 +40,8 @@ SitePlan samplePlan(int frameStandard)
         group(QStringLiteral("(2)"), 0, DeviceIndexIPC, RateFixed, QStringLiteral("720P"),
               QStringLiteral("30"), 1, QStringLiteral("H.264"), QString(), 0.1, 2),
     };
-    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true};
+    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true,
+                        DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
     return plan;
 }
 
@@ -74,6 +75,7 @@ void comparePlans(const SitePlan &actual, const SitePlan &expected)
     QCOMPARE(a.saveUnit, e.saveUnit);
     QCOMPARE(a.sizeHoursPerDay, e.sizeHoursPerDay);
     QCOMPARE(a.sizeShown, e.sizeShown);
+    QCOMPARE(a.diskArray, e.diskArray);
 }
 
 QJsonObject sampleJson()
@@ -157,6 +159,7 @@ private slots:
     void unreadablePaths_data();
     void unreadablePaths();
     void laterSectionsAndKeysAreIgnored();
+    void planWithoutDiskArrayOpensWithItsDefaults();
     void tenThousandGroupsOpen();
     void failedSaveKeepsTheOldFile();
 
@@ -281,6 +284,24 @@ void TestSitePlan::refusedFiles_data()
         c[QStringLiteral("timeHoursPerDay")] = 25;
         r[QStringLiteral("calculation")] = c;
     }) << "Calculation: \"timeHoursPerDay\" is not a whole number from 0 to 24.";
+    const auto editedArray = [](const char *key, const QJsonValue &value) {
+        return edited([key, value](QJsonObject &r) {
+            QJsonObject a = r[QStringLiteral("diskArray")].toObject();
+            a[QLatin1String(key)] = value;
+            r[QStringLiteral("diskArray")] = a;
+        });
+    };
+    QTest::newRow("disk array as a number")
+        << edited([](QJsonObject &r) { r[QStringLiteral("diskArray")] = 5; })
+        << "The disk array is not a section of values.";
+    QTest::newRow("unknown RAID level") << editedArray("level", QStringLiteral("raid7"))
+                                        << "Disk array: \"level\" is \"raid7\", which is none of";
+    QTest::newRow("65 drives") << editedArray("drives", 65)
+                               << "Disk array: \"drives\" is not a whole number from 0 to 64.";
+    QTest::newRow("fill limit 0 %") << editedArray("fillPercent", 0)
+                                    << "Disk array: \"fillPercent\" is not a whole number from 1 to 100.";
+    QTest::newRow("drive size in TB with decimals") << editedArray("driveSizeGB", 1.2)
+                                                    << "Disk array: \"driveSizeGB\" is not a whole number";
     QTest::newRow("disk unit as display text") << edited([](QJsonObject &r) {
         QJsonObject c = r[QStringLiteral("calculation")].toObject();
         c[QStringLiteral("saveUnit")] = QStringLiteral("WEEK");
@@ -340,7 +361,7 @@ void TestSitePlan::unreadablePaths()
 void TestSitePlan::laterSectionsAndKeysAreIgnored()
 {
     const QByteArray bytes = edited([](QJsonObject &r) {
-        r[QStringLiteral("diskArray")] = QJsonObject{{QStringLiteral("level"), 5}};
+        r[QStringLiteral("floorPlan")] = QJsonObject{{QStringLiteral("scale"), 5}};
         r[QStringLiteral("note")] = QStringLiteral("left by a later version of the same format");
         QJsonArray groups = r[QStringLiteral("groups")].toArray();
         QJsonObject first = groups.at(0).toObject();
@@ -352,6 +373,17 @@ void TestSitePlan::laterSectionsAndKeysAreIgnored()
     QString error;
     QVERIFY2(SitePlanFile::fromJson(bytes, &plan, &error), qPrintable(error));
     comparePlans(plan, samplePlan(FramePAL));
+}
+
+void TestSitePlan::planWithoutDiskArrayOpensWithItsDefaults()
+{
+    const QByteArray bytes = edited([](QJsonObject &r) { r.remove(QStringLiteral("diskArray")); });
+    SitePlan plan;
+    plan.calculation.diskArray.drives = 9;
+    QString error;
+    QVERIFY2(SitePlanFile::fromJson(bytes, &plan, &error), qPrintable(error));
+    QCOMPARE(plan.calculation.diskArray, DiskArraySetup());
+    QCOMPARE(plan.calculation.diskSize, 123);
 }
 
 void TestSitePlan::tenThousandGroupsOpen()
