@@ -17,6 +17,8 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(DiskArraySetup)
+
 namespace {
 
 PlanGroup group(const QString &name, int channels, int type, int mode, const QString &resolution,
@@ -165,6 +167,8 @@ private slots:
 
     void reportFigures_data();
     void reportFigures();
+    void reportDiskArrayLines_data();
+    void reportDiskArrayLines();
     void csvReadsBack();
 
 private:
@@ -465,6 +469,46 @@ void TestSitePlan::reportFigures()
     QCOMPARE((QStringList{figures.time.day, figures.time.week, figures.time.month}), time);
     QCOMPARE((QStringList{figures.size.size, figures.size.unit}), size);
     QCOMPARE(figures.recordHours, 7 * 12);
+}
+
+void TestSitePlan::reportDiskArrayLines_data()
+{
+    QTest::addColumn<double>("kbps");
+    QTest::addColumn<int>("diskSizeGB");
+    QTest::addColumn<DiskArraySetup>("array");
+    QTest::addColumn<QString>("arrayLine");
+    QTest::addColumn<QString>("drivesLine");
+
+    const DiskArraySetup raid6{9, 8000, RaidLevel::Raid6, 2, 1, 90};
+    QTest::newRow("the disk size is the array's")
+        << 4096.0 << 43200 << raid6
+        << "The disk is an array of 9 × 8 TB in RAID 6 (6 data + 2 parity + 1 hot spare(s); filled to "
+           "90 %): 6 data drive(s) × 8 TB × 90 % = 43.2 TB."
+        << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity + 1 hot spare(s); filled to 90 %).";
+    QTest::newRow("a disk size typed by hand") << 4096.0 << 43000 << raid6 << QString()
+                                               << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity "
+                                                  "+ 1 hot spare(s); filled to 90 %).";
+    QTest::newRow("a refused array gives no size") << 4096.0 << 0 << DiskArraySetup{0, 8000} << QString()
+                                                   << "Drives for it: 3 × 8 TB in RAID 5 (2 data + 1 parity).";
+    QTest::newRow("no groups: no drives") << 0.0 << 4000 << DiskArraySetup() << QString() << QString();
+}
+
+void TestSitePlan::reportDiskArrayLines()
+{
+    QFETCH(double, kbps);
+    QFETCH(int, diskSizeGB);
+    QFETCH(DiskArraySetup, array);
+    QFETCH(QString, arrayLine);
+    QFETCH(QString, drivesLine);
+
+    SitePlan plan;
+    plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {}, kbps, 1));
+    plan.calculation.diskSize = diskSizeGB;
+    plan.calculation.diskUnit = DiskUnit::GB;
+    plan.calculation.diskArray = array;
+    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    QCOMPARE(PlanReport::diskArrayLine(plan.calculation), arrayLine);
+    QCOMPARE(PlanReport::drivesNeededLine(plan.calculation, figures), drivesLine);
 }
 
 void TestSitePlan::csvReadsBack()
