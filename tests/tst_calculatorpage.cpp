@@ -480,20 +480,15 @@ void TestCalculatorPage::diskArrayDialog_data()
         << "62 TB. Rounded down to a whole TB";
     QTest::newRow("1 × 0.5 TB at 33 %") << ArrayInputs{"1", "0.5", "Single drives (JBOD)", "0", "33"}
                                         << "165 GB" << QString() << "165 GB.";
+    // One refused set per input: the rules themselves are the model's tests.
     QTest::newRow("RAID 5 of 2") << ArrayInputs{"2", "8", "RAID 5", "0", "100"} << "None"
                                  << "m_labelDrivesFault" << QString();
-    QTest::newRow("RAID 10 of an odd count") << ArrayInputs{"5", "8", "RAID 10", "0", "100"} << "None"
-                                             << "m_labelDrivesFault" << QString();
-    QTest::newRow("0 drives") << ArrayInputs{"0", "8", "RAID 0", "0", "100"} << "None"
-                              << "m_labelDrivesFault" << QString();
     QTest::newRow("more spares than drives") << ArrayInputs{"4", "8", "RAID 5", "6", "100"} << "None"
                                              << "m_labelHotSparesFault" << QString();
     QTest::newRow("RAID 50 of 7 in 2 groups") << ArrayInputs{"7", "8", "RAID 50", "0", "100"} << "None"
                                               << "m_labelGroupsFault" << QString();
     QTest::newRow("no drive size") << ArrayInputs{"4", "", "RAID 5", "0", "100"} << "None"
                                    << "m_labelDriveSizeFault" << QString();
-    QTest::newRow("a drive of 300 TB") << ArrayInputs{"4", "300", "RAID 5", "0", "100"} << "None"
-                                       << "m_labelDriveSizeFault" << QString();
 }
 
 void TestCalculatorPage::diskArrayDialog()
@@ -629,7 +624,12 @@ void TestCalculatorPage::drivesLineChangesTheArray()
         enterArray(dialog, {QString(), "10", "RAID 10", "1", "100"});
         QTest::mouseClick(confirmButton(dialog), Qt::LeftButton);
     });
-    drives->click();
+    // Reached from the keyboard as well as by the mouse.
+    p.page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.page));
+    drives->setFocus(Qt::TabFocusReason);
+    QVERIFY(drives->hasFocus());
+    QTest::keyClick(drives, Qt::Key_Space);
     QVERIFY(!countShown);
     QCOMPARE(drives->text(), QStringLiteral("5 × 10 TB in RAID 10\n(2 data + 2 mirror + 1 hot spare(s))"));
     QCOMPARE(p.page.inputs().diskArray, (DiskArraySetup{7, 10000, RaidLevel::Raid10, 2, 1, 100}));
