@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>&quot;Use&quot; sets the disk size to %1 %2.</source>
-        <translation>"Use" sets the disk size to %1 %2.</translation>
+        <translation>&quot;Use&quot; sets the disk size to %1 %2.</translation>
     </message>
     <message>
         <source>Rounded down to a whole GB: the field takes whole numbers.</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</source>
-        <translation>"Apply" keeps these inputs for the drives shown under the size.</translation>
+        <translation>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</translation>
     </message>
 </context>
 <context>
