@@ -150,6 +150,11 @@ void BaseDialog::setCancelButtonText(QString text)
     ui->btnCancel->setText(text);
 }
 
+void BaseDialog::setConfirmButtonEnabled(bool enabled)
+{
+    ui->btnConfirm->setEnabled(enabled);
+}
+
 void BaseDialog::setBottomBarHeight(int height)
 {
     ui->m_BaseDialogBottom->setFixedHeight(height);

@@ -64,6 +64,8 @@ public slots:
     void setDefaultText(QString text, int fontSize, bool blod = false);
     void setConfirmButtonText(QString text);
     void setCancelButtonText(QString text);
+    // A Confirm that would accept nothing sound is greyed out.
+    void setConfirmButtonEnabled(bool enabled);
     void setBottomBarHeight(int height);
     void setBottomVisible(bool value);
     void onConfirmBtnClicked();

@@ -1,4 +1,5 @@
 #include "calc/capacityresults.h"
+#include "calc/diskarray.h"
 #include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
 #include "data/devicerecords.h"
@@ -8,7 +9,8 @@
 #include <QTest>
 
 // Per-channel bitrate on the shipped tables (every computation reads the
-// table files anew) and the two capacity formulas with their result texts.
+// table files anew), the two capacity formulas with their result texts, and
+// the drives line that the size result recomputes with them.
 // Run with -median N to get medians.
 class BenchBitrate final : public QObject
 {
@@ -23,6 +25,8 @@ private slots:
     void loaderConstruction();
     void diskSize();
     void recordHours();
+    void drivesNeeded_data();
+    void drivesNeeded();
 
 private:
     QString m_dataDir = QStringLiteral(LARKSPAN_STAGE_DIR);
@@ -98,6 +102,32 @@ void BenchBitrate::recordHours()
         text = toRecordTimeResult(calculator.calculateRecordHours(4096.0, gb), 24);
     }
     QVERIFY(!text.day.isEmpty());
+}
+
+void BenchBitrate::drivesNeeded_data()
+{
+    QTest::addColumn<qint64>("neededGB");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("spares");
+
+    // The search tries every count up to 64: these two try them all.
+    QTest::newRow("RAID 0, past 64 drives") << qint64(1000000) << int(RaidLevel::Raid0) << 0;
+    QTest::newRow("RAID 5 with 62 spares, no set") << qint64(1000) << int(RaidLevel::Raid5) << 62;
+    QTest::newRow("RAID 60, found at 12") << qint64(40000) << int(RaidLevel::Raid60) << 0;
+}
+
+void BenchBitrate::drivesNeeded()
+{
+    QFETCH(qint64, neededGB);
+    QFETCH(int, level);
+    QFETCH(int, spares);
+
+    const DiskArraySetup array{4, 8000, RaidLevel(level), 2, spares, 90};
+    DiskArrayText::Line line;
+    QBENCHMARK {
+        line = DiskArrayText::drivesNeeded(::drivesNeeded(neededGB, array), neededGB);
+    }
+    QVERIFY(!line.head.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(BenchBitrate)

@@ -25,13 +25,14 @@ DiskSizeText toDiskSizeResult(double diskSize)
     if (!(gb >= 0.0))
         return {QStringLiteral("0"), QStringLiteral("GB")};
     if (gb <= kTBThreshold)
-        return {QString::number(static_cast<int>(gb)), QStringLiteral("GB")};
+        return {QString::number(static_cast<int>(gb)), QStringLiteral("GB"), false, static_cast<qint64>(gb)};
     // Rounded up twice: the GB figure above, then the TB quotient. Past the
     // largest size shown (infinity included) the result says "more than".
     const double tb = std::ceil(gb / kGBPerTB);
     if (tb > kLargestTB)
         return {moreThan(kLargestTB), QStringLiteral("TB"), true};
-    return {QString::number(static_cast<int>(tb)), QStringLiteral("TB")};
+    return {QString::number(static_cast<int>(tb)), QStringLiteral("TB"), false,
+            static_cast<qint64>(tb) * static_cast<qint64>(kGBPerTB)};
 }
 
 RecordTimeText toRecordTimeResult(double recordHours, int hoursPerDay)

@@ -12,6 +12,7 @@ struct DiskSizeText
     QString size; // whole number, or ">50000"
     QString unit; // "GB" or "TB"
     bool moreThan = false;
+    qint64 gigabytes = 0; // the size shown, in GB (a TB figure times 1000); 0 with moreThan
 };
 
 struct RecordTimeText

@@ -1,6 +1,7 @@
 #include "calc/datacalculatorpage.h"
 
 #include "calc/capacityinputs.h"
+#include "calc/diskarraydialog.h"
 #include "data/bitratecalculator.h"
 #include "data/siteplan.h"
 #include "platform/cintvalidator.h"
@@ -108,6 +109,17 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
         connect(spinBox, &QSpinBox::valueChanged, this, &DataCalculatorPage::signalInputsChanged);
     connect(ui->m_topTabBar, &aptui::Switch::signalSwitch, this, &DataCalculatorPage::signalInputsChanged);
 
+    connect(ui->m_btnDiskArray, &QPushButton::clicked, this, &DataCalculatorPage::onDiskArrayClicked);
+    connect(ui->m_btnDrivesNeeded, &QPushButton::clicked,
+            this, &DataCalculatorPage::onDrivesNeededClicked);
+    // The line keeps its room while there is no count, so that the page does
+    // not move under the user.
+    QSizePolicy linePolicy = ui->m_btnDrivesNeeded->sizePolicy();
+    linePolicy.setRetainSizeWhenHidden(true);
+    ui->m_btnDrivesNeeded->setSizePolicy(linePolicy);
+    ui->m_btnDrivesNeeded->setText(QStringLiteral("\n"));
+    ui->m_btnDrivesNeeded->hide();
+
     ui->m_lineEditGT->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 50000, this));
     ui->m_lineEditGT->setMaxLength(5);
     ui->m_lineEditSaveTime->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 365, this));
@@ -127,11 +139,14 @@ PlanCalculation DataCalculatorPage::inputs() const
                                                         : PeriodUnit::Month;
     inputs.sizeHoursPerDay = hoursOf(ui->m_spinBoxDailyTime);
     inputs.sizeShown = isSizePageShown();
+    inputs.diskArray = m_diskArray;
     return inputs;
 }
 
 void DataCalculatorPage::setInputs(const PlanCalculation &inputs)
 {
+    // First: recomputing the size below shows the drives for this array.
+    setDiskArray(inputs.diskArray);
     ui->m_lineEditGT->setText(QString::number(inputs.diskSize));
     (inputs.diskUnit == DiskUnit::TB ? ui->m_radioBtnTB : ui->m_radioBtnGB)->setChecked(true);
     ui->m_spinBoxTime->setValue(inputs.timeHoursPerDay);
@@ -164,10 +179,12 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
     // Only the shown calculation is redone; the hidden page keeps its texts
     // until it is shown again.
     if (isZeroBitrate(dTotalBitrate)) {
-        if (isSizePageShown())
+        if (isSizePageShown()) {
             emit setDiskSize(kZero, kGB);
-        else
+            showDrivesNeeded(DiskSizeText());
+        } else {
             emit setTime(kZero, kZero, kZero);
+        }
         return;
     }
     if (isSizePageShown())
@@ -201,10 +218,70 @@ void DataCalculatorPage::OnCalculateTimeDataChanged()
 
 void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
 {
-    const PlanCalculation now = inputs();
-    const DiskSizeText size = diskSizeResult(*m_pBitrateCalculator, m_dTotalBitrate, now.saveTime,
-                                             now.saveUnit, now.sizeHoursPerDay);
+    const DiskSizeText size = currentSizeResult();
     emit setDiskSize(size.size, size.unit);
+    showDrivesNeeded(size);
+}
+
+void DataCalculatorPage::onDiskArrayClicked()
+{
+    DiskArrayDialog dialog(m_diskArray, DiskArrayDialog::ForDiskSize, 0, this);
+    if (!runDialog(dialog))
+        return;
+    const DiskArraySetup array = dialog.setup();
+    setDiskArray(array);
+    const DiskSizeEntry entry = diskSizeEntry(diskArrayCapacity(array).usableCentiGB);
+    (entry.unit == DiskUnit::TB ? ui->m_radioBtnTB : ui->m_radioBtnGB)->setChecked(true);
+    ui->m_lineEditGT->setText(QString::number(entry.size));
+}
+
+void DataCalculatorPage::onDrivesNeededClicked()
+{
+    DiskArrayDialog dialog(m_diskArray, DiskArrayDialog::ForDrivesNeeded,
+                           currentSizeResult().gigabytes, this);
+    if (!runDialog(dialog))
+        return;
+    // The count stays the one last used for the disk size: here it was the answer.
+    DiskArraySetup array = dialog.setup();
+    array.drives = m_diskArray.drives;
+    setDiskArray(array);
+    showDrivesNeeded(currentSizeResult());
+}
+
+bool DataCalculatorPage::runDialog(QDialog &dialog)
+{
+    emit signalCover();
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    emit signalDiscover();
+    return confirmed;
+}
+
+void DataCalculatorPage::setDiskArray(const DiskArraySetup &array)
+{
+    if (array == m_diskArray)
+        return;
+    m_diskArray = array;
+    emit signalInputsChanged();
+}
+
+void DataCalculatorPage::showDrivesNeeded(const DiskSizeText &size)
+{
+    QPushButton *line = ui->m_btnDrivesNeeded;
+    if (size.moreThan || size.gigabytes <= 0) {
+        line->hide();
+        return;
+    }
+    const DiskArrayText::Line text =
+        DiskArrayText::drivesNeeded(drivesNeeded(size.gigabytes, m_diskArray), size.gigabytes);
+    line->setText(text.head + QLatin1Char('\n') + text.tail);
+    line->show();
+}
+
+DiskSizeText DataCalculatorPage::currentSizeResult() const
+{
+    const PlanCalculation now = inputs();
+    return diskSizeResult(*m_pBitrateCalculator, m_dTotalBitrate, now.saveTime, now.saveUnit,
+                          now.sizeHoursPerDay);
 }
 
 bool DataCalculatorPage::isSizePageShown() const

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "calc/diskarray.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
 class BitrateCalculator;
+class QDialog;
 class QObject;
 struct PlanCalculation;
 
@@ -17,6 +20,8 @@ class DataCalculatorPage;
 // computes either how long a disk records ("Calculate Time") or how much disk
 // a recording period needs ("Calculate Size"), live from its inputs and the
 // latest total bitrate, and emits the result texts for its two result pages.
+// A disk array (the drives last set in its dialog) can give the disk size,
+// and under the needed size the page shows the drives that hold it.
 class DataCalculatorPage final : public QWidget
 {
     Q_OBJECT
@@ -36,6 +41,9 @@ signals:
     void setTime(QString day, QString week, QString month);
     // The user (or setInputs) changed an input or the shown calculation.
     void signalInputsChanged();
+    // Before and after the disk array dialog, which dims the window.
+    void signalCover();
+    void signalDiscover();
 
 public slots:
     QObject *getDataDisplayPageSize() const;
@@ -47,12 +55,21 @@ private slots:
     void OnCalculateTypeSelectedChanged(int index);
     void OnCalculateTimeDataChanged();
     void OnCalculateDiskSizeDataChanged();
+    void onDiskArrayClicked();
+    void onDrivesNeededClicked();
 
 private:
     bool isSizePageShown() const;
     void setSwitchIcons(bool timeSelected);
+    // Runs the dialog with the window dimmed; true when the user confirmed.
+    bool runDialog(QDialog &dialog);
+    void setDiskArray(const DiskArraySetup &array);
+    // The drives line under a size result; none for no size or a "more than" one.
+    void showDrivesNeeded(const DiskSizeText &size);
+    DiskSizeText currentSizeResult() const;
 
     std::unique_ptr<Ui::DataCalculatorPage> ui;
     std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
     double m_dTotalBitrate = 0.0;
+    DiskArraySetup m_diskArray;
 };

@@ -1,6 +1,7 @@
 #include "calc/planreport.h"
 
 #include "calc/capacityinputs.h"
+#include "calc/diskarray.h"
 #include "data/deviceinfomanager.h"
 
 namespace {
@@ -150,6 +151,28 @@ QString PlanReport::diskSizeLine(const PlanCalculation &inputs, const PlanFigure
         .arg(inputs.sizeHoursPerDay)
         .arg(figures.recordHours)
         .arg(figures.size.size, figures.size.unit);
+}
+
+QString PlanReport::diskArrayLine(const PlanCalculation &inputs)
+{
+    const DiskArraySetup &array = inputs.diskArray;
+    const DiskArrayCapacity capacity = diskArrayCapacity(array);
+    const DiskSizeEntry entry = diskSizeEntry(capacity.usableCentiGB);
+    if (!capacity.isPossible() || entry.size != inputs.diskSize || entry.unit != inputs.diskUnit)
+        return {};
+    return tr("The disk is an array of %1 %2: %3.")
+        .arg(DiskArrayText::drives(array), DiskArrayText::breakdown(array, capacity),
+             DiskArrayText::usableSum(array, capacity));
+}
+
+QString PlanReport::drivesNeededLine(const PlanCalculation &inputs, const PlanFigures &figures)
+{
+    const qint64 neededGB = figures.size.gigabytes;
+    if (figures.size.moreThan || neededGB <= 0)
+        return {};
+    const DiskArrayText::Line line =
+        DiskArrayText::drivesNeeded(drivesNeeded(neededGB, inputs.diskArray), neededGB);
+    return tr("Drives for it: %1 %2.").arg(line.head, line.tail);
 }
 
 QString PlanReport::conventionsLine()

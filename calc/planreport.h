@@ -50,6 +50,11 @@ public:
     static QString siteTotalLine(const PlanFigures &figures);
     static QString recordTimeLine(const PlanCalculation &inputs, const PlanFigures &figures);
     static QString diskSizeLine(const PlanCalculation &inputs, const PlanFigures &figures);
+    // The plan's disk array: the one that gave the entered disk size, when it
+    // did; and the drives that the needed size takes, as the window shows
+    // them. Empty when there is nothing to say.
+    static QString diskArrayLine(const PlanCalculation &inputs);
+    static QString drivesNeededLine(const PlanCalculation &inputs, const PlanFigures &figures);
     static QString conventionsLine();
 
     // One row per group and a totals row under a header row, UTF-8 with a

@@ -120,8 +120,14 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     insertParagraph(cursor, PlanReport::siteTotalLine(figures), textFormat(10, true), 12);
     insertParagraph(cursor, PlanReportDocument::tr("Recording time"), textFormat(11, true), 12);
     insertParagraph(cursor, PlanReport::recordTimeLine(plan.calculation, figures), textFormat(10));
+    const QString diskArray = PlanReport::diskArrayLine(plan.calculation);
+    if (!diskArray.isEmpty())
+        insertParagraph(cursor, diskArray, textFormat(10));
     insertParagraph(cursor, PlanReportDocument::tr("Disk size"), textFormat(11, true), 12);
     insertParagraph(cursor, PlanReport::diskSizeLine(plan.calculation, figures), textFormat(10));
+    const QString drives = PlanReport::drivesNeededLine(plan.calculation, figures);
+    if (!drives.isEmpty())
+        insertParagraph(cursor, drives, textFormat(10));
     insertParagraph(cursor, PlanReport::conventionsLine(), textFormat(8), 16);
     return document;
 }

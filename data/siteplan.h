@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/capacityinputs.h"
+#include "calc/diskarray.h"
 #include "data/devicerecords.h"
 
 #include <QString>
@@ -38,6 +39,9 @@ struct PlanCalculation
     PeriodUnit saveUnit = PeriodUnit::Week;
     int sizeHoursPerDay = 24;
     bool sizeShown = false; // "Calculate Size" rather than "Calculate Time"
+    // The drives last set for the disk size, and for the drives that the
+    // needed size takes.
+    DiskArraySetup diskArray;
 };
 
 struct SitePlan

@@ -39,6 +39,10 @@ const Key kPeriodUnits[] = {{"day", int(PeriodUnit::Day)},
                             {"week", int(PeriodUnit::Week)},
                             {"month", int(PeriodUnit::Month)}};
 const Key kShownResults[] = {{"time", 0}, {"size", 1}};
+const Key kRaidLevels[] = {{"single", int(RaidLevel::Single)}, {"raid0", int(RaidLevel::Raid0)},
+                           {"raid1", int(RaidLevel::Raid1)},   {"raid5", int(RaidLevel::Raid5)},
+                           {"raid6", int(RaidLevel::Raid6)},   {"raid10", int(RaidLevel::Raid10)},
+                           {"raid50", int(RaidLevel::Raid50)}, {"raid60", int(RaidLevel::Raid60)}};
 
 template <std::size_t N>
 QString keyOf(const Key (&keys)[N], int value)
@@ -192,6 +196,31 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
     return true;
 }
 
+// The ranges of the array's inputs; whether the level takes the count is
+// for the array rules to say, as they do when the user enters it.
+bool readDiskArray(const QJsonValue &value, DiskArraySetup *array, QString *error)
+{
+    if (value.isUndefined())
+        return true;
+    if (!value.isObject()) {
+        *error = SitePlanFile::tr("The disk array is not a section of values.");
+        return false;
+    }
+    using namespace DiskArrayLimits;
+    ObjectReader in(value.toObject(), SitePlanFile::tr("Disk array"), error);
+    int level = 0;
+    if (!(in.integer("drives", 0, MaxDrives, &array->drives)
+          && in.integer("driveSizeGB", 0, MaxDriveGB, &array->driveGB)
+          && in.choice("level", kRaidLevels, &level)
+          && in.integer("groups", MinGroups, MaxGroups, &array->groups)
+          && in.integer("hotSpares", 0, MaxDrives, &array->hotSpares)
+          && in.integer("fillPercent", 1, 100, &array->fillPercent))) {
+        return false;
+    }
+    array->level = RaidLevel(level);
+    return true;
+}
+
 } // namespace
 
 QByteArray SitePlanFile::toJson(const SitePlan &plan)
@@ -228,6 +257,15 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
              {QStringLiteral("saveUnit"), keyOf(kPeriodUnits, int(calculation.saveUnit))},
              {QStringLiteral("sizeHoursPerDay"), calculation.sizeHoursPerDay},
              {QStringLiteral("shownResult"), keyOf(kShownResults, calculation.sizeShown ? 1 : 0)},
+         }},
+        {QStringLiteral("diskArray"),
+         QJsonObject{
+             {QStringLiteral("drives"), calculation.diskArray.drives},
+             {QStringLiteral("driveSizeGB"), calculation.diskArray.driveGB},
+             {QStringLiteral("level"), keyOf(kRaidLevels, int(calculation.diskArray.level))},
+             {QStringLiteral("groups"), calculation.diskArray.groups},
+             {QStringLiteral("hotSpares"), calculation.diskArray.hotSpares},
+             {QStringLiteral("fillPercent"), calculation.diskArray.fillPercent},
          }},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -303,7 +341,8 @@ bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *er
         numbers.insert(group.groupNumber);
         read.groups.append(group);
     }
-    if (!readCalculation(root.value(QLatin1String("calculation")), &read.calculation, error))
+    if (!readCalculation(root.value(QLatin1String("calculation")), &read.calculation, error)
+        || !readDiskArray(root.value(QLatin1String("diskArray")), &read.calculation.diskArray, error))
         return false;
 
     *plan = read;

@@ -7,8 +7,10 @@
 #include <QString>
 
 // The plan file: one JSON object with a format marker, a version number, the
-// frame standard, the groups in list order and the calculation inputs. Every
-// kind and unit is written as a fixed key, never as a display text.
+// frame standard, the groups in list order, the calculation inputs and the
+// disk array. Every kind and unit is written as a fixed key, never as a
+// display text. The disk array is a section of its own that a file may lack
+// (files saved before there were arrays): the array then has its defaults.
 //
 // Reading is strict: a value of the wrong type, out of its range or missing
 // refuses the whole file with a message that names the problem, and the

@@ -146,6 +146,8 @@ void LarkspanMainPage::connectPages()
     connect(deviceAddPage, &DeviceAddPage::signalDisvocer, this, &LarkspanMainPage::disableCover);
     connect(m_pDeviceEditor, &DeviceEditor::signalCover, this, &LarkspanMainPage::enableCover);
     connect(m_pDeviceEditor, &DeviceEditor::signalDisvocer, this, &LarkspanMainPage::disableCover);
+    connect(calculatorPage, &DataCalculatorPage::signalCover, this, &LarkspanMainPage::enableCover);
+    connect(calculatorPage, &DataCalculatorPage::signalDiscover, this, &LarkspanMainPage::disableCover);
 
     connect(m_pAboutDialog.get(), &AboutDialog::signalCover, this, &LarkspanMainPage::enableCover);
     connect(m_pAboutDialog.get(), &AboutDialog::signalDiscover,

@@ -1,7 +1,12 @@
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
+#include "calc/diskarraydialog.h"
 #include "calc/sizedisplaypage.h"
+#include "data/siteplan.h"
 
+#include "dialoganswerer.h"
+
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,7 +86,53 @@ const QStringList kZeroSize{QStringLiteral("0"), QStringLiteral("GB")};
 const QStringList kMoreTime{QStringLiteral(">3650"), QStringLiteral(">521"), QStringLiteral(">121")};
 const QStringList kMoreSize{QStringLiteral(">50000"), QStringLiteral("TB")};
 
+// The inputs of the disk array dialog, as a person types and picks them.
+struct ArrayInputs
+{
+    QString drives;
+    QString driveSize;
+    QString level;
+    QString spares;
+    QString fill;
+    QString groups = QStringLiteral("2");
+};
+
+void enterArray(QWidget *dialog, const ArrayInputs &inputs)
+{
+    const auto type = [dialog](const char *name, const QString &text) {
+        QWidget *field = dialog->findChild<QWidget *>(QLatin1String(name));
+        if (auto *spinBox = qobject_cast<QAbstractSpinBox *>(field))
+            spinBox->selectAll();
+        else
+            qobject_cast<QLineEdit *>(field)->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(field, text);
+    };
+    auto *level = dialog->findChild<QComboBox *>(QStringLiteral("m_comboBoxLevel"));
+    level->setCurrentIndex(level->findText(inputs.level));
+    if (dialog->findChild<QWidget *>(QStringLiteral("m_spinBoxDrives"))->isVisible())
+        type("m_spinBoxDrives", inputs.drives);
+    type("m_lineEditDriveSize", inputs.driveSize);
+    type("m_spinBoxGroups", inputs.groups);
+    type("m_spinBoxHotSpares", inputs.spares);
+    type("m_spinBoxFillLimit", inputs.fill);
+}
+
+QString textOf(QWidget *parent, const char *name)
+{
+    return parent->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+QAbstractButton *confirmButton(QWidget *dialog)
+{
+    return dialog->findChild<QAbstractButton *>(QStringLiteral("btnConfirm"));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ArrayInputs)
 
 class TestCalculatorPage : public QObject
 {
@@ -102,6 +153,13 @@ private slots:
     void pressingTheSelectedSideDoesNothing();
     void fieldsAcceptOnlyWhatTheValidatorsLetThrough_data();
     void fieldsAcceptOnlyWhatTheValidatorsLetThrough();
+    void diskArrayDialog_data();
+    void diskArrayDialog();
+    void diskArrayUse_data();
+    void diskArrayUse();
+    void drivesLine_data();
+    void drivesLine();
+    void drivesLineChangesTheArray();
 };
 
 void TestCalculatorPage::constructionComputesNothing()
@@ -402,6 +460,180 @@ void TestCalculatorPage::fieldsAcceptOnlyWhatTheValidatorsLetThrough()
     auto *edit = p.find<QLineEdit>(qPrintable(field));
     p.type(edit, typed);
     QCOMPARE(edit->text(), shown);
+}
+
+void TestCalculatorPage::diskArrayDialog_data()
+{
+    QTest::addColumn<ArrayInputs>("inputs");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("refusedAt"); // the reason's label, or none
+    QTest::addColumn<QString>("entry");
+
+    QTest::newRow("9 × 8 TB in RAID 6 with a spare at 90 %")
+        << ArrayInputs{"9", "8", "RAID 6", "1", "90"} << "43.2 TB" << QString() << "43200 GB.";
+    QTest::newRow("3 × 1.2 TB in RAID 0") << ArrayInputs{"3", "1.2", "RAID 0", "0", "100"} << "3.6 TB"
+                                          << QString() << "3600 GB.";
+    QTest::newRow("6 × 8 TB in RAID 5: whole TB") << ArrayInputs{"6", "8", "RAID 5", "0", "100"} << "40 TB"
+                                                  << QString() << "40 TB.";
+    QTest::newRow("5 × 12.5 TB in RAID 0: past 50000 GB")
+        << ArrayInputs{"5", "12.5", "RAID 0", "0", "100"} << "62.5 TB" << QString()
+        << "62 TB. Rounded down to a whole TB";
+    QTest::newRow("1 × 0.5 TB at 33 %") << ArrayInputs{"1", "0.5", "Single drives (JBOD)", "0", "33"}
+                                        << "165 GB" << QString() << "165 GB.";
+    // One refused set per input: the rules themselves are the model's tests.
+    QTest::newRow("RAID 5 of 2") << ArrayInputs{"2", "8", "RAID 5", "0", "100"} << "None"
+                                 << "m_labelDrivesFault" << QString();
+    QTest::newRow("more spares than drives") << ArrayInputs{"4", "8", "RAID 5", "6", "100"} << "None"
+                                             << "m_labelHotSparesFault" << QString();
+    QTest::newRow("RAID 50 of 7 in 2 groups") << ArrayInputs{"7", "8", "RAID 50", "0", "100"} << "None"
+                                              << "m_labelGroupsFault" << QString();
+    QTest::newRow("no drive size") << ArrayInputs{"4", "", "RAID 5", "0", "100"} << "None"
+                                   << "m_labelDriveSizeFault" << QString();
+}
+
+void TestCalculatorPage::diskArrayDialog()
+{
+    QFETCH(ArrayInputs, inputs);
+    QFETCH(QString, result);
+    QFETCH(QString, refusedAt);
+    QFETCH(QString, entry);
+
+    DiskArrayDialog dialog(DiskArraySetup(), DiskArrayDialog::ForDiskSize);
+    dialog.show();
+    enterArray(&dialog, inputs);
+
+    QCOMPARE(textOf(&dialog, "m_labelResult"), result);
+    for (const char *reason : {"m_labelDrivesFault", "m_labelDriveSizeFault", "m_labelGroupsFault",
+                               "m_labelHotSparesFault", "m_labelFillLimitFault"})
+        QCOMPARE(textOf(&dialog, reason).isEmpty(), refusedAt != QLatin1String(reason));
+    QCOMPARE(confirmButton(&dialog)->isEnabled(), refusedAt.isEmpty());
+    QVERIFY2(entry.isEmpty() ? textOf(&dialog, "m_labelEntry").isEmpty()
+                             : textOf(&dialog, "m_labelEntry").contains(QStringLiteral("to ") + entry),
+             qPrintable(textOf(&dialog, "m_labelEntry")));
+}
+
+void TestCalculatorPage::diskArrayUse_data()
+{
+    QTest::addColumn<bool>("use");
+    QTest::addColumn<QString>("diskSize");
+    QTest::addColumn<QString>("unitButton");
+    QTest::addColumn<QStringList>("time");
+
+    // 4096 kbps: 4 TB last 88 days, so 40 TB 880 and 43.2 TB 950.
+    QTest::newRow("Use: 43.2 TB in GB") << true << "43200" << "m_radioBtnGB" << QStringList{"950", "135", "31"};
+    QTest::newRow("Cancel changes nothing") << false << "4" << "m_radioBtnTB" << QStringList{"88", "12", "2"};
+}
+
+void TestCalculatorPage::diskArrayUse()
+{
+    QFETCH(bool, use);
+    QFETCH(QString, diskSize);
+    QFETCH(QString, unitButton);
+    QFETCH(QStringList, time);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    QSignalSpy cover(&p.page, &DataCalculatorPage::signalCover);
+    QSignalSpy discover(&p.page, &DataCalculatorPage::signalDiscover);
+    QSignalSpy changed(&p.page, &DataCalculatorPage::signalInputsChanged);
+    const ArrayInputs sample{"9", "8", "RAID 6", "1", "90"};
+    answerNextDialog([use, sample](QDialog *dialog) {
+        enterArray(dialog, sample);
+        QTest::mouseClick(use ? confirmButton(dialog)
+                              : dialog->findChild<QAbstractButton *>(QStringLiteral("btnCancel")),
+                          Qt::LeftButton);
+    });
+    p.click("m_btnDiskArray");
+
+    QCOMPARE(cover.count(), 1);
+    QCOMPARE(discover.count(), 1);
+    QCOMPARE(p.find<QLineEdit>("m_lineEditGT")->text(), diskSize);
+    QVERIFY(p.find<QAbstractButton>(qPrintable(unitButton))->isChecked());
+    QCOMPARE(lastTexts(p.time), time);
+    QCOMPARE(changed.isEmpty(), !use);
+    // The set is remembered when used, and the dialog opens on it.
+    const DiskArraySetup expected = use ? DiskArraySetup{9, 8000, RaidLevel::Raid6, 2, 1, 90} : DiskArraySetup();
+    QCOMPARE(p.page.inputs().diskArray, expected);
+    QString reopened;
+    answerNextDialog([&reopened](QDialog *dialog) {
+        reopened = textOf(dialog, "m_labelResult");
+        dialog->reject();
+    });
+    p.click("m_btnDiskArray");
+    QCOMPARE(reopened, use ? QStringLiteral("43.2 TB") : QStringLiteral("24 TB"));
+}
+
+void TestCalculatorPage::drivesLine_data()
+{
+    QTest::addColumn<double>("bitrate");
+    QTest::addColumn<QString>("saveTime");
+    QTest::addColumn<QString>("periodButton");
+    QTest::addColumn<QString>("line"); // empty: no line
+
+    // With the array's defaults: 8 TB drives in RAID 5, no spare, 100 %.
+    QTest::newRow("319 GB: the fewest RAID 5 drives") << 4096.0 << "1" << "m_radioBtnWeek"
+                                                       << "3 × 8 TB in RAID 5\n(2 data + 1 parity)";
+    QTest::newRow("17 TB") << 4096.0 << "365" << "m_radioBtnDay" << "4 × 8 TB in RAID 5\n(3 data + 1 parity)";
+    QTest::newRow("405 TB: past a RAID 5 set") << 1e5 << "365" << "m_radioBtnDay"
+                                               << "No RAID 5 array of 8 TB drives holds 405 TB\n"
+                                                  "(the largest, 32 drives, holds 248 TB)";
+    QTest::newRow("more than 50000 TB: no count") << 1e6 << "365" << "m_radioMonth" << QString();
+    QTest::newRow("0 GB: no count") << 4096.0 << "0" << "m_radioBtnWeek" << QString();
+    QTest::newRow("no bitrate: no count") << 0.0 << "1" << "m_radioBtnWeek" << QString();
+}
+
+void TestCalculatorPage::drivesLine()
+{
+    QFETCH(double, bitrate);
+    QFETCH(QString, saveTime);
+    QFETCH(QString, periodButton);
+    QFETCH(QString, line);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    p.click("m_btnOFF");
+    p.click(qPrintable(periodButton));
+    p.type(p.find<QLineEdit>("m_lineEditSaveTime"), saveTime);
+    p.page.OnDeviceChanged(bitrate);
+
+    auto *drives = p.find<QPushButton>("m_btnDrivesNeeded");
+    QCOMPARE(drives->isVisible(), !line.isEmpty());
+    if (!line.isEmpty())
+        QCOMPARE(drives->text(), line);
+}
+
+void TestCalculatorPage::drivesLineChangesTheArray()
+{
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    PlanCalculation plan = p.page.inputs();
+    plan.sizeShown = true;
+    plan.saveTime = 365;
+    plan.saveUnit = PeriodUnit::Day;
+    plan.diskArray = {7, 8000, RaidLevel::Raid6, 2, 0, 100};
+    p.page.setInputs(plan);
+    auto *drives = p.find<QPushButton>("m_btnDrivesNeeded");
+    QCOMPARE(drives->text(), QStringLiteral("5 × 8 TB in RAID 6\n(3 data + 2 parity)"));
+
+    // The count is the answer here: the dialog leaves it out, and Apply
+    // keeps the other inputs and the count last used for the disk size.
+    QSignalSpy changed(&p.page, &DataCalculatorPage::signalInputsChanged);
+    bool countShown = true;
+    answerNextDialog([&countShown](QDialog *dialog) {
+        countShown = dialog->findChild<QWidget *>(QStringLiteral("m_spinBoxDrives"))->isVisible();
+        enterArray(dialog, {QString(), "10", "RAID 10", "1", "100"});
+        QTest::mouseClick(confirmButton(dialog), Qt::LeftButton);
+    });
+    // Reached from the keyboard as well as by the mouse.
+    p.page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.page));
+    drives->setFocus(Qt::TabFocusReason);
+    QVERIFY(drives->hasFocus());
+    QTest::keyClick(drives, Qt::Key_Space);
+    QVERIFY(!countShown);
+    QCOMPARE(drives->text(), QStringLiteral("5 × 10 TB in RAID 10\n(2 data + 2 mirror + 1 hot spare(s))"));
+    QCOMPARE(p.page.inputs().diskArray, (DiskArraySetup{7, 10000, RaidLevel::Raid10, 2, 1, 100}));
+    QCOMPARE(changed.count(), 1);
 }
 
 QTEST_MAIN(TestCalculatorPage)

@@ -196,6 +196,8 @@ void TestCapacityFormulas::diskSizeText()
     QCOMPARE(text.size, size);
     QCOMPARE(text.unit, unit);
     QCOMPARE(text.moreThan, moreThan);
+    // The figure shown, as a number, for what builds on it (the drives it takes).
+    QCOMPARE(text.gigabytes, moreThan ? 0 : size.toLongLong() * (unit == QLatin1String("TB") ? 1000 : 1));
 }
 
 void TestCapacityFormulas::recordTimeText_data()

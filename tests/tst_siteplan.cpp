@@ -17,6 +17,8 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(DiskArraySetup)
+
 namespace {
 
 PlanGroup group(const QString &name, int channels, int type, int mode, const QString &resolution,
@@ -40,7 +42,8 @@ SitePlan samplePlan(int frameStandard)
         group(QStringLiteral("(2)"), 0, DeviceIndexIPC, RateFixed, QStringLiteral("720P"),
               QStringLiteral("30"), 1, QStringLiteral("H.264"), QString(), 0.1, 2),
     };
-    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true};
+    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true,
+                        DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
     return plan;
 }
 
@@ -74,6 +77,7 @@ void comparePlans(const SitePlan &actual, const SitePlan &expected)
     QCOMPARE(a.saveUnit, e.saveUnit);
     QCOMPARE(a.sizeHoursPerDay, e.sizeHoursPerDay);
     QCOMPARE(a.sizeShown, e.sizeShown);
+    QCOMPARE(a.diskArray, e.diskArray);
 }
 
 QJsonObject sampleJson()
@@ -157,11 +161,14 @@ private slots:
     void unreadablePaths_data();
     void unreadablePaths();
     void laterSectionsAndKeysAreIgnored();
+    void planWithoutDiskArrayOpensWithItsDefaults();
     void tenThousandGroupsOpen();
     void failedSaveKeepsTheOldFile();
 
     void reportFigures_data();
     void reportFigures();
+    void reportDiskArrayLines_data();
+    void reportDiskArrayLines();
     void csvReadsBack();
 
 private:
@@ -281,6 +288,24 @@ void TestSitePlan::refusedFiles_data()
         c[QStringLiteral("timeHoursPerDay")] = 25;
         r[QStringLiteral("calculation")] = c;
     }) << "Calculation: \"timeHoursPerDay\" is not a whole number from 0 to 24.";
+    const auto editedArray = [](const char *key, const QJsonValue &value) {
+        return edited([key, value](QJsonObject &r) {
+            QJsonObject a = r[QStringLiteral("diskArray")].toObject();
+            a[QLatin1String(key)] = value;
+            r[QStringLiteral("diskArray")] = a;
+        });
+    };
+    QTest::newRow("disk array as a number")
+        << edited([](QJsonObject &r) { r[QStringLiteral("diskArray")] = 5; })
+        << "The disk array is not a section of values.";
+    QTest::newRow("unknown RAID level") << editedArray("level", QStringLiteral("raid7"))
+                                        << "Disk array: \"level\" is \"raid7\", which is none of";
+    QTest::newRow("65 drives") << editedArray("drives", 65)
+                               << "Disk array: \"drives\" is not a whole number from 0 to 64.";
+    QTest::newRow("fill limit 0 %") << editedArray("fillPercent", 0)
+                                    << "Disk array: \"fillPercent\" is not a whole number from 1 to 100.";
+    QTest::newRow("drive size in TB with decimals") << editedArray("driveSizeGB", 1.2)
+                                                    << "Disk array: \"driveSizeGB\" is not a whole number";
     QTest::newRow("disk unit as display text") << edited([](QJsonObject &r) {
         QJsonObject c = r[QStringLiteral("calculation")].toObject();
         c[QStringLiteral("saveUnit")] = QStringLiteral("WEEK");
@@ -340,7 +365,7 @@ void TestSitePlan::unreadablePaths()
 void TestSitePlan::laterSectionsAndKeysAreIgnored()
 {
     const QByteArray bytes = edited([](QJsonObject &r) {
-        r[QStringLiteral("diskArray")] = QJsonObject{{QStringLiteral("level"), 5}};
+        r[QStringLiteral("floorPlan")] = QJsonObject{{QStringLiteral("scale"), 5}};
         r[QStringLiteral("note")] = QStringLiteral("left by a later version of the same format");
         QJsonArray groups = r[QStringLiteral("groups")].toArray();
         QJsonObject first = groups.at(0).toObject();
@@ -352,6 +377,17 @@ void TestSitePlan::laterSectionsAndKeysAreIgnored()
     QString error;
     QVERIFY2(SitePlanFile::fromJson(bytes, &plan, &error), qPrintable(error));
     comparePlans(plan, samplePlan(FramePAL));
+}
+
+void TestSitePlan::planWithoutDiskArrayOpensWithItsDefaults()
+{
+    const QByteArray bytes = edited([](QJsonObject &r) { r.remove(QStringLiteral("diskArray")); });
+    SitePlan plan;
+    plan.calculation.diskArray.drives = 9;
+    QString error;
+    QVERIFY2(SitePlanFile::fromJson(bytes, &plan, &error), qPrintable(error));
+    QCOMPARE(plan.calculation.diskArray, DiskArraySetup());
+    QCOMPARE(plan.calculation.diskSize, 123);
 }
 
 void TestSitePlan::tenThousandGroupsOpen()
@@ -433,6 +469,46 @@ void TestSitePlan::reportFigures()
     QCOMPARE((QStringList{figures.time.day, figures.time.week, figures.time.month}), time);
     QCOMPARE((QStringList{figures.size.size, figures.size.unit}), size);
     QCOMPARE(figures.recordHours, 7 * 12);
+}
+
+void TestSitePlan::reportDiskArrayLines_data()
+{
+    QTest::addColumn<double>("kbps");
+    QTest::addColumn<int>("diskSizeGB");
+    QTest::addColumn<DiskArraySetup>("array");
+    QTest::addColumn<QString>("arrayLine");
+    QTest::addColumn<QString>("drivesLine");
+
+    const DiskArraySetup raid6{9, 8000, RaidLevel::Raid6, 2, 1, 90};
+    QTest::newRow("the disk size is the array's")
+        << 4096.0 << 43200 << raid6
+        << "The disk is an array of 9 × 8 TB in RAID 6 (6 data + 2 parity + 1 hot spare(s); filled to "
+           "90 %): 6 data drive(s) × 8 TB × 90 % = 43.2 TB."
+        << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity + 1 hot spare(s); filled to 90 %).";
+    QTest::newRow("a disk size typed by hand") << 4096.0 << 43000 << raid6 << QString()
+                                               << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity "
+                                                  "+ 1 hot spare(s); filled to 90 %).";
+    QTest::newRow("a refused array gives no size") << 4096.0 << 0 << DiskArraySetup{0, 8000} << QString()
+                                                   << "Drives for it: 3 × 8 TB in RAID 5 (2 data + 1 parity).";
+    QTest::newRow("no groups: no drives") << 0.0 << 4000 << DiskArraySetup() << QString() << QString();
+}
+
+void TestSitePlan::reportDiskArrayLines()
+{
+    QFETCH(double, kbps);
+    QFETCH(int, diskSizeGB);
+    QFETCH(DiskArraySetup, array);
+    QFETCH(QString, arrayLine);
+    QFETCH(QString, drivesLine);
+
+    SitePlan plan;
+    plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {}, kbps, 1));
+    plan.calculation.diskSize = diskSizeGB;
+    plan.calculation.diskUnit = DiskUnit::GB;
+    plan.calculation.diskArray = array;
+    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    QCOMPARE(PlanReport::diskArrayLine(plan.calculation), arrayLine);
+    QCOMPARE(PlanReport::drivesNeededLine(plan.calculation, figures), drivesLine);
 }
 
 void TestSitePlan::csvReadsBack()

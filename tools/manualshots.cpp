@@ -4,6 +4,7 @@
 // manual's example in the main window and saves one PNG per step. Needs a
 // screen of at least 1024 x 768 (run it under Xvfb on a build machine).
 #include "app/toolsapplication.h"
+#include "calc/diskarraydialog.h"
 #include "data/updatedialog.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <QSpinBox>
 #include <QTest>
 #include <QWidgetAction>
 
@@ -22,11 +24,12 @@ namespace {
 
 QString g_imageFolder;
 
-bool save(QWidget *widget, const char *name)
+// The widget, or the part of it within `area`.
+bool save(QWidget *widget, const char *name, const QRect &area = QRect(QPoint(0, 0), QSize(-1, -1)))
 {
     QTest::qWait(150);
     const QString path = g_imageFolder + QLatin1Char('/') + QLatin1String(name);
-    if (widget->grab().save(path, "PNG"))
+    if (widget->grab(area).save(path, "PNG"))
         return true;
     std::fprintf(stderr, "manualshots: cannot write %s\n", qPrintable(path));
     return false;
@@ -92,6 +95,10 @@ int main(int argc, char *argv[])
     ok = save(&window, "main-fixed-time.png") && ok;
     click(calculator, "m_btnOFF");
     ok = save(&window, "main-fixed-size.png") && ok;
+    // The drives that the example's 3 TB take, with the array's defaults.
+    ok = save(&window, "drives-needed.png",
+              QRect(calculator->mapTo(&window, QPoint(0, 0)), calculator->size()))
+         && ok;
     click(calculator, "m_btnON");
 
     click(editor, "m_radioButtonVarRate");
@@ -114,6 +121,17 @@ int main(int argc, char *argv[])
     ok = save(qobject_cast<QWidgetAction *>(menu->actions().constLast())->defaultWidget(),
               "about-panel.png") && ok;
     menu->close();
+
+    // Nine 8 TB drives in RAID 6 with a hot spare, filled to 90 %; then an
+    // odd RAID 10, which is refused.
+    DiskArrayDialog array(DiskArraySetup{9, 8000, RaidLevel::Raid6, 2, 1, 90},
+                          DiskArrayDialog::ForDiskSize);
+    array.show();
+    ok = save(&array, "disk-array-dialog.png") && ok;
+    choose(&array, "m_comboBoxLevel", QStringLiteral("RAID 10"));
+    find<QSpinBox>(&array, "m_spinBoxHotSpares")->setValue(0);
+    ok = save(&array, "disk-array-refused.png") && ok;
+    array.close();
 
     UpdateDialog update;
     update.show();

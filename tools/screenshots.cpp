@@ -30,6 +30,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,6 +141,18 @@ void choose(const QObject *parent, const char *name, const QString &text)
     if (index < 0)
         qFatal("screenshots: %s offers no %s", name, qPrintable(text));
     list->setCurrentIndex(index);
+}
+
+// The array the pictures show in its dialog.
+void setSampleArray(QDialog *dialog)
+{
+    find<QSpinBox>(dialog, "m_spinBoxDrives")->setValue(9);
+    type(dialog, "m_lineEditDriveSize", QStringLiteral("8"));
+    auto *level = find<QComboBox>(dialog, "m_comboBoxLevel");
+    level->setCurrentIndex(level->findText(QStringLiteral("RAID 6")));
+    find<QSpinBox>(dialog, "m_spinBoxHotSpares")->setValue(1);
+    find<QSpinBox>(dialog, "m_spinBoxFillLimit")->setValue(90);
+    settle();
 }
 
 class Session
@@ -322,6 +335,15 @@ void Session::run(const QSize &windowSize)
         std::fprintf(stderr, "screenshots: pdftoppm (poppler-utils) could not render the report\n");
         m_ok = false;
     }
+
+    // The disk array dialog on the time page: a recorder of nine 8 TB drives
+    // in RAID 6 with a hot spare, filled to 90 %.
+    click(calculationSwitch, "m_btnON");
+    saveWithDialog(&window, [&] { click(calculator, "m_btnDiskArray"); }, "10-disk-array",
+                   [](QDialog *dialog) { setSampleArray(dialog); });
+    // The drives that the needed size takes, under the size result.
+    click(calculationSwitch, "m_btnOFF");
+    save(&window, {}, "11-drives-needed");
 }
 
 // One language on one screen, in this process.

@@ -151,6 +151,18 @@
         <source>Calculate Size</source>
         <translation>Calculate Size</translation>
     </message>
+    <message>
+        <source>Work out the disk size from the drives of a disk array</source>
+        <translation>Work out the disk size from the drives of a disk array</translation>
+    </message>
+    <message>
+        <source>Disk array...</source>
+        <translation>Disk array...</translation>
+    </message>
+    <message>
+        <source>The drives that hold this size; click to change the drive size, level, hot spares or fill limit</source>
+        <translation>The drives that hold this size; click to change the drive size, level, hot spares or fill limit</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -329,6 +341,198 @@
     <message>
         <source>Scence Name:</source>
         <translation>Scence Name:</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayDialog</name>
+    <message>
+        <source>DiskArrayDialog</source>
+        <translation>DiskArrayDialog</translation>
+    </message>
+    <message>
+        <source>Drives in all :</source>
+        <translation>Drives in all :</translation>
+    </message>
+    <message>
+        <source>Drive size :</source>
+        <translation>Drive size :</translation>
+    </message>
+    <message>
+        <source>Level :</source>
+        <translation>Level :</translation>
+    </message>
+    <message>
+        <source>Groups :</source>
+        <translation>Groups :</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>Hot spares :</translation>
+    </message>
+    <message>
+        <source>Fill limit :</source>
+        <translation>Fill limit :</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>Disk array</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Usable capacity :</source>
+        <translation>Usable capacity :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>These drives make no array: see the reasons above.</source>
+        <translation>These drives make no array: see the reasons above.</translation>
+    </message>
+    <message>
+        <source>&quot;Use&quot; sets the disk size to %1 %2.</source>
+        <translation>&quot;Use&quot; sets the disk size to %1 %2.</translation>
+    </message>
+    <message>
+        <source>Rounded down to a whole GB: the field takes whole numbers.</source>
+        <translation>Rounded down to a whole GB: the field takes whole numbers.</translation>
+    </message>
+    <message>
+        <source>Rounded down to a whole TB: the field takes at most 50000 GB.</source>
+        <translation>Rounded down to a whole TB: the field takes at most 50000 GB.</translation>
+    </message>
+    <message>
+        <source>Drives for %1 :</source>
+        <translation>Drives for %1 :</translation>
+    </message>
+    <message>
+        <source>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</source>
+        <translation>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayText</name>
+    <message>
+        <source>Single drives (JBOD)</source>
+        <translation>Single drives (JBOD)</translation>
+    </message>
+    <message>
+        <source>An array takes at least one drive.</source>
+        <translation>An array takes at least one drive.</translation>
+    </message>
+    <message>
+        <source>At most %1 drives, hot spares included.</source>
+        <translation>At most %1 drives, hot spares included.</translation>
+    </message>
+    <message>
+        <source>%1 takes at least %2 drives in each of %3 groups: %4 besides the hot spares.</source>
+        <translation>%1 takes at least %2 drives in each of %3 groups: %4 besides the hot spares.</translation>
+    </message>
+    <message>
+        <source>%1 takes at least %2 drives besides the hot spares.</source>
+        <translation>%1 takes at least %2 drives besides the hot spares.</translation>
+    </message>
+    <message>
+        <source>A %1 set takes at most %2 drives: choose %3 for more.</source>
+        <translation>A %1 set takes at most %2 drives: choose %3 for more.</translation>
+    </message>
+    <message>
+        <source>RAID 1 mirrors a pair: 2 drives besides the hot spares (RAID 10 mirrors more).</source>
+        <translation>RAID 1 mirrors a pair: 2 drives besides the hot spares (RAID 10 mirrors more).</translation>
+    </message>
+    <message>
+        <source>RAID 10 mirrors pairs: an even number of drives besides the hot spares.</source>
+        <translation>RAID 10 mirrors pairs: an even number of drives besides the hot spares.</translation>
+    </message>
+    <message>
+        <source>Enter the size of one drive, above 0 TB.</source>
+        <translation>Enter the size of one drive, above 0 TB.</translation>
+    </message>
+    <message>
+        <source>At most %1 a drive.</source>
+        <translation>At most %1 a drive.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 groups.</source>
+        <translation>From %1 to %2 groups.</translation>
+    </message>
+    <message>
+        <source>%1 drives besides the hot spares do not split into %2 equal groups.</source>
+        <translation>%1 drives besides the hot spares do not split into %2 equal groups.</translation>
+    </message>
+    <message>
+        <source>Fewer hot spares than drives: the array needs drives of its own.</source>
+        <translation>Fewer hot spares than drives: the array needs drives of its own.</translation>
+    </message>
+    <message>
+        <source>From 1 to 100 %.</source>
+        <translation>From 1 to 100 %.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 as single drives</source>
+        <translation>%1 × %2 as single drives</translation>
+    </message>
+    <message>
+        <source>%1 × %2 in %3</source>
+        <translation>%1 × %2 in %3</translation>
+    </message>
+    <message>
+        <source>%1 data</source>
+        <translation>%1 data</translation>
+    </message>
+    <message>
+        <source>%1 mirror</source>
+        <translation>%1 mirror</translation>
+    </message>
+    <message>
+        <source>%1 parity</source>
+        <translation>%1 parity</translation>
+    </message>
+    <message>
+        <source>%1 groups: %2</source>
+        <translation>%1 groups: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hot spare(s)</source>
+        <translation>
+            <numerusform>%n hot spare</numerusform>
+            <numerusform>%n hot spares</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; filled to %2 %</source>
+        <translation>%1; filled to %2 %</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n data drive(s) × %1 × %2 % = %3</source>
+        <translation>
+            <numerusform>%n data drive × %1 × %2 % = %3</numerusform>
+            <numerusform>%n data drives × %1 × %2 % = %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No %1 array of %2 drives holds %3</source>
+        <translation>No %1 array of %2 drives holds %3</translation>
+    </message>
+    <message>
+        <source>(the largest, %1 drives, holds %2)</source>
+        <translation>(the largest, %1 drives, holds %2)</translation>
+    </message>
+    <message>
+        <source>No %1 array is possible</source>
+        <translation>No %1 array is possible</translation>
     </message>
 </context>
 <context>
@@ -543,6 +747,14 @@
         <source>Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of 0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month 30 days.</source>
         <translation>Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of 0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month 30 days.</translation>
     </message>
+    <message>
+        <source>The disk is an array of %1 %2: %3.</source>
+        <translation>The disk is an array of %1 %2: %3.</translation>
+    </message>
+    <message>
+        <source>Drives for it: %1 %2.</source>
+        <translation>Drives for it: %1 %2.</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -706,6 +918,14 @@
     <message>
         <source>The plan could not be saved to &quot;%1&quot;: %2</source>
         <translation>The plan could not be saved to &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The disk array is not a section of values.</source>
+        <translation>The disk array is not a section of values.</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>Disk array</translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,18 @@
         <source>Calculate Size</source>
         <translation>计算磁盘容量</translation>
     </message>
+    <message>
+        <source>Work out the disk size from the drives of a disk array</source>
+        <translation>根据磁盘阵列的硬盘算出磁盘容量</translation>
+    </message>
+    <message>
+        <source>Disk array...</source>
+        <translation>磁盘阵列...</translation>
+    </message>
+    <message>
+        <source>The drives that hold this size; click to change the drive size, level, hot spares or fill limit</source>
+        <translation>存下此容量所需的硬盘；点击可修改单盘容量、RAID 级别、热备盘或使用上限</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -329,6 +341,196 @@
     <message>
         <source>Scence Name:</source>
         <translation>场景：</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayDialog</name>
+    <message>
+        <source>DiskArrayDialog</source>
+        <translation>DiskArrayDialog</translation>
+    </message>
+    <message>
+        <source>Drives in all :</source>
+        <translation>硬盘总数：</translation>
+    </message>
+    <message>
+        <source>Drive size :</source>
+        <translation>单盘容量：</translation>
+    </message>
+    <message>
+        <source>Level :</source>
+        <translation>RAID 级别：</translation>
+    </message>
+    <message>
+        <source>Groups :</source>
+        <translation>分组数：</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>热备盘：</translation>
+    </message>
+    <message>
+        <source>Fill limit :</source>
+        <translation>使用上限：</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>磁盘阵列</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>使用</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Usable capacity :</source>
+        <translation>可用容量：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>These drives make no array: see the reasons above.</source>
+        <translation>这些硬盘组不成阵列：原因见上方。</translation>
+    </message>
+    <message>
+        <source>&quot;Use&quot; sets the disk size to %1 %2.</source>
+        <translation>点击“使用”将磁盘容量设为 %1 %2。</translation>
+    </message>
+    <message>
+        <source>Rounded down to a whole GB: the field takes whole numbers.</source>
+        <translation>已向下取整到整 GB：容量栏只接受整数。</translation>
+    </message>
+    <message>
+        <source>Rounded down to a whole TB: the field takes at most 50000 GB.</source>
+        <translation>已向下取整到整 TB：容量栏最多为 50000 GB。</translation>
+    </message>
+    <message>
+        <source>Drives for %1 :</source>
+        <translation>存储 %1 所需硬盘：</translation>
+    </message>
+    <message>
+        <source>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</source>
+        <translation>点击“应用”后，容量结果下方的硬盘数按这些参数计算。</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayText</name>
+    <message>
+        <source>Single drives (JBOD)</source>
+        <translation>单盘 (JBOD)</translation>
+    </message>
+    <message>
+        <source>An array takes at least one drive.</source>
+        <translation>阵列至少需要 1 块硬盘。</translation>
+    </message>
+    <message>
+        <source>At most %1 drives, hot spares included.</source>
+        <translation>最多 %1 块硬盘（含热备盘）。</translation>
+    </message>
+    <message>
+        <source>%1 takes at least %2 drives in each of %3 groups: %4 besides the hot spares.</source>
+        <translation>%1 的 %3 个分组每组至少 %2 块硬盘：除热备盘外共需 %4 块。</translation>
+    </message>
+    <message>
+        <source>%1 takes at least %2 drives besides the hot spares.</source>
+        <translation>%1 除热备盘外至少需要 %2 块硬盘。</translation>
+    </message>
+    <message>
+        <source>A %1 set takes at most %2 drives: choose %3 for more.</source>
+        <translation>一个 %1 阵列最多 %2 块硬盘：硬盘更多时请选 %3。</translation>
+    </message>
+    <message>
+        <source>RAID 1 mirrors a pair: 2 drives besides the hot spares (RAID 10 mirrors more).</source>
+        <translation>RAID 1 为一对镜像：除热备盘外须为 2 块硬盘（更多硬盘请选 RAID 10）。</translation>
+    </message>
+    <message>
+        <source>RAID 10 mirrors pairs: an even number of drives besides the hot spares.</source>
+        <translation>RAID 10 成对镜像：除热备盘外硬盘数须为偶数。</translation>
+    </message>
+    <message>
+        <source>Enter the size of one drive, above 0 TB.</source>
+        <translation>请输入单盘容量，须大于 0 TB。</translation>
+    </message>
+    <message>
+        <source>At most %1 a drive.</source>
+        <translation>单盘最大 %1。</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 groups.</source>
+        <translation>分组数为 %1 到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 drives besides the hot spares do not split into %2 equal groups.</source>
+        <translation>除热备盘外的 %1 块硬盘无法平均分成 %2 组。</translation>
+    </message>
+    <message>
+        <source>Fewer hot spares than drives: the array needs drives of its own.</source>
+        <translation>热备盘须少于硬盘总数：阵列本身也需要硬盘。</translation>
+    </message>
+    <message>
+        <source>From 1 to 100 %.</source>
+        <translation>范围为 1% 到 100%。</translation>
+    </message>
+    <message>
+        <source>%1 × %2 as single drives</source>
+        <translation>%1 × %2 单盘</translation>
+    </message>
+    <message>
+        <source>%1 × %2 in %3</source>
+        <translation>%1 × %2，%3</translation>
+    </message>
+    <message>
+        <source>%1 data</source>
+        <translation>%1 块数据盘</translation>
+    </message>
+    <message>
+        <source>%1 mirror</source>
+        <translation>%1 块镜像盘</translation>
+    </message>
+    <message>
+        <source>%1 parity</source>
+        <translation>%1 块校验盘</translation>
+    </message>
+    <message>
+        <source>%1 groups: %2</source>
+        <translation>%1 组：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hot spare(s)</source>
+        <translation>
+            <numerusform>%n 块热备盘</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; filled to %2 %</source>
+        <translation>%1；使用上限 %2%</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>（%1）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n data drive(s) × %1 × %2 % = %3</source>
+        <translation>
+            <numerusform>%n 块数据盘 × %1 × %2% = %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No %1 array of %2 drives holds %3</source>
+        <translation>%2 硬盘组成的 %1 阵列存不下 %3</translation>
+    </message>
+    <message>
+        <source>(the largest, %1 drives, holds %2)</source>
+        <translation>（最大 %1 块硬盘，可存 %2）</translation>
+    </message>
+    <message>
+        <source>No %1 array is possible</source>
+        <translation>无法组成 %1 阵列</translation>
     </message>
 </context>
 <context>
@@ -543,6 +745,14 @@
         <source>Sizes are decimal: 1 TB = 1000 GB, 1 GB = 1000 MB. Every size includes a reserve of 0.3 % (x 1/0.997) and a size factor of 2.4 % (x 1.024); a week is 7 days, a month 30 days.</source>
         <translation>容量按十进制计算：1 TB = 1000 GB，1 GB = 1000 MB。所有容量均含 0.3% 的预留（× 1/0.997）和 2.4% 的容量系数（× 1.024）；一周按 7 天、一个月按 30 天计。</translation>
     </message>
+    <message>
+        <source>The disk is an array of %1 %2: %3.</source>
+        <translation>磁盘为阵列 %1 %2：%3。</translation>
+    </message>
+    <message>
+        <source>Drives for it: %1 %2.</source>
+        <translation>所需硬盘：%1 %2。</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -706,6 +916,14 @@
     <message>
         <source>The plan could not be saved to &quot;%1&quot;: %2</source>
         <translation>无法将方案保存到“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The disk array is not a section of values.</source>
+        <translation>磁盘阵列部分不是一组数值。</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>磁盘阵列</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "calc/capacityinputs.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QVector>
+
+// Disk arrays: the capacity that a set of drives gives for recordings, and
+// the smallest set that holds a given capacity. Sizes are decimal, as drive
+// makers state them (1 TB = 1000 GB). A drive's size is held in whole GB and
+// capacities in hundredths of a GB, so that the arithmetic is exact: three
+// 1.2 TB drives are 3600 GB, not 3599.9999.
+//
+// The levels and their limits (drives besides the hot spares):
+//   single drives (JBOD)  1 or more; every drive holds data
+//   RAID 0                2 or more; every drive holds data
+//   RAID 1                a mirrored pair: exactly 2, one holds data
+//                         (more drives mirrored in pairs are RAID 10)
+//   RAID 5                3 to 32; one drive's worth of parity
+//   RAID 6                4 to 32; two drives' worth of parity
+//   RAID 10               an even number from 4; half hold data
+//   RAID 50, RAID 60      2 to 16 equal groups striped together, each a
+//                         RAID 5 set (3 to 32 drives) or a RAID 6 set (4 to 32)
+// An array holds at most 64 drives, hot spares included: what a recorder
+// with its disk shelves holds. Hot spares hold no data. Usable capacity is
+// data drives x drive size x fill limit (1 to 100 %).
+
+enum class RaidLevel {
+    Single,
+    Raid0,
+    Raid1,
+    Raid5,
+    Raid6,
+    Raid10,
+    Raid50,
+    Raid60,
+};
+
+namespace DiskArrayLimits {
+constexpr int MaxDrives = 64;      // in all, hot spares included
+constexpr int MaxSetDrives = 32;   // in a RAID 5 or 6 set, or one group of RAID 50 or 60
+constexpr int MinGroups = 2;
+constexpr int MaxGroups = 16;
+constexpr int MaxDriveGB = 200000; // 200 TB
+// So a group of RAID 50 or 60 never holds more drives than a set may.
+static_assert(MaxSetDrives * MinGroups >= MaxDrives);
+} // namespace DiskArrayLimits
+
+struct DiskArraySetup
+{
+    int drives = 4; // in all, hot spares included
+    int driveGB = 8000;
+    RaidLevel level = RaidLevel::Raid5;
+    int groups = 2; // RAID 50 and 60 only
+    int hotSpares = 0;
+    int fillPercent = 100;
+};
+bool operator==(const DiskArraySetup &a, const DiskArraySetup &b);
+bool operator!=(const DiskArraySetup &a, const DiskArraySetup &b);
+
+// Why a set is not possible; each is about one input.
+enum class DiskArrayFault {
+    NoDrives,         // drives
+    TooManyDrives,    // drives: more than 64 in all
+    TooFewDrives,     // drives: fewer than the level takes besides the spares
+    TooManyInSet,     // drives: a RAID 5 or 6 set of more than 32
+    NotAPair,         // drives: RAID 1 of other than 2
+    OddDrives,        // drives: RAID 10 of an odd number
+    NoDriveSize,      // drive size
+    DriveTooLarge,    // drive size: above 200 TB
+    GroupsOutOfRange, // groups: RAID 50 or 60 of fewer than 2 or more than 16
+    UnevenGroups,     // groups: the drives do not split into equal groups
+    SparesOutOfRange, // hot spares: negative, or leaving no drive for the array
+    FillOutOfRange,   // fill limit: outside 1 to 100 %
+};
+
+enum class DiskArrayInput { Drives, DriveSize, Groups, HotSpares, FillLimit };
+DiskArrayInput faultInput(DiskArrayFault fault);
+
+struct DiskArrayCapacity
+{
+    QVector<DiskArrayFault> faults; // empty for a possible set, at most one per input
+    int dataDrives = 0;
+    int redundantDrives = 0;  // parity, or mirror copies
+    qint64 usableCentiGB = 0; // data drives x drive GB x fill percent
+
+    bool isPossible() const { return faults.isEmpty(); }
+};
+
+// What the set gives. A set that is not possible has no drives and no capacity.
+DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup);
+
+// The smallest set with the drive size, level, groups, hot spares and fill
+// limit of `given` (its drive count is not used) whose usable capacity holds
+// `neededGB`.
+struct DrivesNeeded
+{
+    enum Outcome {
+        Found,
+        BeyondLimits, // no set of the level holds it; `array` is the largest
+        Impossible,   // no set of the level is possible with those inputs
+    };
+    Outcome outcome = Impossible;
+    DiskArraySetup array;
+    DiskArrayCapacity capacity; // of `array`; with Impossible, the faults of `given`
+};
+DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given);
+
+// What goes into the disk-size field for a usable capacity, never more than
+// it: whole TB when it is a whole number of TB, else whole GB rounded down;
+// a GB figure past the field's 50000 goes in as whole TB rounded down.
+struct DiskSizeEntry
+{
+    int size = 0;
+    DiskUnit unit = DiskUnit::GB;
+    bool roundedDown = false;
+};
+DiskSizeEntry diskSizeEntry(qint64 usableCentiGB);
+
+// The texts that show a set, in the interface language.
+class DiskArrayText final
+{
+    Q_DECLARE_TR_FUNCTIONS(DiskArrayText)
+
+public:
+    static QString levelName(RaidLevel level);
+    // "8 TB", "1.2 TB": a drive as its maker states it.
+    static QString driveSize(int driveGB);
+    // "43.2 TB", or "330.33 GB" below 1 TB; never rounded up.
+    static QString capacity(qint64 centiGB);
+    // Why the set is refused, said next to the input it is about.
+    static QString fault(DiskArrayFault fault, const DiskArraySetup &setup);
+    // "6 × 8 TB in RAID 5" and its breakdown "(5 data + 1 parity)".
+    static QString drives(const DiskArraySetup &setup);
+    static QString breakdown(const DiskArraySetup &setup, const DiskArrayCapacity &capacity);
+    // "5 data drives × 8 TB × 90 % = 36 TB".
+    static QString usableSum(const DiskArraySetup &setup, const DiskArrayCapacity &capacity);
+    // The drives for a needed size, or why there are none, as one line and
+    // the part of it that may go to a second line.
+    struct Line
+    {
+        QString head;
+        QString tail;
+    };
+    static Line drivesNeeded(const DrivesNeeded &needed, qint64 neededGB);
+};
