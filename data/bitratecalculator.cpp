@@ -46,7 +46,22 @@ double BitrateCalculator::bitrate(int device, const QString &resolution, double 
     // other files cannot change the figure.
     const bool recorder = device == DeviceIndexDVR;
     const QString folder = bitrateTableFolder(recorder ? TableDVR : TableIPC);
-    const double d = findBitrate(readTableForEncoding(folder, m_encoding), resolution);
+    return channelBitrate(recorder, findBitrate(readTableForEncoding(folder, m_encoding), resolution),
+                          frameRate);
+}
+
+double BitrateCalculator::bitrate(int device, const QString &resolution, double frameRate,
+                                  BitrateTablePass &pass) const
+{
+    const bool recorder = device == DeviceIndexDVR;
+    return channelBitrate(recorder,
+                          findBitrate(pass.table(recorder ? TableDVR : TableIPC, m_encoding), resolution),
+                          frameRate);
+}
+
+double BitrateCalculator::channelBitrate(bool recorder, double tableBitrate, double frameRate)
+{
+    const double d = tableBitrate;
     const double f = frameRate;
 
     if (recorder)
