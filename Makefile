@@ -26,8 +26,11 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
 
+# Every benchmark on the offscreen platform, then the device list once more in
+# the program's own look.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_devicelist -look
 
 # Refreshes the translation catalogues from the code and forms.
 translations:
