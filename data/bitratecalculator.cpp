@@ -4,6 +4,8 @@
 #include "data/bitratetablefiles.h"
 #include "data/devicerecords.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace {
@@ -22,9 +24,13 @@ BitrateCalculator::BitrateCalculator()
     : m_encoding(QStringLiteral("H.264"))
 {
     // A recorder table handed over as CSV at this fixed place replaces the
-    // shipped DVR/NVR XML table; without the file nothing is written.
+    // shipped DVR/NVR XML table. Without the file nothing is written, so the
+    // tables need no reading either.
+    const QString csv = QStringLiteral("C:/DVRBitrateConfig.csv");
+    if (!QFileInfo::exists(csv))
+        return;
     BitrateConfigLoader loader;
-    loader.convertCsvToXml(QStringLiteral("C:/DVRBitrateConfig.csv"), TableDVR);
+    loader.convertCsvToXml(csv, TableDVR);
 }
 
 BitrateCalculator::~BitrateCalculator() = default;
