@@ -52,17 +52,16 @@ double BitrateCalculator::bitrate(int device, const QString &resolution, double 
     // other files cannot change the figure.
     const bool recorder = device == DeviceIndexDVR;
     const QString folder = bitrateTableFolder(recorder ? TableDVR : TableIPC);
-    return channelBitrate(recorder, findBitrate(readTableForEncoding(folder, m_encoding), resolution),
-                          frameRate);
+    const int tableBitrate = findBitrate(readTableForEncoding(folder, m_encoding), resolution);
+    return channelBitrate(recorder, tableBitrate, frameRate);
 }
 
 double BitrateCalculator::bitrate(int device, const QString &resolution, double frameRate,
                                   BitrateTablePass &pass) const
 {
     const bool recorder = device == DeviceIndexDVR;
-    return channelBitrate(recorder,
-                          findBitrate(pass.table(recorder ? TableDVR : TableIPC, m_encoding), resolution),
-                          frameRate);
+    const BitrateTable &table = pass.table(recorder ? TableDVR : TableIPC, m_encoding);
+    return channelBitrate(recorder, findBitrate(table, resolution), frameRate);
 }
 
 double BitrateCalculator::channelBitrate(bool recorder, double tableBitrate, double frameRate)

@@ -92,7 +92,7 @@ private:
     // Rows built so far; the other groups wait in m_pendingRows.
     QMap<long long, NM_Larkspan::DeviceItemWidget *> m_mapItemWidgets;
     QMap<long long, StructDeviceItem> m_mapDeviceData;
-    QHash<long long, PendingRow> m_pendingRows;
     long long m_llLastId = 0;
     QMutex m_mutex;
+    QHash<long long, PendingRow> m_pendingRows;
 };
