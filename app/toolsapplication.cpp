@@ -1,51 +1,20 @@
 #include "app/toolsapplication.h"
 
 #include "app/configuremanager.h"
-#include "app/lanaguagemanager.h"
+#include "app/startuplook.h"
 #include "app/startupsteps.h"
 #include "aptui/basedialog.h"
-#include "platform/guiinit.h"
 #include "platform/targetpath.h"
 #include "platform/writablepath.h"
 
-#include <QFont>
 #include <QHelpEvent>
-#include <QIcon>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QTextCodec>
 #include <QToolTip>
 #include <QVariant>
 
 namespace apt {
 
 namespace {
-
-const QString kDefaultSkin = QStringLiteral("CommonSkin");
-const QString kSkinFolder = QStringLiteral("plugins/skins/");
-const QString kStyleKey = QStringLiteral("CommonStyle");
-const QString kToolkitSheets = QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/");
-const QString kLeftOutSheet = QStringLiteral("MacSpecial.qss");
-const QString kApplicationSheet = QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss");
-const QString kApplicationIcon = QStringLiteral(":/aptui/complex/Images/System/Complex/calculate.png");
-
-QFont applicationFont(const QString &family)
-{
-    QFont font(family, 9);
-    font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
-    return font;
-}
-
-// The families the settings name are Windows fonts; elsewhere the closest
-// installed faces stand in for them, with a CJK face for Chinese texts.
-void substituteWindowsFonts()
-{
-    const QStringList sans = {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                              QStringLiteral("DejaVu Sans")};
-    for (const char *family : {"Microsoft YaHei", "Tahoma", "Batang"})
-        QFont::insertSubstitutions(QLatin1String(family), sans);
-}
 
 // A property counts as set when it holds a string that is not null; an
 // empty but set text counts as set.
@@ -85,44 +54,23 @@ ToolsApplication::ToolsApplication(int &argc, char **argv, const QString &appId)
 
 ToolsApplication::~ToolsApplication() = default;
 
-void ToolsApplication::loadSettingsAndFont()
+void ToolsApplication::loadSettings()
 {
+    // A missing or broken file leaves every setting at its default.
     ConfigureManager::instance()->load(OrvaneGUIToolkit::GetSettingsPathFile(QStringLiteral("Setup.xml")));
-    substituteWindowsFonts();
-    setFont(applicationFont(QStringLiteral("Microsoft YaHei")));
-}
-
-void ToolsApplication::installLanguage()
-{
-    OrvaneGUIToolkit::InitGuiTextCodec(QTextCodec::codecForLocale());
-    LanaguageManager *language = LanaguageManager::instance();
-    setFont(applicationFont(applicationFontFamily(language->language())));
-    OrvaneGUIToolkit::InitGuiLocale(language->locale());
 }
 
 void ToolsApplication::initForReport()
 {
-    loadSettingsAndFont();
+    loadSettings();
+    installDefaultFont();
     installLanguage();
 }
 
 bool ToolsApplication::init()
 {
-    loadSettingsAndFont();
-
-    // The skin goes in before any style sheet is read or window is built: its
-    // library supplies every image and sheet.
-    QString skin = kDefaultSkin;
-    if (const Configure *configured = ConfigureManager::instance()->find(ConfigKey::Skin))
-        skin = configured->value();
-    const QString skinFolder = OrvaneGUIToolkit::GetTargetPath() + kSkinFolder;
-    if (findSkinPlugin(skin, skinFolder))
-        qWarning("[Tool]LoadSkin = %s Success", skin.toLocal8Bit().constData());
-    else
-        qWarning("[Tool]LoadSkin = %s failed", skin.toLocal8Bit().constData());
-
-    loadStyle();
-    installLanguage();
+    loadSettings();
+    installStartupLook();
 
     if (isRunning()) {
         runStartupDialog(tr("Larkspan is already running."), false);
@@ -130,7 +78,7 @@ bool ToolsApplication::init()
     }
 
     if (screensAcceptable(screenGeometries())) {
-        setWindowIcon(QIcon(kApplicationIcon));
+        installApplicationIcon();
         return true;
     }
     return runStartupDialog(
@@ -140,12 +88,7 @@ bool ToolsApplication::init()
 
 void ToolsApplication::loadStyle()
 {
-    if (QStyle *style = QStyleFactory::create(kStyleKey))
-        setStyle(style);
-    else
-        qDebug("[ToolsApplication::loadStyle]The CommonStyle does not exist.");
-
-    setStyleSheet(assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet));
+    installStyle();
 }
 
 bool ToolsApplication::notify(QObject *receiver, QEvent *event)

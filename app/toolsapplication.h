@@ -27,8 +27,7 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
 private:
-    void loadSettingsAndFont();
-    void installLanguage();
+    void loadSettings();
 };
 
 } // namespace apt

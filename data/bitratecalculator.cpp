@@ -4,6 +4,8 @@
 #include "data/bitratetablefiles.h"
 #include "data/devicerecords.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace {
@@ -22,9 +24,13 @@ BitrateCalculator::BitrateCalculator()
     : m_encoding(QStringLiteral("H.264"))
 {
     // A recorder table handed over as CSV at this fixed place replaces the
-    // shipped DVR/NVR XML table; without the file nothing is written.
+    // shipped DVR/NVR XML table. Without the file nothing is written, so the
+    // tables need no reading either.
+    const QString csv = QStringLiteral("C:/DVRBitrateConfig.csv");
+    if (!QFileInfo::exists(csv))
+        return;
     BitrateConfigLoader loader;
-    loader.convertCsvToXml(QStringLiteral("C:/DVRBitrateConfig.csv"), TableDVR);
+    loader.convertCsvToXml(csv, TableDVR);
 }
 
 BitrateCalculator::~BitrateCalculator() = default;
@@ -46,7 +52,21 @@ double BitrateCalculator::bitrate(int device, const QString &resolution, double 
     // other files cannot change the figure.
     const bool recorder = device == DeviceIndexDVR;
     const QString folder = bitrateTableFolder(recorder ? TableDVR : TableIPC);
-    const double d = findBitrate(readTableForEncoding(folder, m_encoding), resolution);
+    const int tableBitrate = findBitrate(readTableForEncoding(folder, m_encoding), resolution);
+    return channelBitrate(recorder, tableBitrate, frameRate);
+}
+
+double BitrateCalculator::bitrate(int device, const QString &resolution, double frameRate,
+                                  BitrateTablePass &pass) const
+{
+    const bool recorder = device == DeviceIndexDVR;
+    const BitrateTable &table = pass.table(recorder ? TableDVR : TableIPC, m_encoding);
+    return channelBitrate(recorder, findBitrate(table, resolution), frameRate);
+}
+
+double BitrateCalculator::channelBitrate(bool recorder, double tableBitrate, double frameRate)
+{
+    const double d = tableBitrate;
     const double f = frameRate;
 
     if (recorder)

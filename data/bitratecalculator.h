@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class BitrateTablePass;
+
 // The small calculator that the device editor, the device list and the
 // calculation page each own: the per-channel bitrate of a device type,
 // resolution, encoding and frame rate, and the two capacity formulas.
@@ -17,7 +19,11 @@ public:
     QString encoding() const;
 
     // kbps of one channel; `device` is a DeviceTypeIndex (0 IPC, 1 DVR/NVR).
+    // The table is read from disk for this computation.
     double bitrate(int device, const QString &resolution, double frameRate) const;
+    // The same figure, from the table as `pass` holds it.
+    double bitrate(int device, const QString &resolution, double frameRate,
+                   BitrateTablePass &pass) const;
 
     // GB that `totalBitrate` kbps fill in `recordHours` hours.
     double calculateDiskSize(double totalBitrate, int recordHours) const;
@@ -26,6 +32,9 @@ public:
 
 private:
     Q_DISABLE_COPY_MOVE(BitrateCalculator)
+
+    // The per-channel rule on table value `tableBitrate` at `frameRate`.
+    static double channelBitrate(bool recorder, double tableBitrate, double frameRate);
 
     QString m_encoding;
 };

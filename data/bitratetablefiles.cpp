@@ -77,3 +77,13 @@ int findBitrate(const BitrateTable &table, const QString &resolution)
     }
     return 0;
 }
+
+const BitrateTable &BitrateTablePass::table(int tableType, const QString &encoding)
+{
+    // Folders are told apart as bitrateTableFolder tells them.
+    const QPair<int, QString> key(tableType == TableIPC ? TableIPC : TableDVR, encoding);
+    auto it = m_tables.find(key);
+    if (it == m_tables.end())
+        it = m_tables.insert(key, readTableForEncoding(bitrateTableFolder(tableType), encoding));
+    return it.value();
+}

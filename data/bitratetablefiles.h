@@ -3,6 +3,8 @@
 #include "data/bitrateconfigloader.h"
 
 #include <QFileInfoList>
+#include <QHash>
+#include <QPair>
 #include <QString>
 
 // The per-encoding table folders: every plain file is the table of the
@@ -39,3 +41,22 @@ BitrateTable readTableForEncoding(const QString &folder, const QString &encoding
 
 // kbps of the first row with exactly that name; 0 when there is none.
 int findBitrate(const BitrateTable &table, const QString &resolution);
+
+// The per-encoding tables of one pass over many groups (a frame-standard
+// conversion, say): each table is read from disk the first time the pass
+// asks for it and kept until the object goes, so that a pass reads every
+// table once, as the files stand at the moment of the user's action.
+class BitrateTablePass final
+{
+public:
+    BitrateTablePass() = default;
+
+    // The table that readTableForEncoding gives for the folder of a
+    // TableDeviceType and an encoding.
+    const BitrateTable &table(int tableType, const QString &encoding);
+
+private:
+    Q_DISABLE_COPY_MOVE(BitrateTablePass)
+
+    QHash<QPair<int, QString>, BitrateTable> m_tables;
+};

@@ -2,6 +2,7 @@
 
 #include "aptui/tipdialog.h"
 #include "data/bitratecalculator.h"
+#include "data/bitratetablefiles.h"
 #include "data/deviceinfomanager.h"
 #include "device/deviceitemwidget.h"
 
@@ -10,10 +11,13 @@
 #include <QListWidgetItem>
 #include <QMutexLocker>
 #include <QResizeEvent>
+#include <QScrollBar>
 
 namespace {
 
 constexpr int RowHintWidth = 50;
+// The list item's data under this role is the group's key.
+constexpr int KeyRole = Qt::UserRole;
 
 // Height of a row added to a page of `pageWidth` pixels.
 int addedRowHeight(int pageWidth)
@@ -28,6 +32,18 @@ int resizedRowHeight(int pageWidth)
     return pageWidth < 640 ? 84 : 60;
 }
 
+long long keyOf(const QListWidgetItem *listItem)
+{
+    return listItem->data(KeyRole).toLongLong();
+}
+
+// The key as the item's row reports it when its delete button is pressed:
+// the row holds a 32-bit key, widened again with its sign.
+long long reportedKey(const QListWidgetItem *listItem)
+{
+    return static_cast<long long>(static_cast<int>(keyOf(listItem)));
+}
+
 } // namespace
 
 DeviceAddPage::DeviceAddPage(QWidget *parent)
@@ -37,6 +53,10 @@ DeviceAddPage::DeviceAddPage(QWidget *parent)
 {
     ui->setupUi(this);
     ui->m_listWidgetDiskData->setSpacing(-1);
+
+    // Scrolling, like resizing, brings other items into view.
+    connect(ui->m_listWidgetDiskData->verticalScrollBar(), &QScrollBar::valueChanged,
+            this, &DeviceAddPage::buildRowsInView);
 }
 
 DeviceAddPage::~DeviceAddPage()
@@ -57,17 +77,32 @@ double DeviceAddPage::getTotalBitrate() const
 void DeviceAddPage::setDeviceTypeData(QVector<StructDeviceItem> vectData)
 {
     onClearDeviceItems();
-    for (const StructDeviceItem &item : std::as_const(vectData))
-        addDeviceTypeItem(item, false);
+    insertGroups(vectData);
     emit SignalDeviceChanged(getTotalBitrate());
 }
 
 void DeviceAddPage::replaceDeviceData(const QVector<StructDeviceItem> &items)
 {
     clearAllDeviceItems();
-    for (const StructDeviceItem &item : items)
-        addDeviceTypeItem(item, false);
+    insertGroups(items);
     emit SignalDeviceChanged(getTotalBitrate());
+}
+
+void DeviceAddPage::insertGroups(const QVector<StructDeviceItem> &items)
+{
+    {
+        const QMutexLocker locker(&m_mutex);
+        // One insertion for the whole list: while rows are shown, the view
+        // lays itself out again after every insertion.
+        QListWidget *list = ui->m_listWidgetDiskData;
+        const int first = list->count();
+        list->insertItems(first, QStringList(items.size(), QString()));
+        for (qsizetype i = 0; i < items.size(); ++i)
+            registerGroup(items.at(i), list->item(first + int(i)));
+        // The items got their sizes after the insertion.
+        list->doItemsLayout();
+    }
+    buildRowsInView();
 }
 
 void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem)
@@ -79,36 +114,86 @@ void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAd
 {
     const QMutexLocker locker(&m_mutex);
 
-    const long long key = ++m_llLastId;
-    if (m_mapItemWidgets.contains(key))
-        return;
-
-    auto *listItem = new QListWidgetItem(QString(), ui->m_listWidgetDiskData);
-    auto *row = new NM_Larkspan::DeviceItemWidget(nullptr, deviceTypeItem.strDeviceType,
-                                                  deviceTypeItem.strChannelName,
-                                                  deviceTypeItem.strReserved);
-    listItem->setSizeHint(QSize(RowHintWidth, addedRowHeight(width())));
-    ui->m_listWidgetDiskData->setItemWidget(listItem, row);
-    m_mapItemWidgets.insert(key, row);
-
-    row->setDeviceData(deviceTypeItem.iChannelCounts, deviceTypeItem.strResolution,
-                       deviceTypeItem.strFrameRate, deviceTypeItem.dBitrate,
-                       static_cast<int>(key), deviceTypeItem.iChannelGroupNumber,
-                       deviceTypeItem.strEncodeType, deviceTypeItem.strScenceName);
-    connect(row, &NM_Larkspan::DeviceItemWidget::signalDeleteClicked,
-            this, &DeviceAddPage::OnDeleteDeviceItem);
-    m_mapDeviceData.insert(key, deviceTypeItem);
+    // The item is complete before the view learns of it: one insertion, no
+    // changes after it.
+    auto *listItem = new QListWidgetItem(QString());
+    registerGroup(deviceTypeItem, listItem);
+    ui->m_listWidgetDiskData->addItem(listItem);
+    if (isInView(listItem))
+        buildRow(listItem);
 
     if (isAddOnce)
         emit SignalDeviceChanged(getTotalBitrate());
+}
+
+void DeviceAddPage::registerGroup(const StructDeviceItem &item, QListWidgetItem *listItem)
+{
+    const long long key = ++m_llLastId;
+    listItem->setData(KeyRole, key);
+    listItem->setSizeHint(QSize(RowHintWidth, addedRowHeight(width())));
+    m_mapDeviceData.insert(key, item);
+    m_pendingRows.insert(key, PendingRow{item});
+}
+
+void DeviceAddPage::buildRow(QListWidgetItem *listItem)
+{
+    const long long key = keyOf(listItem);
+    const PendingRow pending = m_pendingRows.take(key);
+    const StructDeviceItem &item = pending.added;
+
+    auto *row = new NM_Larkspan::DeviceItemWidget(nullptr, item.strDeviceType,
+                                                  item.strChannelName, item.strReserved);
+    ui->m_listWidgetDiskData->setItemWidget(listItem, row);
+    m_mapItemWidgets.insert(key, row);
+
+    row->setDeviceData(item.iChannelCounts, item.strResolution, item.strFrameRate, item.dBitrate,
+                       static_cast<int>(key), item.iChannelGroupNumber, item.strEncodeType,
+                       item.strScenceName);
+    connect(row, &NM_Larkspan::DeviceItemWidget::signalDeleteClicked,
+            this, &DeviceAddPage::OnDeleteDeviceItem);
+    if (pending.frameRateUpdated)
+        row->updateFrameRate(pending.frameRate, pending.bitrate);
+}
+
+bool DeviceAddPage::isInView(QListWidgetItem *listItem) const
+{
+    QListWidget *list = ui->m_listWidgetDiskData;
+    return list->visualItemRect(listItem).intersects(list->viewport()->rect());
+}
+
+void DeviceAddPage::buildRowsInView()
+{
+    if (m_pendingRows.isEmpty())
+        return;
+
+    // The items lie top to bottom: search the first one that reaches into
+    // the view, then walk down while they start inside it.
+    QListWidget *list = ui->m_listWidgetDiskData;
+    const QRect view = list->viewport()->rect();
+    int low = 0;
+    int high = list->count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (list->visualItemRect(list->item(middle)).bottom() < view.top())
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    for (int i = low; i < list->count(); ++i) {
+        QListWidgetItem *listItem = list->item(i);
+        const QRect rect = list->visualItemRect(listItem);
+        if (rect.top() > view.bottom())
+            break;
+        if (rect.intersects(view) && m_pendingRows.contains(keyOf(listItem)))
+            buildRow(listItem);
+    }
 }
 
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 {
     QListWidget *list = ui->m_listWidgetDiskData;
     for (int i = 0; i < list->count(); ++i) {
-        const auto *row = qobject_cast<NM_Larkspan::DeviceItemWidget *>(list->itemWidget(list->item(i)));
-        if (row && static_cast<long long>(row->id()) == id) {
+        if (reportedKey(list->item(i)) == id) {
             // The view disposes of the row with deleteLater(): the row's own
             // delete button is still on the call stack here.
             delete list->takeItem(i);
@@ -117,6 +202,9 @@ void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
     }
     m_mapItemWidgets.remove(id);
     m_mapDeviceData.remove(id);
+    m_pendingRows.remove(id);
+    // The items below moved up.
+    buildRowsInView();
 
     emit SianalDeviceDelete(iChannelGroupNumber);
     emit SignalDeviceChanged(getTotalBitrate());
@@ -124,7 +212,7 @@ void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 
 void DeviceAddPage::onClearDeviceItems()
 {
-    if (m_mapItemWidgets.isEmpty())
+    if (m_mapDeviceData.isEmpty())
         return;
 
     NM_Larkspan::TipDialog dialog;
@@ -164,6 +252,7 @@ void DeviceAddPage::clearAllDeviceItems()
     qDeleteAll(m_mapItemWidgets);
     m_mapItemWidgets.clear();
     m_mapDeviceData.clear();
+    m_pendingRows.clear();
 
     emit SianalDeviceDelete(0);
     emit SignalDeviceChanged(getTotalBitrate());
@@ -183,6 +272,8 @@ void DeviceAddPage::convertToNTSC()
 
 void DeviceAddPage::convertFrameRates(const QStringList &from, const QStringList &to)
 {
+    // Each table is read once for the whole list, as it stands now.
+    BitrateTablePass tables;
     for (auto it = m_mapDeviceData.begin(); it != m_mapDeviceData.end(); ++it) {
         StructDeviceItem &item = it.value();
         m_pBitrateCalculator->setEncoding(item.strEncodeType);
@@ -196,19 +287,31 @@ void DeviceAddPage::convertFrameRates(const QStringList &from, const QStringList
         if (device < 0)
             continue;
 
-        NM_Larkspan::DeviceItemWidget *row = m_mapItemWidgets.value(it.key(), nullptr);
         const double oldRate = m_pBitrateCalculator->bitrate(device, item.strResolution,
-                                                             from.at(pair).toDouble());
+                                                             from.at(pair).toDouble(), tables);
         // A rate that is not the one computed for the old frame rate was
         // typed by the user and is kept.
         if (static_cast<long long>(oldRate) == static_cast<long long>(item.dBitrate)) {
             item.dBitrate = m_pBitrateCalculator->bitrate(device, item.strResolution,
-                                                          to.at(pair).toDouble());
+                                                          to.at(pair).toDouble(), tables);
         }
-        if (row)
-            row->updateFrameRate(item.strFrameRate, item.dBitrate);
+        showFrameRate(it.key(), item.strFrameRate, item.dBitrate);
     }
     emit SignalDeviceChanged(getTotalBitrate());
+}
+
+void DeviceAddPage::showFrameRate(long long key, const QString &frameRate, double bitrate)
+{
+    if (NM_Larkspan::DeviceItemWidget *row = m_mapItemWidgets.value(key, nullptr)) {
+        row->updateFrameRate(frameRate, bitrate);
+        return;
+    }
+    const auto pending = m_pendingRows.find(key);
+    if (pending == m_pendingRows.end())
+        return;
+    pending->frameRateUpdated = true;
+    pending->frameRate = frameRate;
+    pending->bitrate = bitrate;
 }
 
 void DeviceAddPage::resizeEvent(QResizeEvent *event)
@@ -221,4 +324,7 @@ void DeviceAddPage::resizeEvent(QResizeEvent *event)
             list->item(i)->setSizeHint(hint);
     }
     QWidget::resizeEvent(event);
+
+    // Lower rows bring more items into view.
+    buildRowsInView();
 }

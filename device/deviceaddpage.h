@@ -2,6 +2,7 @@
 
 #include "data/devicerecords.h"
 
+#include <QHash>
 #include <QMap>
 #include <QMutex>
 #include <QVector>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class BitrateCalculator;
+class QListWidgetItem;
 class Ui_DeviceAddPage;
 
 namespace NM_Larkspan {
@@ -19,6 +21,10 @@ class DeviceItemWidget;
 // The list of the channel groups added in the device editor, one row per
 // group, with the running total bitrate. Each group is kept under a 64-bit
 // key of its own that is never reused, not even after clearing.
+//
+// A group's row widget is built when its list item first comes into view, so
+// that adding to a long list, and holding one, costs no more than the rows a
+// person can see; until then the page keeps what the row will show.
 class DeviceAddPage final : public QWidget
 {
     Q_OBJECT
@@ -57,6 +63,29 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What the row of a group not yet in view will show: the record as it was
+    // added and, once a frame-standard conversion reached the group, the
+    // frame rate and rate the conversion gave the row.
+    struct PendingRow
+    {
+        StructDeviceItem added;
+        bool frameRateUpdated = false;
+        QString frameRate;
+        double bitrate = 0.0;
+    };
+
+    // Gives a new group its key and `listItem`, whose row waits until the
+    // item comes into view.
+    void registerGroup(const StructDeviceItem &item, QListWidgetItem *listItem);
+    // Appends whole groups in one insertion; their rows follow as they come
+    // into view.
+    void insertGroups(const QVector<StructDeviceItem> &items);
+    void buildRow(QListWidgetItem *listItem);
+    // Builds the rows of the items in view that have none yet.
+    void buildRowsInView();
+    bool isInView(QListWidgetItem *listItem) const;
+    // A group's row shows a new frame rate and rate, now or once it is built.
+    void showFrameRate(long long key, const QString &frameRate, double bitrate);
     void clearAllDeviceItems();
     void convertToPAL();
     void convertToNTSC();
@@ -66,8 +95,10 @@ private:
 
     Ui_DeviceAddPage *ui;
     std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
+    // Rows built so far; the other groups wait in m_pendingRows.
     QMap<long long, NM_Larkspan::DeviceItemWidget *> m_mapItemWidgets;
     QMap<long long, StructDeviceItem> m_mapDeviceData;
     long long m_llLastId = 0;
     QMutex m_mutex;
+    QHash<long long, PendingRow> m_pendingRows;
 };

@@ -75,8 +75,11 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
 
     m_pTitle = new aptui::WindowTitle(this);
     m_pBoardLayout = new QHBoxLayout;
-    m_pDeviceEditor = new DeviceEditor;
-    m_pCapacityCalculation = new CapacityCalculation(this);
+    // The editor and the panel are made inside the widget that the layout
+    // puts them in: made elsewhere, every one of their widgets would be
+    // styled twice, where it was made and again when the layout moves it.
+    m_pDeviceEditor = new DeviceEditor(ui->scrollAreaWidgetContents);
+    m_pCapacityCalculation = new CapacityCalculation(ui->scrollAreaWidgetContents);
     m_pCapacityCalculation->setObjectName(QStringLiteral("m_pCapacityCalculation"));
     m_pAboutDialog = std::make_unique<AboutDialog>();
     m_pAboutMenu = new aptui::Menu(this);

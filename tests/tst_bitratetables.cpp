@@ -1,5 +1,6 @@
 #include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
+#include "data/bitratetablefiles.h"
 #include "data/deviceinfomanager.h"
 #include "data/devicerecords.h"
 #include "data/xmlconfigfile.h"
@@ -104,6 +105,7 @@ private slots:
     void perChannelBitrate_data();
     void perChannelBitrate();
     void perChannelBitrateSeesFilesOnDisk();
+    void tablePassKeepsWhatItRead();
 
     void groupNumbers_data();
     void groupNumbers();
@@ -675,6 +677,9 @@ void TestBitrateTables::perChannelBitrate()
     const double result = calculator.bitrate(device, resolution, frameRate);
     QVERIFY2(std::abs(result - kbps) < 1e-6 * std::max(1.0, kbps), qPrintable(QString::number(result, 'f', 9)));
     QCOMPARE(static_cast<int>(result), shown);
+    // A pass over many groups gives the very same figure.
+    BitrateTablePass pass;
+    QCOMPARE(calculator.bitrate(device, resolution, frameRate, pass), result);
 }
 
 void TestBitrateTables::perChannelBitrateSeesFilesOnDisk()
@@ -699,6 +704,29 @@ void TestBitrateTables::perChannelBitrateSeesFilesOnDisk()
     QVERIFY(QFile::remove(path(QStringLiteral("IPCBitrate/H.265.txt"))));
     QVERIFY(QFile::remove(path(QStringLiteral("IPCBitrate/H.265.csv"))));
     QCOMPARE(calculator.bitrate(DeviceIndexIPC, QStringLiteral("720P"), 25), 0.0);
+}
+
+void TestBitrateTables::tablePassKeepsWhatItRead()
+{
+    write(QStringLiteral("IPCBitrate/H.264.csv"), "720P,1024\n");
+    write(QStringLiteral("IPCBitrate/H.265.csv"), "720P,512\n");
+    write(QStringLiteral("DVRBitrate/H.264.csv"), "720P,3000\n");
+    BitrateCalculator calculator;
+    BitrateTablePass pass;
+    QCOMPARE(calculator.bitrate(DeviceIndexIPC, QStringLiteral("720P"), 25, pass), 1024.0);
+    // Each device type and encoding keeps its own table.
+    QCOMPARE(calculator.bitrate(DeviceIndexDVR, QStringLiteral("720P"), 25, pass), 3000.0);
+    calculator.setEncoding(QStringLiteral("H.265"));
+    QCOMPARE(calculator.bitrate(DeviceIndexIPC, QStringLiteral("720P"), 25, pass), 512.0);
+
+    // Rewritten during the pass: the pass keeps what it read; the next pass,
+    // like a single computation, sees the new figure.
+    write(QStringLiteral("IPCBitrate/H.264.csv"), "720P,2048\n");
+    calculator.setEncoding(QStringLiteral("H.264"));
+    QCOMPARE(calculator.bitrate(DeviceIndexIPC, QStringLiteral("720P"), 25, pass), 1024.0);
+    BitrateTablePass next;
+    QCOMPARE(calculator.bitrate(DeviceIndexIPC, QStringLiteral("720P"), 25, next), 2048.0);
+    QCOMPARE(calculator.bitrate(DeviceIndexIPC, QStringLiteral("720P"), 25), 2048.0);
 }
 
 void TestBitrateTables::groupNumbers_data()

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,6 +159,11 @@ private slots:
     void frameStandardConversion_data();
     void frameStandardConversion();
     void translatedDeviceTypesAreConverted();
+    void conversionReadsTablesAsTheyStand();
+    void lateRowsShowWhatEarlyRowsShow_data();
+    void lateRowsShowWhatEarlyRowsShow();
+    void rowsInViewAreBuilt_data();
+    void rowsInViewAreBuilt();
 
 private:
     QTemporaryDir m_tables;
@@ -627,6 +633,123 @@ void TestDeviceList::translatedDeviceTypesAreConverted()
     QCOMPARE(page.getDeviceData().value(1).dBitrate, 4341.76);
     QCOMPARE(page.getDeviceData().value(2).dBitrate, 2457.6);
     QCOMPARE(labelTexts(*rowAt(page, 0)).at(2), QStringLiteral("Frame Rate : 60"));
+}
+
+void TestDeviceList::conversionReadsTablesAsTheyStand()
+{
+    QTemporaryDir tables;
+    QVERIFY(DeviceTables::write(tables.path()));
+    OrvaneGUIToolkit::SetTargetPathOverride(tables.path());
+    const auto restore = qScopeGuard([this] { OrvaneGUIToolkit::SetTargetPathOverride(m_tables.path()); });
+
+    DeviceAddPage page;
+    page.addDeviceTypeItem(ipc(1, 2048));
+    page.OnFrametareStandardChanged(FrameNTSC);
+    QVERIFY(writeFixture(tables.path(), QStringLiteral("IPCBitrate/H.264.csv"), "1080P,2500\n"));
+    page.OnFrametareStandardChanged(FramePAL);
+
+    // Against the new table 30 frames give 3000, so 2457.6 counts as typed
+    // and stays; the table read before the rewrite would have given 2048.
+    QCOMPARE(page.getDeviceData().value(1).dBitrate, 2457.6);
+    QCOMPARE(page.getDeviceData().value(1).strFrameRate, QStringLiteral("25"));
+}
+
+// A group's row is built once its item comes into view; whenever that is, it
+// shows what a row built at once would show by then.
+void TestDeviceList::lateRowsShowWhatEarlyRowsShow_data()
+{
+    QTest::addColumn<StructDeviceItem>("item");
+    QTest::addColumn<QList<int>>("standards");
+
+    QTest::newRow("unconverted") << ipc(1, 2048) << QList<int>{};
+    QTest::newRow("computed rate to NTSC") << ipc(1, 2048) << QList<int>{FrameNTSC};
+    QTest::newRow("typed rate to NTSC") << ipc(1, 1500) << QList<int>{FrameNTSC};
+    QTest::newRow("NTSC and back to PAL") << ipc(1, 2048.9) << QList<int>{FrameNTSC, FramePAL};
+    QTest::newRow("DVR/NVR 50 to 60")
+        << group("DVR/NVR", 2, "1080P", "50", 3686, 1) << QList<int>{FrameNTSC};
+    QTest::newRow("recommended rate")
+        << group("IPC", 1, "1080P", "", 2000, 1, "H.264", "Hospital") << QList<int>{FrameNTSC};
+    QTest::newRow("unknown device type: the record changes, the row does not")
+        << group("Camera", 1, "1080P", "25", 2048, 1) << QList<int>{FrameNTSC};
+}
+
+void TestDeviceList::lateRowsShowWhatEarlyRowsShow()
+{
+    QFETCH(StructDeviceItem, item);
+    QFETCH(QList<int>, standards);
+
+    DeviceAddPage page;
+    page.resize(500, 300);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.addDeviceTypeItem(item);
+    for (int i = 0; i < 20; ++i)
+        page.addDeviceTypeItem(group("IPC", 1, "720P", "12", 700, i + 2));
+    page.addDeviceTypeItem(item);
+    const int last = listOf(page)->count() - 1;
+    QVERIFY2(!rowAt(page, last), "the twin must start out of view");
+
+    for (int standard : std::as_const(standards))
+        page.OnFrametareStandardChanged(standard);
+    listOf(page)->scrollToBottom();
+
+    DeviceItemWidget *early = rowAt(page, 0);
+    DeviceItemWidget *late = rowAt(page, last);
+    QVERIFY(late);
+    QCOMPARE(labelTexts(*late), labelTexts(*early));
+    QCOMPARE(labelToolTips(*late), labelToolTips(*early));
+}
+
+void TestDeviceList::rowsInViewAreBuilt_data()
+{
+    QTest::addColumn<QString>("change");
+
+    QTest::newRow("groups added") << "none";
+    QTest::newRow("page made taller") << "taller";
+    QTest::newRow("rows made lower by a resize") << "wider";
+    QTest::newRow("scrolled to the end") << "end";
+    QTest::newRow("first group deleted") << "delete";
+    QTest::newRow("list replaced at once") << "replace";
+}
+
+void TestDeviceList::rowsInViewAreBuilt()
+{
+    QFETCH(QString, change);
+
+    DeviceAddPage page;
+    page.resize(700, 300);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVector<StructDeviceItem> groups;
+    for (int i = 0; i < 30; ++i)
+        groups.append(ipc(1, 100, i + 1));
+    for (const StructDeviceItem &item : std::as_const(groups))
+        page.addDeviceTypeItem(item);
+
+    QListWidget *list = listOf(page);
+    if (change == QLatin1String("taller")) {
+        page.resize(700, 900);
+    } else if (change == QLatin1String("wider")) {
+        page.resize(720, 300); // 84 pixels high as added, 60 after the resize
+    } else if (change == QLatin1String("end")) {
+        list->scrollToBottom();
+    } else if (change == QLatin1String("delete")) {
+        QTest::mouseClick(child<QToolButton>(*rowAt(page, 0), "m_btnDelete"), Qt::LeftButton);
+    } else if (change == QLatin1String("replace")) {
+        QString asked;
+        answerClear(QStringLiteral("btnConfirm"), &asked);
+        page.setDeviceTypeData(groups);
+    }
+    QCoreApplication::processEvents();
+
+    int inView = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        if (!list->visualItemRect(list->item(i)).intersects(list->viewport()->rect()))
+            continue;
+        ++inView;
+        QVERIFY2(rowAt(page, i), qPrintable(QStringLiteral("item %1 is in view without a row").arg(i)));
+    }
+    QVERIFY(inView > 2);
 }
 
 QTEST_MAIN(TestDeviceList)

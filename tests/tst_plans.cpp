@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +49,9 @@ QStringList shown(QWidget &window)
     QStringList texts;
     auto *rows = child<QListWidget>(window, "m_listWidgetDiskData");
     for (int i = 0; i < rows->count(); ++i) {
+        // A row is built when it comes into view, as a person scrolls to it.
+        rows->scrollToItem(rows->item(i));
+        QCoreApplication::processEvents();
         QWidget &row = *rows->itemWidget(rows->item(i));
         for (const char *name : {"m_labelChannelGroupName", "m_labelDeviceCounts",
                                  "m_labelDeviceBitRate", "m_labelDeviceResolution", "m_labelEncodeType",

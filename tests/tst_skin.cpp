@@ -1,9 +1,10 @@
-#include "app/startupsteps.h"
+#include "app/startuplook.h"
 #include "aptui/basedialog.h"
 #include "aptui/switch.h"
 #include "aptui/windowtitle.h"
 #include "data/scenceselector.h"
 #include "device/deviceitemwidget.h"
+#include "platform/targetpath.h"
 #include "skin/iskinplugin.h"
 
 #include <QAbstractButton>
@@ -179,11 +180,14 @@ private:
 
 void TestSkin::initTestCase()
 {
+    // The program's own look, from the staged skin and style.
+    OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
+    QCoreApplication::addLibraryPath(PluginsDir);
+    QVERIFY(apt::installStartupLook());
+
     QPluginLoader loader(SkinPluginPath);
     m_skin = loader.instance();
     QVERIFY2(m_skin, qPrintable(loader.errorString()));
-
-    QCoreApplication::addLibraryPath(PluginsDir);
     m_style.reset(QStyleFactory::create(QStringLiteral("CommonStyle")));
 }
 
@@ -580,11 +584,6 @@ void TestSkin::statesLookDistinct()
 {
     QFETCH(QString, control);
     QFETCH(QString, state);
-
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("CommonStyle")));
-    qApp->setStyleSheet(apt::assembleStyleSheet(
-        ToolkitSheetDir, QStringLiteral("MacSpecial.qss"), AppSheet));
-    const auto restore = qScopeGuard([] { qApp->setStyleSheet(QString()); });
 
     // Each control inside the parents its selectors name.
     QWidget host;

@@ -9,13 +9,11 @@
 // Popups and dialogs are separate windows; each picture paints them over the
 // window where they stand, the way a person sees them.
 #include "app/configuremanager.h"
-#include "app/lanaguagemanager.h"
-#include "app/startupsteps.h"
+#include "app/startuplook.h"
 #include "calc/planreportdocument.h"
 #include "data/siteplan.h"
 #include "data/updatedialog.h"
 #include "mainwindow/larkspanmainpage.h"
-#include "platform/guiinit.h"
 #include "platform/targetpath.h"
 
 #include <QAbstractButton>
@@ -31,7 +29,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -374,29 +371,11 @@ int renderOne(const QStringList &args)
     settings.close();
     apt::ConfigureManager::instance()->load(settingsPath);
 
-    // The settings name Windows fonts; the stand-ins are those the program
-    // itself picks on this platform.
-    for (const char *family : {"Microsoft YaHei", "Tahoma", "Batang"})
-        QFont::insertSubstitutions(QLatin1String(family),
-                                   {QStringLiteral("WenQuanYi Micro Hei"),
-                                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("DejaVu Sans")});
-
-    if (!apt::findSkinPlugin(QStringLiteral("CommonSkin"), stage + QStringLiteral("/plugins/skins/"))) {
+    if (!apt::installStartupLook()) {
         std::fprintf(stderr, "screenshots: no skin in %s\n", qPrintable(stage));
         return 1;
     }
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("CommonStyle")))
-        QApplication::setStyle(style);
-    qApp->setStyleSheet(apt::assembleStyleSheet(
-        QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/"), QStringLiteral("MacSpecial.qss"),
-        QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss")));
-
-    apt::LanaguageManager *language = apt::LanaguageManager::instance();
-    QFont font(apt::applicationFontFamily(language->language()), 9);
-    font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
-    QApplication::setFont(font);
-    OrvaneGUIToolkit::InitGuiLocale(language->locale());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/aptui/complex/Images/System/Complex/calculate.png")));
+    apt::installApplicationIcon();
 
     Session session(folder, code == 1 ? "zh" : "en", code == 1);
     session.run(mainWindowPlacement(QRect(QPoint(0, 0), available)).size);

@@ -1,0 +1,101 @@
+#include "app/startuplook.h"
+
+#include "app/configuremanager.h"
+#include "app/lanaguagemanager.h"
+#include "app/startupsteps.h"
+#include "platform/guiinit.h"
+#include "platform/targetpath.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTextCodec>
+
+namespace apt {
+
+namespace {
+
+const QString kDefaultSkin = QStringLiteral("CommonSkin");
+const QString kSkinFolder = QStringLiteral("plugins/skins/");
+const QString kStyleKey = QStringLiteral("CommonStyle");
+const QString kToolkitSheets = QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/");
+const QString kLeftOutSheet = QStringLiteral("MacSpecial.qss");
+const QString kApplicationSheet = QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss");
+const QString kApplicationIcon = QStringLiteral(":/aptui/complex/Images/System/Complex/calculate.png");
+
+QFont applicationFont(const QString &family)
+{
+    QFont font(family, 9);
+    font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
+    return font;
+}
+
+// The families the settings name are Windows fonts; elsewhere the closest
+// installed faces stand in for them, with a CJK face for Chinese texts.
+void substituteWindowsFonts()
+{
+    const QStringList sans = {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                              QStringLiteral("DejaVu Sans")};
+    for (const char *family : {"Microsoft YaHei", "Tahoma", "Batang"})
+        QFont::insertSubstitutions(QLatin1String(family), sans);
+}
+
+// Skin plug-in search and its diagnostic line; the skin goes in before any
+// style sheet is read or window is built, since its library supplies every
+// image and sheet.
+bool installSkin()
+{
+    QString skin = kDefaultSkin;
+    if (const Configure *configured = ConfigureManager::instance()->find(ConfigKey::Skin))
+        skin = configured->value();
+    const bool found = findSkinPlugin(skin, OrvaneGUIToolkit::GetTargetPath() + kSkinFolder);
+    if (found)
+        qWarning("[Tool]LoadSkin = %s Success", skin.toLocal8Bit().constData());
+    else
+        qWarning("[Tool]LoadSkin = %s failed", skin.toLocal8Bit().constData());
+    return found;
+}
+
+} // namespace
+
+void installDefaultFont()
+{
+    substituteWindowsFonts();
+    QApplication::setFont(applicationFont(QStringLiteral("Microsoft YaHei")));
+}
+
+void installLanguage()
+{
+    OrvaneGUIToolkit::InitGuiTextCodec(QTextCodec::codecForLocale());
+    LanaguageManager *language = LanaguageManager::instance();
+    QApplication::setFont(applicationFont(applicationFontFamily(language->language())));
+    OrvaneGUIToolkit::InitGuiLocale(language->locale());
+}
+
+bool installStartupLook()
+{
+    installDefaultFont();
+    const bool skinFound = installSkin();
+    installStyle();
+    installLanguage();
+    return skinFound;
+}
+
+void installStyle()
+{
+    if (QStyle *style = QStyleFactory::create(kStyleKey))
+        QApplication::setStyle(style);
+    else
+        qDebug("[ToolsApplication::loadStyle]The CommonStyle does not exist.");
+
+    qApp->setStyleSheet(assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet));
+}
+
+void installApplicationIcon()
+{
+    QApplication::setWindowIcon(QIcon(kApplicationIcon));
+}
+
+} // namespace apt
