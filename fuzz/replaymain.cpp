@@ -2,8 +2,10 @@
 // command line, and every file below every folder named there, goes once
 // through LLVMFuzzerTestOneInput, in name order. A broken property or a crash
 // ends the run like any failing test; so does an empty set of inputs, which
-// would mean that the corpus went missing.
+// would mean that the corpus went missing. The slowest input is named at the
+// end, with its time, to be judged by a person (the machine may be busy).
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -40,6 +42,8 @@ std::vector<fs::path> inputsBelow(const fs::path &argument)
 int main(int argc, char **argv)
 {
     std::size_t replayed = 0;
+    std::chrono::duration<double, std::milli> slowest{0};
+    fs::path slowestInput;
     for (int i = 1; i < argc; ++i) {
         const std::vector<fs::path> inputs = inputsBelow(argv[i]);
         if (inputs.empty())
@@ -56,10 +60,17 @@ int main(int argc, char **argv)
             const std::vector<uint8_t> data(bytes.begin(), bytes.end());
             std::printf("%s\n", input.c_str());
             std::fflush(stdout);
+            const auto start = std::chrono::steady_clock::now();
             LLVMFuzzerTestOneInput(data.empty() ? nullptr : data.data(), data.size());
+            const auto took = std::chrono::steady_clock::now() - start;
+            if (took > slowest) {
+                slowest = took;
+                slowestInput = input;
+            }
             ++replayed;
         }
     }
-    std::printf("replayed %zu inputs\n", replayed);
+    std::printf("replayed %zu inputs; slowest %.0f ms: %s\n", replayed, slowest.count(),
+                slowestInput.c_str());
     return replayed > 0 ? 0 : 1;
 }
