@@ -9,7 +9,7 @@
 #include <QTest>
 
 // The readers on the 64 KiB files that once made them take seconds (the fuzz
-// corpus keeps them): each read must stay well under a second. Run with
+// findings keep them): each read must stay well under a second. Run with
 // -median N to get medians.
 class BenchHostileFiles final : public QObject
 {
@@ -39,7 +39,7 @@ void BenchHostileFiles::cleanupTestCase()
 
 void BenchHostileFiles::reader_data()
 {
-    QTest::addColumn<QString>("corpusFile"); // below fuzz/corpus
+    QTest::addColumn<QString>("findingFile"); // below fuzz/findings
     QTest::addColumn<QString>("fileName");   // the name it is read under
 
     QTest::newRow("Setup.xml with 16 000 settings") << "setup/slow-16k-settings.xml" << "Setup.xml";
@@ -52,12 +52,12 @@ void BenchHostileFiles::reader_data()
 
 void BenchHostileFiles::reader()
 {
-    QFETCH(QString, corpusFile);
+    QFETCH(QString, findingFile);
     QFETCH(QString, fileName);
 
     const QString path = m_folder.filePath(fileName);
     QFile::remove(path);
-    QVERIFY(QFile::copy(QStringLiteral(LARKSPAN_SOURCE_DIR "/fuzz/corpus/") + corpusFile, path));
+    QVERIFY(QFile::copy(QStringLiteral(LARKSPAN_SOURCE_DIR "/fuzz/findings/") + findingFile, path));
 
     if (fileName == QLatin1String("Setup.xml")) {
         apt::ConfigureManager settings;

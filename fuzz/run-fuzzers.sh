@@ -5,8 +5,10 @@
 #
 #   fuzz/run-fuzzers.sh BUILD_DIR [SECONDS_EACH] [TARGET...]
 #
-# Each program starts from its corpus in fuzz/corpus/<target> (read only) and
-# keeps what it finds new in BUILD_DIR/fuzz/work/<target>. Inputs of up to
+# Each program starts from its seed corpus in fuzz/corpus/<target> (read only)
+# and keeps what it finds new in BUILD_DIR/fuzz/work/<target>. The findings
+# in fuzz/findings are not started from: most take the readers seconds under
+# the sanitizers, which would leave little time for anything else. Inputs of up to
 # 64 KiB; one that takes longer than FUZZ_TIMEOUT seconds counts as a hang.
 # The default, 5 s, is the program's 1 s under the sanitizers, which make the
 # readers five to ten times slower; replaying the work corpus in a plain build
