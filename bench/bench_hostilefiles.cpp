@@ -44,6 +44,8 @@ void BenchHostileFiles::reader_data()
 
     QTest::newRow("Setup.xml with 16 000 settings") << "setup/slow-16k-settings.xml" << "Setup.xml";
     QTest::newRow("Setup.xml of 21 000 open tags") << "setup/slow-21k-open-tags.xml" << "Setup.xml";
+    QTest::newRow("Setup.xml of open tags below an undeclared prefix")
+        << "setup/slow-prefixed-21k-open-tags.xml" << "Setup.xml";
     QTest::newRow("XML tables nested 9 000 deep") << "xmltables/slow-9k-nested-elements.xml" << "Frame.xml";
     QTest::newRow("Scene.csv with 13 000 scenes") << "scenetable/slow-13k-scene-names.csv" << "Scene.csv";
     QTest::newRow("Scene.csv with 5 000 resolutions") << "scenetable/slow-5k-resolutions.csv" << "Scene.csv";

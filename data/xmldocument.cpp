@@ -5,10 +5,13 @@
 namespace {
 
 // The stream reader keeps only the open elements, so this pass takes time in
-// proportion to the size whatever the depth.
+// proportion to the size whatever the depth. It reads as the DOM parser does,
+// without namespaces: with them an undeclared prefix on the root would end
+// this pass at once and let the DOM parser meet the depth.
 bool nestsTooDeep(const QByteArray &bytes)
 {
     QXmlStreamReader reader(bytes);
+    reader.setNamespaceProcessing(false);
     int depth = 0;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {

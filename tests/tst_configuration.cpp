@@ -114,6 +114,10 @@ void TestConfiguration::unreadableSettingsLeaveDefaults_data()
         << "<Setup><Translator><Value>1</Value></Translator>" + QByteArray("<a>").repeated(64)
                + QByteArray("</a>").repeated(64) + "</Setup>"
         << true;
+    QTest::newRow("nested 65 levels deep below an undeclared prefix")
+        << "<p:Setup><Translator><Value>1</Value></Translator>" + QByteArray("<a>").repeated(64)
+               + QByteArray("</a>").repeated(64) + "</p:Setup>"
+        << true;
 }
 
 void TestConfiguration::unreadableSettingsLeaveDefaults()
