@@ -5,17 +5,19 @@
 #
 #   fuzz/run-fuzzers.sh BUILD_DIR [SECONDS_EACH] [TARGET...]
 #
-# Each program starts from its seed corpus in fuzz/corpus/<target> (read only)
-# and keeps what it finds new in BUILD_DIR/fuzz/work/<target>. The findings
-# in fuzz/findings are not started from: most take the readers seconds under
-# the sanitizers, which would leave little time for anything else. Inputs of up to
-# 64 KiB; one that takes longer than FUZZ_TIMEOUT seconds counts as a hang.
-# The default, 5 s, is the program's 1 s under the sanitizers, which make the
-# readers five to ten times slower; replaying the work corpus in a plain build
-# (BUILD/fuzz/replay_<target> DIR) names its slowest input and that input's
-# time. A crash, a hang, a leak, running out of memory, a sanitizer
-# report or a broken property stops that program and keeps the input in
-# BUILD_DIR/fuzz/findings/<target>/; the script goes on with the next
+# Each program starts from its seed corpus in fuzz/corpus/<target> (read
+# only) and keeps what it finds new in BUILD_DIR/fuzz/work/<target>. The
+# inputs in fuzz/findings are not started from: most take the readers seconds
+# under the sanitizers, which would leave little time for anything else.
+#
+# Inputs are of up to 64 KiB; one that takes longer than FUZZ_TIMEOUT seconds
+# counts as a hang. The default, 5 s, stands for the program's 1 s under the
+# sanitizers, which make the readers five to ten times slower; replaying the
+# work corpus with a plain build's replay_<target> names its slowest input
+# and that input's time. A crash, a hang, a leak, running out of memory, a
+# sanitizer report or a broken property stops that program and keeps the
+# input in BUILD_DIR/fuzz/findings/<target>/ (once the fault is fixed, the
+# input joins fuzz/findings/<target>/); the script goes on with the next
 # program and fails at the end. The executions of each program are summed up
 # in BUILD_DIR/fuzz/summary.txt.
 set -uo pipefail
