@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench translations clean package
+.PHONY: all deps configure build run test bench translations clean package sanitizer-deps fuzz sanitize
 
 all: build
 
@@ -33,6 +33,35 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/larkspan_*.deb
 
+# Optional, and not part of `make test`: the instrumented builds, each in a
+# folder of its own and built with clang, which they install when missing.
+#   make fuzz       every fuzz target of fuzz/ under libFuzzer with the address
+#                   and undefined-behaviour sanitizers, FUZZ_SECONDS each
+#   make sanitize   the whole program and test suite with the address, leak
+#                   and undefined-behaviour sanitizers, then the suite
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+SANITIZE_BUILD ?= build-sanitize
+SANITIZERS := $(CURDIR)/tools/sanitizers
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$(SANITIZERS)/ubsan.supp \
+	LSAN_OPTIONS=suppressions=$(SANITIZERS)/lsan.supp:print_suppressions=0
+
+sanitizer-deps: deps
+	@./deps/install-missing.sh deps/debian-packages-sanitize.txt
+
+fuzz: sanitizer-deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DLARKSPAN_FUZZERS=ON $(LAUNCHER)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	./fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+sanitize: sanitizer-deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DLARKSPAN_SANITIZE=ON $(LAUNCHER)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
+
 # Every benchmark on the offscreen platform, then the device list once more in
 # the program's own look.
 bench: build
@@ -46,7 +75,7 @@ translations:
 	./tools/update-translations.sh
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
 
 # Refreshes the screenshots in docs/screenshots: the main window in each
 # state, English and Chinese, rendered offscreen from the staged program.

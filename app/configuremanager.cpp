@@ -57,9 +57,8 @@ bool ConfigureManager::load(const QString &path)
         return false;
     m_path = path;
 
-    const int count = root.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const OrvaneGUIToolkit::CGenericDS setting = root.GetChild(i);
+    const QVector<OrvaneGUIToolkit::CGenericDS> settings = root.GetChildren();
+    for (const OrvaneGUIToolkit::CGenericDS &setting : settings) {
         m_entries.append(new Configure(setting.GetName(),
                                        setting.GetChildByName(QStringLiteral("Value")).GetValue()));
     }

@@ -8,6 +8,7 @@
 #include "platform/writablepath.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 using OrvaneGUIToolkit::GetReadablePathFile;
 using OrvaneGUIToolkit::GetTargetPathFile;
@@ -75,6 +76,31 @@ QString scenePicturePath(const QString &recordedPath)
         return {};
     return GetReadablePathFile(QLatin1String(ScenePictureFolder) + QLatin1Char('/') + name);
 }
+
+// Appends to a list the values it does not hold yet. A set beside the list
+// keeps a table of thousands of distinct names linear.
+template<typename List>
+class DistinctAppender final
+{
+public:
+    explicit DistinctAppender(List &list)
+        : m_list(list)
+        , m_seen(list.cbegin(), list.cend())
+    {
+    }
+
+    void append(const QString &value)
+    {
+        if (m_seen.contains(value))
+            return;
+        m_seen.insert(value);
+        m_list.append(value);
+    }
+
+private:
+    List &m_list;
+    QSet<QString> m_seen;
+};
 
 } // namespace
 
@@ -193,9 +219,9 @@ bool BitrateConfigLoader::convertCsvToXml(const QString &csvPath, int type)
 
 bool BitrateConfigLoader::sceneNames(QVector<QString> &out) const
 {
-    const SceneScan scan = scanSceneFile(m_scenePath, false, [&out](const QStringList &fields) {
-        if (!out.contains(fields.at(0)))
-            out.append(fields.at(0));
+    DistinctAppender<QVector<QString>> names(out);
+    const SceneScan scan = scanSceneFile(m_scenePath, false, [&names](const QStringList &fields) {
+        names.append(fields.at(0));
         return true;
     });
     return scan != SceneScan::NotOpened;
@@ -203,9 +229,10 @@ bool BitrateConfigLoader::sceneNames(QVector<QString> &out) const
 
 bool BitrateConfigLoader::sceneResolutions(const QString &scene, QStringList &out) const
 {
+    DistinctAppender<QStringList> resolutions(out);
     const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
-        if (fields.at(0) == scene && !out.contains(fields.at(2)))
-            out.append(fields.at(2));
+        if (fields.at(0) == scene)
+            resolutions.append(fields.at(2));
         return true;
     });
     return scan == SceneScan::Finished;
@@ -214,9 +241,10 @@ bool BitrateConfigLoader::sceneResolutions(const QString &scene, QStringList &ou
 bool BitrateConfigLoader::sceneEncodings(const QString &scene, const QString &resolution,
                                          QStringList &out) const
 {
+    DistinctAppender<QStringList> encodings(out);
     const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
-        if (fields.at(0) == scene && fields.at(2) == resolution && !out.contains(fields.at(1)))
-            out.append(fields.at(1));
+        if (fields.at(0) == scene && fields.at(2) == resolution)
+            encodings.append(fields.at(1));
         return true;
     });
     return scan == SceneScan::Finished;
@@ -253,23 +281,25 @@ int BitrateConfigLoader::sceneRecommendedBitrate(const QString &scene, const QSt
 QString BitrateConfigLoader::scenePicture(const QString &scene, const QString &encoding,
                                           const QString &resolution) const
 {
+    // The recorded paths are kept as they stand and only the one returned is
+    // looked up: finding where a picture is read asks the file system.
     QString picture;
     QString fallback;
     const SceneScan scan = scanSceneFile(m_scenePath, true, [&](const QStringList &fields) {
         if (fields.at(0) != scene)
             return true;
         if (fields.at(1) == encoding && fields.at(2) == resolution) {
-            picture = scenePicturePath(fields.at(ScenePictureField));
+            picture = fields.at(ScenePictureField);
             return false;
         }
-        fallback = scenePicturePath(fields.at(ScenePictureField));
+        fallback = fields.at(ScenePictureField);
         return true;
     });
     switch (scan) {
     case SceneScan::Stopped:
-        return picture;
+        return scenePicturePath(picture);
     case SceneScan::Finished:
-        return fallback;
+        return scenePicturePath(fallback);
     case SceneScan::NotOpened:
     case SceneScan::ShortRecord:
         break;

@@ -1,5 +1,7 @@
 #include "data/scenefile.h"
 
+#include <QSet>
+
 QString scenePictureFileName(const QString &recordedPath)
 {
     const qsizetype cut = qMax(recordedPath.lastIndexOf(QLatin1Char('/')),
@@ -31,10 +33,13 @@ SceneFileProblem findSceneFileProblem(const QStringList &lines)
 QStringList scenePicturePaths(const QStringList &lines)
 {
     QStringList paths;
+    QSet<QString> seen;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringList fields = lines.at(i).split(QLatin1Char(','));
-        if (fields.size() >= SceneFieldCount && !paths.contains(fields.at(ScenePictureField)))
-            paths.append(fields.at(ScenePictureField));
+        if (fields.size() < SceneFieldCount || seen.contains(fields.at(ScenePictureField)))
+            continue;
+        seen.insert(fields.at(ScenePictureField));
+        paths.append(fields.at(ScenePictureField));
     }
     return paths;
 }

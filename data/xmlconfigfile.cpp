@@ -1,6 +1,7 @@
 #include "data/xmlconfigfile.h"
 
 #include "data/atomicfilewriter.h"
+#include "data/xmldocument.h"
 
 #include <QFile>
 #include <QTextCodec>
@@ -21,11 +22,8 @@ bool XmlConfigFile::load(const QString &path)
     // inside UTF-16 characters and line ends, before the parser sees them.
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // The byte form lets the parser honour the document's encoding declaration.
-    // A failed parse can leave a partial tree behind; nothing of it counts.
-    m_document = QDomDocument();
-    if (!m_document.setContent(file.readAll()))
-        m_document = QDomDocument();
+    // A document that does not parse leaves a null current element.
+    parseXmlDocument(file.readAll(), m_document);
     m_element = m_document.documentElement();
     return true;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of deps/debian-packages.txt that are missing,
-# through sudo when not running as root.
+# Installs the Debian packages of a list (deps/debian-packages.txt unless
+# another is named) that are missing, through sudo when not running as root.
 set -euo pipefail
-list="$(dirname "$0")/debian-packages.txt"
+list="${1:-$(dirname "$0")/debian-packages.txt}"
 
 missing=()
 while read -r package; do

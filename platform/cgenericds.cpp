@@ -1,6 +1,7 @@
 #include "platform/cgenericds.h"
 
 #include "data/atomicfilewriter.h"
+#include "data/xmldocument.h"
 
 #include <QFile>
 
@@ -19,7 +20,7 @@ bool CGenericDS::LoadXML(const QString &path)
         return false;
 
     QDomDocument document;
-    if (!document.setContent(&file))
+    if (!parseXmlDocument(file.readAll(), document))
         return false;
 
     const QDomElement root = document.documentElement();
@@ -57,6 +58,15 @@ CGenericDS CGenericDS::GetChild(int index) const
     if (child.isNull())
         return {};
     return CGenericDS(m_document, child);
+}
+
+QVector<CGenericDS> CGenericDS::GetChildren() const
+{
+    QVector<CGenericDS> children;
+    for (QDomElement child = m_element.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement())
+        children.append(CGenericDS(m_document, child));
+    return children;
 }
 
 CGenericDS CGenericDS::GetChildByName(const QString &name) const

@@ -3,6 +3,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QString>
+#include <QVector>
 
 namespace OrvaneGUIToolkit {
 
@@ -25,6 +26,9 @@ public:
 
     int GetChildrenCount() const;
     CGenericDS GetChild(int index) const;               // element children, document order
+    // All element children in document order. Walking this list instead of
+    // GetChild(i), which counts from the first child, keeps a long file linear.
+    QVector<CGenericDS> GetChildren() const;
     CGenericDS GetChildByName(const QString &name) const; // first child element with that name
 
     QString GetName() const;

@@ -434,6 +434,14 @@ void TestBitrateTables::frameRates_data()
     QTest::newRow("UTF-16 with a carriage-return byte inside a character")
         << utf16(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?><F><PAL><e>不限</e></PAL></F>"))
         << 0 << QStringList{QStringLiteral("不限")};
+    // Deeper documents are refused as unparseable, before the DOM parser
+    // spends time on them that grows with the square of the depth.
+    const auto nestedPal = [](int depth) -> QByteArray {
+        return "<F>" + QByteArray("<n>").repeated(depth - 3) + "<PAL><e>25</e></PAL>"
+               + QByteArray("</n>").repeated(depth - 3) + "</F>";
+    };
+    QTest::newRow("nested 64 levels deep: read") << nestedPal(64) << 0 << QStringList{"25"};
+    QTest::newRow("nested 65 levels deep: nothing taken") << nestedPal(65) << 0 << QStringList{};
 }
 
 void TestBitrateTables::frameRates()

@@ -110,6 +110,14 @@ void TestConfiguration::unreadableSettingsLeaveDefaults_data()
     QTest::newRow("empty") << QByteArray() << true;
     QTest::newRow("malformed") << QByteArray("<Setup><Translator><Value>1</Value>") << true;
     QTest::newRow("garbage") << QByteArray("\xef\xbb\xbf\x01\x02 not xml") << true;
+    QTest::newRow("nested 65 levels deep")
+        << "<Setup><Translator><Value>1</Value></Translator>" + QByteArray("<a>").repeated(64)
+               + QByteArray("</a>").repeated(64) + "</Setup>"
+        << true;
+    QTest::newRow("nested 65 levels deep below an undeclared prefix")
+        << "<p:Setup><Translator><Value>1</Value></Translator>" + QByteArray("<a>").repeated(64)
+               + QByteArray("</a>").repeated(64) + "</p:Setup>"
+        << true;
 }
 
 void TestConfiguration::unreadableSettingsLeaveDefaults()

@@ -1,19 +1,22 @@
 #include "data/atomicfilewriter.h"
 #include "data/bitrateconfigloader.h"
 #include "data/devicerecords.h"
+#include "data/siteplanfile.h"
 #include "data/xmlconfigfile.h"
 #include "platform/cgenericds.h"
 #include "platform/targetpath.h"
 
 #include "datafixture.h"
 #include "fullfilesystem.h"
+#include "readonlyfolder.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 // Every writer of the model replaces its target whole or not at all: on a
-// disk that fills up part-way, and when the shared writer fails a write.
+// disk that fills up part-way, when the shared writer fails a write, in a
+// folder it may not write, and when its source is gone or is a folder.
 class TestFileWrites final : public QObject
 {
     Q_OBJECT
@@ -49,6 +52,28 @@ QByteArray xmlRows()
     return xml + "</ConfigList>\n";
 }
 
+SitePlan planOfRows()
+{
+    SitePlan plan;
+    for (int i = 1; i <= RowCount; ++i) {
+        PlanGroup group;
+        group.name = QStringLiteral("R%1(%1)").arg(i);
+        group.groupNumber = i;
+        plan.groups.append(group);
+    }
+    return plan;
+}
+
+// The source that a writer reads: none for those that write what they hold.
+QString sourceOf(const QString &writer)
+{
+    if (writer == QLatin1String("copy") || writer == QLatin1String("settings store"))
+        return QStringLiteral("rows.xml");
+    if (writer == QLatin1String("table conversion"))
+        return QStringLiteral("rows.csv");
+    return {};
+}
+
 // Runs one writer onto `folder`/DVRBitrateConfig.xml; `sources` holds its inputs.
 bool runWriter(const QString &writer, const QString &folder, const QString &sources)
 {
@@ -68,6 +93,12 @@ bool runWriter(const QString &writer, const QString &folder, const QString &sour
         OrvaneGUIToolkit::CGenericDS store;
         return store.LoadXML(sources + QStringLiteral("/rows.xml")) && store.SaveXML(target);
     }
+    if (writer == QLatin1String("plan save")) {
+        QString error;
+        const bool saved = SitePlanFile::write(target, planOfRows(), &error);
+        // A failed save says why.
+        return saved || error.isEmpty();
+    }
     // The table conversion writes beside the executable.
     OrvaneGUIToolkit::SetTargetPathOverride(folder);
     BitrateConfigLoader loader;
@@ -85,11 +116,20 @@ void TestFileWrites::cleanup()
 void TestFileWrites::writerReplacesWholeOrNothing_data()
 {
     QTest::addColumn<QString>("writer");
-    QTest::addColumn<QString>("fault"); // "none", "failed write" or "full disk"
+    QTest::addColumn<QString>("fault");
 
-    for (const char *writer : {"bytes", "copy", "XML table", "settings store", "table conversion"}) {
-        for (const char *fault : {"none", "failed write", "full disk"})
+    for (const char *writer : {"bytes", "copy", "XML table", "settings store", "table conversion", "plan save"}) {
+        for (const char *fault : {"none", "failed write", "full disk", "read-only folder", "source missing",
+                                  "source is a folder"}) {
+            const bool sourceFault = QByteArray(fault).startsWith("source");
+            if (sourceFault && sourceOf(QLatin1String(writer)).isEmpty())
+                continue;
+            // A program folder that cannot be written sends the conversion to
+            // the user's data folder (tst_userdata).
+            if (QByteArray(fault) == "read-only folder" && QByteArray(writer) == "table conversion")
+                continue;
             QTest::addRow("%s, %s", writer, fault) << QString::fromLatin1(writer) << QString::fromLatin1(fault);
+        }
     }
 }
 
@@ -102,15 +142,27 @@ void TestFileWrites::writerReplacesWholeOrNothing()
     QVERIFY(writeFixture(sources.path(), QStringLiteral("rows.xml"), xmlRows()));
     QVERIFY(writeFixture(sources.path(), QStringLiteral("rows.csv"), csvRows()));
 
+    const QString source = sources.filePath(sourceOf(writer));
+    if (fault.startsWith(QLatin1String("source")))
+        QVERIFY(QFile::remove(source));
+    if (fault == QLatin1String("source is a folder"))
+        QVERIFY(QDir().mkpath(source));
+
     QTemporaryDir plainFolder;
     QString folder = plainFolder.path();
     std::unique_ptr<FullFileSystem> full;
+    std::unique_ptr<ReadOnlyFolder> readOnly;
     if (fault == QLatin1String("full disk")) {
         full = std::make_unique<FullFileSystem>();
         if (!full->mounted())
             QSKIP(qPrintable(full->why()));
         folder = full->path();
         QVERIFY(full->put(QStringLiteral("DVRBitrateConfig.xml"), OldTarget));
+    } else if (fault == QLatin1String("read-only folder")) {
+        readOnly = std::make_unique<ReadOnlyFolder>(QMap<QString, QByteArray>{{"DVRBitrateConfig.xml", OldTarget}});
+        if (!readOnly->isReadOnly())
+            QSKIP(qPrintable(readOnly->why()));
+        folder = readOnly->path();
     } else {
         QVERIFY(writeFixture(folder, QStringLiteral("DVRBitrateConfig.xml"), OldTarget));
     }
@@ -122,7 +174,7 @@ void TestFileWrites::writerReplacesWholeOrNothing()
     QCOMPARE(written, fault == QLatin1String("none"));
     const QByteArray after = readFixture(folder, QStringLiteral("DVRBitrateConfig.xml"));
     if (written)
-        QVERIFY(after.size() > 8 * 1024 && after.endsWith(">\n"));
+        QVERIFY(after.size() > 8 * 1024 && after.endsWith("\n"));
     else
         QCOMPARE(after, OldTarget);
     // No temporary file is left behind.

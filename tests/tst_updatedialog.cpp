@@ -4,6 +4,7 @@
 #include "datafixture.h"
 #include "filedialoganswerer.h"
 #include "fullfilesystem.h"
+#include "readonlyfolder.h"
 
 #include "data/atomicfilewriter.h"
 
@@ -208,6 +209,13 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures_data()
     QTest::newRow("fields naming no file are skipped")
         << Header + "A,H.264,720P,1,pics/\nB,H.264,720P,1,pics/.\nC,H.264,720P,1,pics\\..\n"
         << QStringList{"pics/office.png"} << true << QStringList() << Imported;
+    QTest::newRow("bare '..', '.' and empty names copy nothing")
+        << Header + "A,H.264,720P,1,..\nB,H.264,720P,1,.\nC,H.264,720P,1,\n"
+        << QStringList{"pics/office.png"} << true << QStringList() << Imported;
+    // @USER@ stands for the absolute path of the working folder.
+    QTest::newRow("absolute and climbing paths land by name in the picture folder")
+        << Header + "A,H.264,720P,1,@USER@/pics/a.png\nB,H.264,720P,1,../user/pics/b.png\n"
+        << QStringList{"pics/a.png", "pics/b.png"} << true << QStringList{"a.png", "b.png"} << Imported;
     QTest::newRow("missing pictures are named")
         << Header + "Office,H.264,720P,896,pics/none.png\nOffice,H.265,720P,512,pics/office.png\n"
         << QStringList{"pics/office.png"} << true << QStringList{"office.png"}
@@ -229,6 +237,7 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures()
     QFETCH(bool, pictureFolderExists);
     QFETCH(QStringList, copiedPictures);
     QFETCH(QString, status);
+    scene.replace("@USER@", QFile::encodeName(m_root->path() + "/user"));
 
     const QByteArray old = "Scene\nOld,H.264,720P,1,old.png\n";
     QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", old));
@@ -245,6 +254,8 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures()
     QCOMPARE(readFixture(m_root->path(), "app/Scene.csv.bak"), old);
     QCOMPARE(folderEntries(appPath("ScenePicture")), copiedPictures);
     QCOMPARE(folderEntries(appPath("")), (QStringList{"Scene.csv", "Scene.csv.bak", "ScenePicture"}));
+    // Nothing lands beside the program folder.
+    QCOMPARE(folderEntries(m_root->path()), (QStringList{"app", "user"}));
     for (const QString &picture : copiedPictures) {
         const auto source = std::find_if(userPictures.cbegin(), userPictures.cend(),
                                          [&picture](const QString &p) { return p.endsWith(picture); });
@@ -254,7 +265,9 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures()
 
 void TestUpdateDialog::unusableSceneFileIsRefused_data()
 {
-    QTest::addColumn<QByteArray>("scene"); // null: a socket stands where the file is chosen
+    // Null: a socket stands where the file is chosen; "gone": the file goes
+    // between the choice and the import.
+    QTest::addColumn<QByteArray>("scene");
     QTest::addColumn<QString>("status");
 
     const QByteArray good = "Office,H.264,720P,896,office.png\n";
@@ -264,6 +277,7 @@ void TestUpdateDialog::unusableSceneFileIsRefused_data()
         << Header + "Office,H.264,720P,fast,office.png\n"
         << "Import Failure.\nLine 2 has no whole, non-negative rate.";
     QTest::newRow("a socket cannot be read") << QByteArray() << "Import Failure.";
+    QTest::newRow("a file gone once chosen") << QByteArray("gone") << "Import Failure.";
 }
 
 void TestUpdateDialog::unusableSceneFileIsRefused()
@@ -280,7 +294,16 @@ void TestUpdateDialog::unusableSceneFileIsRefused()
     else
         QVERIFY(writeFixture(m_root->path(), "user/scene.csv", scene));
 
-    importFrom(userPath("scene.csv"));
+    if (scene == "gone") {
+        answerNextDialog([this](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(userPath("scene.csv"));
+            dialog->accept();
+            QFile::remove(userPath("scene.csv"));
+        });
+        press("m_btnImport");
+    } else {
+        importFrom(userPath("scene.csv"));
+    }
 
     QCOMPARE(statusText(), status);
     QCOMPARE(folderEntries(appPath("")), QStringList{"Scene.csv"});
@@ -323,12 +346,15 @@ void TestUpdateDialog::unusablePicturesAreNamedAndSkipped()
 void TestUpdateDialog::failedWritesKeepOldFiles_data()
 {
     QTest::addColumn<QString>("file");  // what the action writes
-    QTest::addColumn<QString>("fault"); // "failed write" or "full disk"
+    QTest::addColumn<QString>("fault"); // "failed write", "full disk" or "read-only folder"
     QTest::addColumn<QString>("status");
 
-    for (const char *fault : {"failed write", "full disk"}) {
+    for (const char *fault : {"failed write", "full disk", "read-only folder"}) {
         QTest::addRow("template export, %s", fault) << "template" << fault << "Export Failure.";
-        QTest::addRow("scene table, %s", fault) << "scene table" << fault << "Import Failure.";
+        // A program folder that cannot be written sends the scene table to
+        // the user's data folder (tst_userdata).
+        if (QByteArray(fault) != "read-only folder")
+            QTest::addRow("scene table, %s", fault) << "scene table" << fault << "Import Failure.";
         QTest::addRow("picture over an old one, %s", fault)
             << "picture" << fault << Imported + "\nPictures not copied: office.png";
     }
@@ -344,23 +370,36 @@ void TestUpdateDialog::failedWritesKeepOldFiles()
     // picture row lets the table through and fails the picture.
     const bool picture = file == QLatin1String("picture");
     const bool scene = file == QLatin1String("scene table");
+    const QString name = picture ? "ScenePicture/office.png" : scene ? "Scene.csv" : "Template.csv";
+    const QByteArray oldScene = Header + "Old,H.264,720P,1,old.png\n";
+    const QByteArray old = scene ? oldScene : QByteArray("old");
     std::unique_ptr<FullFileSystem> full;
+    std::unique_ptr<ReadOnlyFolder> readOnly;
     QString folder = appPath("");
+    QString target = folder + name;
     if (fault == QLatin1String("full disk")) {
         full = std::make_unique<FullFileSystem>(picture ? 12 * 1024 : 0);
         if (!full->mounted())
             QSKIP(qPrintable(full->why()));
         folder = full->path() + QLatin1Char('/');
+        target = folder + name;
         OrvaneGUIToolkit::SetTargetPathOverride(full->path());
-    }
-    const QString name = picture ? "ScenePicture/office.png" : scene ? "Scene.csv" : "Template.csv";
-    const QByteArray oldScene = Header + "Old,H.264,720P,1,old.png\n";
-    const QByteArray old = scene ? oldScene : QByteArray("old");
-    QVERIFY(QDir().mkpath(folder + "ScenePicture"));
-    if (full) {
         QVERIFY(full->put("Scene.csv", oldScene));
+        QVERIFY(QDir().mkpath(folder + "ScenePicture"));
         QVERIFY(full->put(name, old));
+    } else if (fault == QLatin1String("read-only folder")) {
+        // The template's folder, or the picture folder, holds the old file
+        // and cannot be written.
+        const QString fileName = QFileInfo(name).fileName();
+        readOnly = std::make_unique<ReadOnlyFolder>(QMap<QString, QByteArray>{{fileName, old}});
+        if (!readOnly->isReadOnly())
+            QSKIP(qPrintable(readOnly->why()));
+        target = readOnly->filePath(fileName);
+        QVERIFY(writeFixture(folder, "Scene.csv", oldScene));
+        if (picture)
+            QVERIFY(QFile::link(readOnly->path(), folder + "ScenePicture"));
     } else {
+        QVERIFY(QDir().mkpath(folder + "ScenePicture"));
         QVERIFY(writeFixture(folder, "Scene.csv", oldScene));
         QVERIFY(writeFixture(folder, name, old));
         AtomicFileWriter::failWritesBeyondForTesting(picture ? 1000 : 50);
@@ -370,19 +409,21 @@ void TestUpdateDialog::failedWritesKeepOldFiles()
     QVERIFY(writeFixture(m_root->path(), "user/new.csv", newScene));
 
     if (file == QLatin1String("template"))
-        exportTo(folder + name, true);
+        exportTo(target, true);
     else
         importFrom(userPath("new.csv"));
     AtomicFileWriter::failWritesBeyondForTesting(-1);
 
     QCOMPARE(statusText(), status);
-    QCOMPARE(bytesOf(folder + name), old);
+    QCOMPARE(bytesOf(target), old);
     QCOMPARE(bytesOf(folder + "Scene.csv"), picture ? newScene : oldScene);
     // Only the files that were there, and the backup of a replaced table.
-    const QStringList left = picture ? QStringList{"Scene.csv", "Scene.csv.bak"}
-                             : scene ? QStringList{"Scene.csv"}
-                                     : QStringList{"Scene.csv", "Template.csv"};
+    QStringList left = picture ? QStringList{"Scene.csv", "Scene.csv.bak"} : QStringList{"Scene.csv"};
+    if (file == QLatin1String("template") && !readOnly)
+        left.append("Template.csv");
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), left);
+    if (readOnly)
+        QCOMPARE(readOnly->entries(), QStringList{QFileInfo(target).fileName()});
 }
 
 void TestUpdateDialog::importingSceneFileItselfKeepsIt()
