@@ -6,16 +6,15 @@
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace SharedTools {
 
 // The instance lock of one application id in the current user session.
 //
 // The first peer to ask takes the lock file in the per-user runtime directory
-// and listens on a local socket of the same name; every later peer finds the
-// lock held. QLockFile recognises a lock left behind by a crashed process (its
+// and listens on a local socket beside it; every later peer finds the lock
+// held. QLockFile recognises a lock left behind by a crashed process (its
 // PID no longer runs) as stale and takes it over, so a crash never blocks the
 // next start. The holder's listener takes messages from later peers (a
 // plan to open, handed over by a second start) and announces each with
@@ -37,7 +36,8 @@ public:
 
     QString applicationId() const { return m_appId; }
     QString lockFilePath() const;
-    QString serverName() const { return m_socketName; }
+    // The local socket the holder listens on, beside the lock file.
+    QString serverName() const;
 
     // Hands `message` to the peer that holds the lock and waits up to
     // `timeout` ms for it to confirm; false when this peer holds the lock
@@ -51,13 +51,14 @@ signals:
     void messageReceived(const QString &message);
 
 private:
-    void receiveMessage(QLocalSocket *socket);
+    void listen();
+    void acceptConnections();
 
     QString m_appId;
     QString m_lockDirectory;
-    QString m_socketName;
     std::unique_ptr<QLockFile> m_lockFile;
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier *m_listenerNotifier = nullptr;
     bool m_ownsLock = false;
 };
 

@@ -7,15 +7,21 @@
 
 #include <QAtomicInt>
 #include <QFile>
-#include <QHostInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <cstring>
 #include <thread>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +64,8 @@ private slots:
     void secondPeerSeesTheFirst();
     void laterPeerHandsOverMessages_data();
     void laterPeerHandsOverMessages();
+    void holderTakesOnlyWholeMessages_data();
+    void holderTakesOnlyWholeMessages();
     void staleLockDoesNotBlock();
 };
 
@@ -261,6 +269,62 @@ void TestPlatform::laterPeerHandsOverMessages()
         QCOMPARE(received.first().first().toString(), message);
 }
 
+void TestPlatform::holderTakesOnlyWholeMessages_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<QString>("received");
+
+    QTest::newRow("in pieces") << QList<QByteArray>{QByteArray("\0\0", 2), QByteArray("\0\5ab", 4), "cde"}
+                               << "abcde";
+    QTest::newRow("closed before the end") << QList<QByteArray>{QByteArray("\0\0\0\5ab", 6)} << QString();
+    QTest::newRow("announces more than a holder takes")
+        << QList<QByteArray>{QByteArray("\0\1\0\1", 4) + QByteArray(70000, 'x')} << QString();
+}
+
+// What a later start may send, written by hand: the holder announces only a
+// whole message, confirms it, and keeps its socket to this user.
+void TestPlatform::holderTakesOnlyWholeMessages()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(QString, received);
+
+    QTemporaryDir dir;
+    SharedTools::QtLocalPeer holder(QStringLiteral("Larkspan"), nullptr, dir.path());
+    QVERIFY(!holder.isClient());
+    QSignalSpy messages(&holder, &SharedTools::QtLocalPeer::messageReceived);
+    const QByteArray path = QFile::encodeName(holder.serverName());
+    struct stat status;
+    QVERIFY(::stat(path.constData(), &status) == 0);
+    QCOMPARE(status.st_mode & 0777, mode_t(0600));
+
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+    for (const QByteArray &piece : pieces) {
+        QCOMPARE(::send(fd, piece.constData(), size_t(piece.size()), MSG_NOSIGNAL), ssize_t(piece.size()));
+        QTest::qWait(20);
+    }
+    if (received.isNull())
+        ::shutdown(fd, SHUT_WR);
+    char answer[2] = {};
+    if (!received.isNull())
+        QTRY_COMPARE(messages.count(), 1);
+    else
+        QTest::qWait(100);
+    const ssize_t got = ::recv(fd, answer, sizeof answer, MSG_DONTWAIT);
+    ::close(fd);
+
+    if (received.isNull()) {
+        QCOMPARE(messages.count(), 0);
+        QVERIFY(got <= 0);
+    } else {
+        QCOMPARE(messages.first().first().toString(), received);
+        QCOMPARE(QByteArray(answer, int(got)), QByteArray("ok"));
+    }
+}
+
 void TestPlatform::staleLockDoesNotBlock()
 {
     QTemporaryDir dir;
@@ -275,7 +339,7 @@ void TestPlatform::staleLockDoesNotBlock()
 
     SharedTools::QtLocalPeer probe(id, nullptr, dir.path());
     writeFile(probe.lockFilePath(), QByteArray::number(deadPid) + "\nlarkspan\n"
-                                        + QHostInfo::localHostName().toUtf8() + "\n");
+                                        + QSysInfo::machineHostName().toUtf8() + "\n");
 
     SharedTools::QtLocalPeer peer(id, nullptr, dir.path());
     QVERIFY(!peer.isClient());

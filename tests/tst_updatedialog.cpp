@@ -11,15 +11,35 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
-#include <QLocalServer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
+
+// A socket file at `path`: something a file dialog lists but no one can read.
+bool makeSocketFile(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(native.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd); // the file stays
+    return bound;
+}
 
 const QByteArray TemplateBytes =
     "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
@@ -288,9 +308,8 @@ void TestUpdateDialog::unusableSceneFileIsRefused()
     const QByteArray old = Header + "Old,H.264,720P,1,old.png\n";
     QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", old));
     QVERIFY(writePicture(userPath("office.png")));
-    QLocalServer socket;
     if (scene.isNull())
-        QVERIFY(socket.listen(userPath("scene.csv")));
+        QVERIFY(makeSocketFile(userPath("scene.csv")));
     else
         QVERIFY(writeFixture(m_root->path(), "user/scene.csv", scene));
 
