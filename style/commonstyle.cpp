@@ -155,16 +155,30 @@ void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 // mid-letter: labels of fixed width (the device rows), narrow buttons (the
 // scene column) and combo boxes keep a readable end, and the tooltip filter
 // shows such widgets' full text.
+QString CommonStyle::fittedText(const QFontMetrics &metrics, const QString &text, int width,
+                               int mnemonic) const
+{
+    if (metrics.size(mnemonic, text).width() <= width)
+        return text;
+    return metrics.elidedText(text, Qt::ElideRight, width, mnemonic);
+}
+
 void CommonStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
                                const QPalette &palette, bool enabled, const QString &text,
                                QPalette::ColorRole textRole) const
 {
     QString shown = text;
     if (!(flags & Qt::TextWordWrap) && !text.contains(QLatin1Char('\n')) && rect.width() > 0) {
-        const QFontMetrics metrics = painter->fontMetrics();
         const int mnemonic = flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic);
-        if (metrics.size(mnemonic, text).width() > rect.width())
-            shown = metrics.elidedText(text, Qt::ElideRight, rect.width(), mnemonic);
+        const FittedTextKey key{painter->font(), painter->device() ? painter->device()->logicalDpiY() : 0,
+                                mnemonic, rect.width(), text};
+        auto fitted = m_fittedTexts.constFind(key);
+        if (fitted == m_fittedTexts.cend()) {
+            if (m_fittedTexts.size() >= 1024)
+                m_fittedTexts.clear();
+            fitted = m_fittedTexts.insert(key, fittedText(painter->fontMetrics(), text, rect.width(), mnemonic));
+        }
+        shown = *fitted;
     }
     QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, shown, textRole);
 }

@@ -112,12 +112,13 @@ const QStringList KnownSubControls = {
     "pane", "right-corner", "scroller", "section", "separator", "sub-line", "sub-page", "tab",
     "tab-bar", "tear", "tearoff", "text", "title", "up-arrow", "up-button"};
 
-QImage renderItemText(QStyle *style, const QString &text, int width, int flags, bool throughStyle)
+QImage renderItemText(QStyle *style, const QString &text, int width, int flags, bool throughStyle,
+                      int pointSize = 9)
 {
-    QImage image(width + 40, 30, QImage::Format_ARGB32);
+    QImage image(width + 40, 90, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize));
     const QRect box(10, 5, width, 20);
     if (throughStyle)
         style->drawItemText(&painter, box, flags, QPalette(), true, text);
@@ -427,15 +428,19 @@ void TestSkin::styleElidesTextThatDoesNotFit_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("flags");
     QTest::addColumn<bool>("elided");
+    QTest::addColumn<int>("pointSize");
 
     const int centred = int(Qt::AlignCenter);
-    QTest::newRow("fits: drawn whole") << "Office" << 120 << centred << false;
-    QTest::newRow("one pixel short: ends in an ellipsis") << "Supermarket" << -1 << centred << true;
+    QTest::newRow("fits: drawn whole") << "Office" << 120 << centred << false << 9;
+    // The style remembers what it fitted; a larger font is another text.
+    QTest::newRow("the same text and width in a larger font: ellipsis")
+        << "Office" << 120 << centred << true << 48;
+    QTest::newRow("one pixel short: ends in an ellipsis") << "Supermarket" << -1 << centred << true << 9;
     QTest::newRow("far too wide: ends in an ellipsis")
-        << "Fixted Rate : 20480 kbps" << 60 << int(Qt::AlignLeft | Qt::AlignVCenter) << true;
+        << "Fixted Rate : 20480 kbps" << 60 << int(Qt::AlignLeft | Qt::AlignVCenter) << true << 9;
     QTest::newRow("word-wrapped: left to wrap")
-        << "Supermarket Entrance" << 60 << int(Qt::AlignLeft | Qt::TextWordWrap) << false;
-    QTest::newRow("several lines: left whole") << "Super\nmarket" << 30 << centred << false;
+        << "Supermarket Entrance" << 60 << int(Qt::AlignLeft | Qt::TextWordWrap) << false << 9;
+    QTest::newRow("several lines: left whole") << "Super\nmarket" << 30 << centred << false << 9;
 }
 
 void TestSkin::styleElidesTextThatDoesNotFit()
@@ -444,16 +449,17 @@ void TestSkin::styleElidesTextThatDoesNotFit()
     QFETCH(int, width);
     QFETCH(int, flags);
     QFETCH(bool, elided);
+    QFETCH(int, pointSize);
     QVERIFY(m_style);
 
-    const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 9));
+    const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), pointSize));
     if (width < 0)
         width = metrics.horizontalAdvance(text) - 1;
     const QString expected = elided ? metrics.elidedText(text, Qt::ElideRight, width) : text;
     if (elided)
         QVERIFY(expected.endsWith(QChar(0x2026)));
-    QCOMPARE(renderItemText(m_style.get(), text, width, flags, true),
-             renderItemText(m_style.get(), expected, width, flags, false));
+    QCOMPARE(renderItemText(m_style.get(), text, width, flags, true, pointSize),
+             renderItemText(m_style.get(), expected, width, flags, false, pointSize));
 }
 
 // A selector that names an object nobody creates is a rule that silently
