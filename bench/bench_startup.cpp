@@ -4,7 +4,8 @@
 // both). Wall time and peak resident memory, medians of alternating runs on
 // a virtual X server with one 1920 x 1080 screen, so that both talk to a
 // window system as on a desktop (the offscreen platform stands in when Xvfb
-// is missing).
+// is missing). The same bare window with one line of text is timed too, for
+// reference: it shows what any text costs before a single widget is built.
 //   bench_startup [runs]
 #include "mainwindow/larkspanmainpage.h"
 
@@ -204,15 +205,17 @@ int main(int argc, char *argv[])
     const QByteArray windowSize = QByteArray::number(window.width()) + 'x'
                                   + QByteArray::number(window.height());
     const Program bare{STARTUP_BARE_PROGRAM, {windowSize}, stage.toLocal8Bit()};
+    const Program text{STARTUP_BARE_PROGRAM, {windowSize, "Larkspan"}, stage.toLocal8Bit()};
     const Program larkspan{(stage + QStringLiteral("/larkspan")).toLocal8Bit(), {},
                            stage.toLocal8Bit()};
 
     const QByteArray loadBefore = loadAverage();
-    std::vector<double> bareTimes, bareMemory, ownTimes, ownMemory;
+    std::vector<double> bareTimes, bareMemory, ownTimes, ownMemory, textTimes, textMemory;
     // One unmeasured run each fills the file cache.
     for (int i = -1; i < runs; ++i) {
-        Run a, b;
-        if (!runOnce(bare, environment, a) || !runOnce(larkspan, environment, b)) {
+        Run a, b, c;
+        if (!runOnce(bare, environment, a) || !runOnce(larkspan, environment, b)
+            || !runOnce(text, environment, c)) {
             std::fprintf(stderr, "bench_startup: a program did not start and end cleanly\n");
             return 1;
         }
@@ -222,6 +225,8 @@ int main(int argc, char *argv[])
         bareMemory.push_back(a.peakMegabytes);
         ownTimes.push_back(b.milliseconds);
         ownMemory.push_back(b.peakMegabytes);
+        textTimes.push_back(c.milliseconds);
+        textMemory.push_back(c.peakMegabytes);
     }
 
     const double wallRatio = median(ownTimes) / median(bareTimes);
@@ -232,6 +237,10 @@ int main(int argc, char *argv[])
                 loadBefore.constData(), loadAverage().constData());
     std::printf("  bare Qt window: %7.1f ms, peak %6.1f MB\n", median(bareTimes), median(bareMemory));
     std::printf("  Larkspan:       %7.1f ms, peak %6.1f MB\n", median(ownTimes), median(ownMemory));
+    std::printf("  for reference, the bare window with one word in a label: %.1f ms, peak %.1f MB "
+                "(%.2f x and %.2f x the bare window)\n",
+                median(textTimes), median(textMemory), median(textTimes) / median(bareTimes),
+                median(textMemory) / median(bareMemory));
     std::printf("  wall time   %.2f x the bare window (target <= %.1f x): %s\n", wallRatio,
                 WallTarget, verdict(wallRatio, WallTarget));
     std::printf("  peak memory %.2f x the bare window (target <= %.1f x): %s\n", memoryRatio,
