@@ -2,6 +2,39 @@
 
 #include "data/deviceinfomanager.h"
 
+#include <tuple>
+
+namespace {
+
+auto fields(const PlanGroup &g)
+{
+    return std::tie(g.name, g.channels, g.deviceType, g.rateMode, g.resolution, g.frameRate,
+                    g.frameRateIndex, g.encoding, g.scene, g.kbps, g.groupNumber, g.id);
+}
+
+auto fields(const PlanCalculation &c)
+{
+    return std::tie(c.diskSize, c.diskUnit, c.timeHoursPerDay, c.saveTime, c.saveUnit,
+                    c.sizeHoursPerDay, c.sizeShown, c.diskArray);
+}
+
+} // namespace
+
+bool operator==(const PlanGroup &a, const PlanGroup &b)
+{
+    return fields(a) == fields(b);
+}
+
+bool operator==(const PlanCalculation &a, const PlanCalculation &b)
+{
+    return fields(a) == fields(b);
+}
+
+bool operator==(const SitePlan &a, const SitePlan &b)
+{
+    return a.frameStandard == b.frameStandard && a.calculation == b.calculation && a.groups == b.groups;
+}
+
 StructDeviceItem toDeviceItem(const PlanGroup &group)
 {
     StructDeviceItem item;

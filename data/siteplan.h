@@ -27,7 +27,12 @@ struct PlanGroup
     QString scene;              // recommended rate only
     double kbps = 0.0;          // per channel, as agreed: never recomputed
     int groupNumber = 0;
+    // Unique within a document and never used again there; 0 until the
+    // document gives it one.
+    quint32 id = 0;
 };
+bool operator==(const PlanGroup &a, const PlanGroup &b);
+inline bool operator!=(const PlanGroup &a, const PlanGroup &b) { return !(a == b); }
 
 // The inputs of the two calculations, and which result is shown.
 struct PlanCalculation
@@ -43,6 +48,8 @@ struct PlanCalculation
     // needed size takes.
     DiskArraySetup diskArray;
 };
+bool operator==(const PlanCalculation &a, const PlanCalculation &b);
+inline bool operator!=(const PlanCalculation &a, const PlanCalculation &b) { return !(a == b); }
 
 struct SitePlan
 {
@@ -50,6 +57,8 @@ struct SitePlan
     QVector<PlanGroup> groups;
     PlanCalculation calculation;
 };
+bool operator==(const SitePlan &a, const SitePlan &b);
+inline bool operator!=(const SitePlan &a, const SitePlan &b) { return !(a == b); }
 
 // The group as the device list keeps it. The device type becomes the display
 // text of the current interface language.

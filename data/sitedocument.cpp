@@ -1,0 +1,203 @@
+#include "data/sitedocument.h"
+
+#include "data/siteplanfile.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include <utility>
+
+SiteDocument::SiteDocument(QObject *parent)
+    : QObject(parent)
+{
+}
+
+SiteDocument::~SiteDocument() = default;
+
+QString SiteDocument::fileBaseName() const
+{
+    return m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).completeBaseName();
+}
+
+void SiteDocument::addGroups(QVector<PlanGroup> groups)
+{
+    if (groups.isEmpty())
+        return;
+    SitePlan plan = m_plan;
+    plan.groups += std::move(groups);
+    apply(std::move(plan));
+}
+
+void SiteDocument::replaceGroup(int index, PlanGroup group)
+{
+    if (index < 0 || index >= m_plan.groups.size())
+        return;
+    SitePlan plan = m_plan;
+    // The group edited stays the same group, whatever the caller copied.
+    group.id = plan.groups.at(index).id;
+    plan.groups[index] = std::move(group);
+    apply(std::move(plan));
+}
+
+void SiteDocument::removeGroup(int index)
+{
+    if (index < 0 || index >= m_plan.groups.size())
+        return;
+    SitePlan plan = m_plan;
+    plan.groups.removeAt(index);
+    apply(std::move(plan));
+}
+
+void SiteDocument::clearGroups()
+{
+    if (m_plan.groups.isEmpty())
+        return;
+    SitePlan plan = m_plan;
+    plan.groups.clear();
+    apply(std::move(plan));
+}
+
+void SiteDocument::setCalculation(const PlanCalculation &calculation)
+{
+    SitePlan plan = m_plan;
+    plan.calculation = calculation;
+    apply(std::move(plan));
+}
+
+void SiteDocument::setFrameStandard(int frameStandard, const QVector<PlanGroup> &convertedGroups)
+{
+    SitePlan plan = m_plan;
+    plan.frameStandard = frameStandard;
+    // The conversion changes rates and frame rates, never which groups there are.
+    if (convertedGroups.size() == plan.groups.size()) {
+        for (int i = 0; i < plan.groups.size(); ++i) {
+            const quint32 id = plan.groups.at(i).id;
+            plan.groups[i] = convertedGroups.at(i);
+            plan.groups[i].id = id;
+        }
+    }
+    apply(std::move(plan));
+}
+
+void SiteDocument::setPlan(SitePlan plan)
+{
+    apply(std::move(plan));
+}
+
+void SiteDocument::undo()
+{
+    if (m_undo.isEmpty())
+        return;
+    const bool wasModified = isModified();
+    SitePlan previous = m_undo.takeLast();
+    Changes what = difference(m_plan, previous) | HistoryChanged;
+    m_redo.append(std::exchange(m_plan, std::move(previous)));
+    if (wasModified != isModified())
+        what |= ModifiedChanged;
+    emit changed(what);
+}
+
+void SiteDocument::redo()
+{
+    if (m_redo.isEmpty())
+        return;
+    const bool wasModified = isModified();
+    SitePlan next = m_redo.takeLast();
+    Changes what = difference(m_plan, next) | HistoryChanged;
+    m_undo.append(std::exchange(m_plan, std::move(next)));
+    if (wasModified != isModified())
+        what |= ModifiedChanged;
+    emit changed(what);
+}
+
+void SiteDocument::newPlan()
+{
+    replaceAll(SitePlan(), QString());
+}
+
+bool SiteDocument::open(const QString &path, QString *error)
+{
+    SitePlan plan;
+    if (!SitePlanFile::read(path, &plan, error))
+        return false;
+    m_nextGroupId = 1;
+    for (const PlanGroup &group : std::as_const(plan.groups))
+        m_nextGroupId = qMax(m_nextGroupId, group.id + 1);
+    identify(&plan.groups);
+    replaceAll(plan, QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+bool SiteDocument::saveAs(const QString &path, QString *error)
+{
+    if (!SitePlanFile::write(path, m_plan, error))
+        return false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    Changes what;
+    if (absolute != m_filePath)
+        what |= FileChanged;
+    if (isModified())
+        what |= ModifiedChanged;
+    m_filePath = absolute;
+    m_savedPlan = m_plan;
+    if (what)
+        emit changed(what);
+    return true;
+}
+
+void SiteDocument::apply(SitePlan plan)
+{
+    identify(&plan.groups);
+    Changes what = difference(m_plan, plan);
+    if (!what)
+        return;
+    const bool wasModified = isModified();
+    const bool couldUndo = canUndo();
+    const bool couldRedo = canRedo();
+    m_undo.append(std::exchange(m_plan, std::move(plan)));
+    if (m_undo.size() > MaxUndoSteps)
+        m_undo.removeFirst();
+    m_redo.clear();
+    if (wasModified != isModified())
+        what |= ModifiedChanged;
+    if (!couldUndo || couldRedo)
+        what |= HistoryChanged;
+    emit changed(what);
+}
+
+void SiteDocument::replaceAll(const SitePlan &plan, const QString &path)
+{
+    const Changes what = difference(m_plan, plan) | FileChanged | HistoryChanged
+                         | (isModified() ? ModifiedChanged : Changes());
+    m_plan = plan;
+    m_savedPlan = plan;
+    m_filePath = path;
+    m_undo.clear();
+    m_redo.clear();
+    emit changed(what);
+}
+
+void SiteDocument::identify(QVector<PlanGroup> *groups)
+{
+    QSet<quint32> seen;
+    seen.reserve(groups->size());
+    for (PlanGroup &group : *groups) {
+        if (group.id == 0 || seen.contains(group.id))
+            group.id = m_nextGroupId++;
+        else if (group.id >= m_nextGroupId)
+            m_nextGroupId = group.id + 1;
+        seen.insert(group.id);
+    }
+}
+
+SiteDocument::Changes SiteDocument::difference(const SitePlan &a, const SitePlan &b)
+{
+    Changes what;
+    if (a.groups != b.groups)
+        what |= GroupsChanged;
+    if (a.calculation != b.calculation)
+        what |= InputsChanged;
+    if (a.frameStandard != b.frameStandard)
+        what |= FrameStandardChanged;
+    return what;
+}

@@ -1,0 +1,217 @@
+#include "data/sitedocument.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+PlanGroup group(const QString &name, int channels, double kbps, int number)
+{
+    PlanGroup g;
+    g.name = name;
+    g.channels = channels;
+    g.resolution = QStringLiteral("1080P");
+    g.frameRate = QStringLiteral("25");
+    g.frameRateIndex = 0;
+    g.encoding = QStringLiteral("H.264");
+    g.kbps = kbps;
+    g.groupNumber = number;
+    return g;
+}
+
+// A document with two groups, saved, so that every edit starts from a clean,
+// unmodified plan with a history of its own.
+struct SavedDocument
+{
+    QTemporaryDir dir;
+    SiteDocument document;
+    QString path = dir.filePath(QStringLiteral("site.larkspan"));
+
+    SavedDocument()
+    {
+        document.addGroups({group(QStringLiteral("Gate(1)"), 8, 2048, 1),
+                            group(QStringLiteral("Hall(2)"), 4, 1024, 2)});
+        QString error;
+        if (!document.saveAs(path, &error))
+            qFatal("cannot save the fixture: %s", qPrintable(error));
+    }
+};
+
+using Edit = std::function<void(SiteDocument &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class tst_SiteDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void undoRedoReturnTheExactPlan_data();
+    void undoRedoReturnTheExactPlan();
+    void identitiesAreNeverUsedAgain();
+    void openAndSaveFollowTheFile();
+};
+
+void tst_SiteDocument::undoRedoReturnTheExactPlan_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("changes");
+
+    QTest::newRow("group added")
+        << Edit([](SiteDocument &d) { d.addGroups({group(QStringLiteral("Yard(3)"), 2, 512, 3)}); })
+        << int(SiteDocument::GroupsChanged);
+    QTest::newRow("group edited") << Edit([](SiteDocument &d) {
+        PlanGroup g = d.plan().groups.at(1);
+        g.channels = 16;
+        g.id = 99; // ignored: an edited group stays itself
+        d.replaceGroup(1, g);
+    }) << int(SiteDocument::GroupsChanged);
+    QTest::newRow("group deleted") << Edit([](SiteDocument &d) { d.removeGroup(0); })
+                                   << int(SiteDocument::GroupsChanged);
+    QTest::newRow("list cleared") << Edit([](SiteDocument &d) { d.clearGroups(); })
+                                  << int(SiteDocument::GroupsChanged);
+    QTest::newRow("input changed") << Edit([](SiteDocument &d) {
+        PlanCalculation c = d.plan().calculation;
+        c.diskSize = 12;
+        c.diskArray.hotSpares = 1;
+        d.setCalculation(c);
+    }) << int(SiteDocument::InputsChanged);
+    QTest::newRow("frame standard switched") << Edit([](SiteDocument &d) {
+        QVector<PlanGroup> converted = d.plan().groups;
+        for (PlanGroup &g : converted) {
+            g.frameRate = QStringLiteral("30");
+            g.kbps *= 1.2;
+        }
+        d.setFrameStandard(FrameNTSC, converted);
+    }) << int(SiteDocument::FrameStandardChanged | SiteDocument::GroupsChanged);
+    QTest::newRow("whole plan replaced") << Edit([](SiteDocument &d) {
+        SitePlan p = d.plan();
+        p.groups.removeLast();
+        p.calculation.sizeShown = true;
+        d.setPlan(p);
+    }) << int(SiteDocument::GroupsChanged | SiteDocument::InputsChanged);
+}
+
+void tst_SiteDocument::undoRedoReturnTheExactPlan()
+{
+    QFETCH(Edit, edit);
+    QFETCH(int, changes);
+
+    SavedDocument saved;
+    SiteDocument &document = saved.document;
+    const SitePlan before = document.plan();
+    QSignalSpy spy(&document, &SiteDocument::changed);
+
+    edit(document);
+    const SitePlan after = document.plan();
+    QVERIFY(after != before);
+    QVERIFY(document.isModified());
+    QCOMPARE(spy.count(), 1);
+    const auto announced = spy.takeFirst().at(0).value<SiteDocument::Changes>();
+    QCOMPARE(int(announced & ~(SiteDocument::ModifiedChanged | SiteDocument::HistoryChanged)), changes);
+    QVERIFY(announced.testFlag(SiteDocument::ModifiedChanged));
+    for (int i = 0; i < after.groups.size(); ++i) {
+        const auto same = std::find_if(before.groups.cbegin(), before.groups.cend(),
+                                       [&](const PlanGroup &g) { return g.id == after.groups.at(i).id; });
+        if (same != before.groups.cend())
+            QCOMPARE(same->groupNumber, after.groups.at(i).groupNumber);
+    }
+
+    QVERIFY(document.canUndo());
+    document.undo();
+    QCOMPARE(document.plan(), before);
+    QVERIFY(!document.isModified());
+    QVERIFY(spy.takeLast().at(0).value<SiteDocument::Changes>().testFlag(SiteDocument::ModifiedChanged));
+
+    QVERIFY(document.canRedo());
+    document.redo();
+    QCOMPARE(document.plan(), after);
+    QVERIFY(document.isModified());
+
+    // Saved after the edit: the edited plan is the clean one, and undoing it
+    // is a change again.
+    QString error;
+    QVERIFY2(document.saveAs(saved.path, &error), qPrintable(error));
+    QVERIFY(!document.isModified());
+    document.undo();
+    QVERIFY(document.isModified());
+    QCOMPARE(document.plan(), before);
+}
+
+void tst_SiteDocument::identitiesAreNeverUsedAgain()
+{
+    SiteDocument document;
+    QSet<quint32> used;
+    auto take = [&](const PlanGroup &g) {
+        QVERIFY(g.id != 0);
+        QVERIFY2(!used.contains(g.id), qPrintable(QString::number(g.id)));
+        used.insert(g.id);
+    };
+    document.addGroups({group(QStringLiteral("A(1)"), 1, 1, 1), group(QStringLiteral("B(2)"), 1, 1, 2)});
+    take(document.plan().groups.at(0));
+    take(document.plan().groups.at(1));
+    document.removeGroup(1);
+    // The number is handed out again, the identity is not.
+    document.addGroups({group(QStringLiteral("C(2)"), 1, 1, 2)});
+    take(document.plan().groups.at(1));
+    // Undone back to both groups, then a third: neither C's identity nor B's.
+    document.undo();
+    document.undo();
+    QCOMPARE(document.plan().groups.at(1).id, 2u);
+    document.addGroups({group(QStringLiteral("D(3)"), 1, 1, 3)});
+    take(document.plan().groups.at(2));
+    // A whole plan whose groups share an identity keeps the first and renames the rest.
+    SitePlan copied = document.plan();
+    copied.groups.append(copied.groups.first());
+    document.setPlan(copied);
+    QCOMPARE(document.plan().groups.at(0).id, copied.groups.at(0).id);
+    take(document.plan().groups.at(3));
+    document.clearGroups();
+    document.addGroups({PlanGroup()});
+    take(document.plan().groups.at(0));
+}
+
+void tst_SiteDocument::openAndSaveFollowTheFile()
+{
+    SavedDocument saved;
+    SiteDocument other;
+    QSignalSpy spy(&other, &SiteDocument::changed);
+    QString error;
+    QVERIFY2(other.open(saved.path, &error), qPrintable(error));
+    QCOMPARE(other.filePath(), QFileInfo(saved.path).absoluteFilePath());
+    QCOMPARE(other.fileBaseName(), QStringLiteral("site"));
+    QVERIFY(!other.isModified());
+    QVERIFY(!other.canUndo());
+    QVERIFY(spy.takeLast().at(0).value<SiteDocument::Changes>().testFlag(SiteDocument::FileChanged));
+    QCOMPARE(other.plan().groups.size(), 2);
+
+    // A refused file changes nothing.
+    const SitePlan before = other.plan();
+    QVERIFY(!other.open(saved.dir.filePath(QStringLiteral("missing.larkspan")), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(other.plan(), before);
+    QCOMPARE(other.filePath(), QFileInfo(saved.path).absoluteFilePath());
+
+    // A save that fails leaves the document modified and on its old file.
+    other.removeGroup(0);
+    QVERIFY(!other.saveAs(saved.dir.filePath(QStringLiteral("no/such/folder/x.larkspan")), &error));
+    QVERIFY(other.isModified());
+    QCOMPARE(other.filePath(), QFileInfo(saved.path).absoluteFilePath());
+
+    other.newPlan();
+    QVERIFY(other.filePath().isEmpty());
+    QVERIFY(other.plan().groups.isEmpty());
+    QVERIFY(!other.isModified());
+    QVERIFY(!other.canUndo() && !other.canRedo());
+}
+
+QTEST_GUILESS_MAIN(tst_SiteDocument)
+#include "tst_sitedocument.moc"
