@@ -1,6 +1,6 @@
 #include "calc/capacityinputs.h"
 
-#include "data/bitratecalculator.h"
+#include "data/capacityformulas.h"
 
 namespace {
 
@@ -14,14 +14,13 @@ bool isZeroBitrate(double totalBitrate)
 
 } // namespace
 
-RecordTimeText recordTimeResult(const BitrateCalculator &formulas, double totalBitrate,
-                                double diskSize, DiskUnit unit, int hoursPerDay)
+RecordTimeText recordTimeResult(double totalBitrate, double diskSize, DiskUnit unit, int hoursPerDay)
 {
     const RecordTimeText none{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
     const double diskSizeGB = unit == DiskUnit::TB ? diskSize * 1000.0 : diskSize;
     if (isZeroBitrate(totalBitrate) || hoursPerDay == 0)
         return none;
-    return toRecordTimeResult(formulas.calculateRecordHours(totalBitrate, diskSizeGB), hoursPerDay);
+    return toRecordTimeResult(CapacityFormulas::recordHours(totalBitrate, diskSizeGB), hoursPerDay);
 }
 
 int recordHoursOf(int count, PeriodUnit unit, int hoursPerDay)
@@ -37,15 +36,16 @@ int recordHoursOf(int count, PeriodUnit unit, int hoursPerDay)
     return count * 30 * hoursPerDay;
 }
 
-DiskSizeText diskSizeResult(const BitrateCalculator &formulas, double totalBitrate, int count,
-                            PeriodUnit unit, int hoursPerDay)
+DiskSizeText diskSizeResult(double totalBitrate, int count, PeriodUnit unit, int hoursPerDay)
 {
-    // A zero bitrate needs no test of its own: it gives a size of 0 GB.
+    // Tested apart, as the time is: a total just above 0 would round up to 1 GB.
+    if (isZeroBitrate(totalBitrate))
+        return toDiskSizeResult(0.0);
     return toDiskSizeResult(
-        formulas.calculateDiskSize(totalBitrate, recordHoursOf(count, unit, hoursPerDay)));
+        CapacityFormulas::diskSize(totalBitrate, recordHoursOf(count, unit, hoursPerDay)));
 }
 
-double gigabytesPerDay(const BitrateCalculator &formulas, double totalBitrate, int hoursPerDay)
+double gigabytesPerDay(double totalBitrate, int hoursPerDay)
 {
-    return formulas.calculateDiskSize(totalBitrate, hoursPerDay);
+    return CapacityFormulas::diskSize(totalBitrate, hoursPerDay);
 }

@@ -2,12 +2,10 @@
 
 #include "calc/capacityresults.h"
 
-class BitrateCalculator;
-
 // The inputs of the two calculations and the results they give for a total
 // bitrate. The calculation page and the plan report both compute through
-// these functions, with the formulas of a BitrateCalculator, so that a
-// report and the screen cannot disagree.
+// these functions, so that a report and the screen cannot disagree. A total
+// bitrate of (nearly) 0 is no result: 0 days, 0 GB.
 
 enum class DiskUnit {
     GB,
@@ -22,8 +20,7 @@ enum class PeriodUnit {
 
 // What a disk of `diskSize` in `unit` records at `totalBitrate` kbps and
 // `hoursPerDay` hours a day. No bitrate or no hours give 0, 0 and 0.
-RecordTimeText recordTimeResult(const BitrateCalculator &formulas, double totalBitrate,
-                                double diskSize, DiskUnit unit, int hoursPerDay);
+RecordTimeText recordTimeResult(double totalBitrate, double diskSize, DiskUnit unit, int hoursPerDay);
 
 // Recording hours of `count` periods at `hoursPerDay` hours a day, in 32-bit
 // integer arithmetic as the size formula takes them.
@@ -31,9 +28,8 @@ int recordHoursOf(int count, PeriodUnit unit, int hoursPerDay);
 
 // The disk that `count` periods of `unit` need at `totalBitrate` kbps and
 // `hoursPerDay` hours a day.
-DiskSizeText diskSizeResult(const BitrateCalculator &formulas, double totalBitrate, int count,
-                            PeriodUnit unit, int hoursPerDay);
+DiskSizeText diskSizeResult(double totalBitrate, int count, PeriodUnit unit, int hoursPerDay);
 
 // GB that `totalBitrate` kbps fill in one day of `hoursPerDay` hours, with
 // the same reserve and size factors as the disk size.
-double gigabytesPerDay(const BitrateCalculator &formulas, double totalBitrate, int hoursPerDay);
+double gigabytesPerDay(double totalBitrate, int hoursPerDay);

@@ -17,21 +17,11 @@ namespace {
 constexpr int kTimePage = 0;
 constexpr int kSizePage = 1;
 constexpr int kSwitchIconSide = 24;
-// A total below this in absolute value means there is nothing to record.
-constexpr double kZeroBitrate = 1e-06;
-
-bool isZeroBitrate(double totalBitrate)
-{
-    return -kZeroBitrate < totalBitrate && totalBitrate < kZeroBitrate;
-}
-
 int hoursOf(const QSpinBox *spinBox)
 {
     return spinBox->text().toInt(nullptr, 10);
 }
 
-const QString kZero = QStringLiteral("0");
-const QString kGB = QStringLiteral("GB");
 
 QString calculatorImage(const char *name)
 {
@@ -178,15 +168,6 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
     m_dTotalBitrate = dTotalBitrate;
     // Only the shown calculation is redone; the hidden page keeps its texts
     // until it is shown again.
-    if (isZeroBitrate(dTotalBitrate)) {
-        if (isSizePageShown()) {
-            emit setDiskSize(kZero, kGB);
-            showDrivesNeeded(DiskSizeText());
-        } else {
-            emit setTime(kZero, kZero, kZero);
-        }
-        return;
-    }
     if (isSizePageShown())
         OnCalculateDiskSizeDataChanged();
     else
@@ -211,7 +192,7 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 void DataCalculatorPage::OnCalculateTimeDataChanged()
 {
     const RecordTimeText time = recordTimeResult(
-        *m_pBitrateCalculator, m_dTotalBitrate, OrvaneGUIToolkit::FieldNumber(ui->m_lineEditGT),
+        m_dTotalBitrate, OrvaneGUIToolkit::FieldNumber(ui->m_lineEditGT),
         ui->m_radioBtnTB->isChecked() ? DiskUnit::TB : DiskUnit::GB, hoursOf(ui->m_spinBoxTime));
     emit setTime(time.day, time.week, time.month);
 }
@@ -280,8 +261,7 @@ void DataCalculatorPage::showDrivesNeeded(const DiskSizeText &size)
 DiskSizeText DataCalculatorPage::currentSizeResult() const
 {
     const PlanCalculation now = inputs();
-    return diskSizeResult(*m_pBitrateCalculator, m_dTotalBitrate, now.saveTime, now.saveUnit,
-                          now.sizeHoursPerDay);
+    return diskSizeResult(m_dTotalBitrate, now.saveTime, now.saveUnit, now.sizeHoursPerDay);
 }
 
 bool DataCalculatorPage::isSizePageShown() const

@@ -66,7 +66,7 @@ QString periodUnitText(PeriodUnit unit)
 
 } // namespace
 
-PlanFigures planFigures(const SitePlan &plan, const BitrateCalculator &formulas)
+PlanFigures planFigures(const SitePlan &plan)
 {
     const PlanCalculation &inputs = plan.calculation;
     PlanFigures figures;
@@ -76,17 +76,17 @@ PlanFigures planFigures(const SitePlan &plan, const BitrateCalculator &formulas)
         GroupFigures row;
         row.kbps = group.channels * group.kbps;
         row.mbps = row.kbps / 1000.0;
-        row.gbPerDay = gigabytesPerDay(formulas, row.kbps, figures.hoursPerDay);
+        row.gbPerDay = gigabytesPerDay(row.kbps, figures.hoursPerDay);
         figures.groups.append(row);
         figures.channels += group.channels;
     }
     figures.kbps = totalKbps(plan.groups);
     figures.mbps = figures.kbps / 1000.0;
-    figures.gbPerDay = gigabytesPerDay(formulas, figures.kbps, figures.hoursPerDay);
-    figures.time = recordTimeResult(formulas, figures.kbps, inputs.diskSize, inputs.diskUnit,
+    figures.gbPerDay = gigabytesPerDay(figures.kbps, figures.hoursPerDay);
+    figures.time = recordTimeResult(figures.kbps, inputs.diskSize, inputs.diskUnit,
                                     inputs.timeHoursPerDay);
     figures.recordHours = recordHoursOf(inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay);
-    figures.size = diskSizeResult(formulas, figures.kbps, inputs.saveTime, inputs.saveUnit,
+    figures.size = diskSizeResult(figures.kbps, inputs.saveTime, inputs.saveUnit,
                                   inputs.sizeHoursPerDay);
     return figures;
 }

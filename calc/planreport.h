@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QVector>
 
-class BitrateCalculator;
 
 // The figures of a plan's report, each computed by the code the window uses.
 struct GroupFigures
@@ -32,7 +31,7 @@ struct PlanFigures
     DiskSizeText size;    // what the entered period needs
 };
 
-PlanFigures planFigures(const SitePlan &plan, const BitrateCalculator &formulas);
+PlanFigures planFigures(const SitePlan &plan);
 
 // The texts of the report, in the interface language: the table of groups
 // with its totals row, the result lines with the inputs they came from, and

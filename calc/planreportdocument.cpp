@@ -2,7 +2,6 @@
 
 #include "calc/planreport.h"
 #include "data/atomicfilewriter.h"
-#include "data/bitratecalculator.h"
 #include "data/siteplan.h"
 #include "platform/guiinit.h"
 
@@ -77,7 +76,7 @@ void fillRow(QTextTable *table, int row, const QStringList &texts, const QTextCh
 
 std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const SitePlan &plan)
 {
-    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    const PlanFigures figures = planFigures(plan);
 
     auto document = std::make_unique<QTextDocument>();
     QFont font = QGuiApplication::font();
@@ -180,7 +179,7 @@ bool writePlanReport(const QString &path, const QString &planName, const SitePla
     const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
     if (suffix == QLatin1String("csv")) {
-        bytes = PlanReport::toCsv(plan, planFigures(plan, BitrateCalculator()));
+        bytes = PlanReport::toCsv(plan, planFigures(plan));
     } else if (suffix == QLatin1String("pdf")) {
         // Laid out in memory first: the file is written only once the whole
         // report exists.

@@ -6,7 +6,10 @@ class BitrateTablePass;
 
 // The small calculator that the device editor, the device list and the
 // calculation page each own: the per-channel bitrate of a device type,
-// resolution, encoding and frame rate, and the two capacity formulas.
+// resolution, encoding and frame rate, and the two capacity formulas (which
+// forward to CapacityFormulas, where code that needs no tables takes them).
+// Constructing one converts the recorder table handed over as CSV, when
+// there is one: code that must write nothing uses CapacityFormulas instead.
 //
 // Every bitrate is in kbps; disk sizes are decimal GB (1 TB = 1000 GB).
 class BitrateCalculator final

@@ -1,5 +1,7 @@
+#include "calc/capacityinputs.h"
 #include "calc/capacityresults.h"
 #include "data/bitratecalculator.h"
+#include "data/capacityformulas.h"
 #include "platform/targetpath.h"
 
 #include <QTemporaryDir>
@@ -29,6 +31,8 @@ private slots:
     void diskSizeText();
     void recordTimeText_data();
     void recordTimeText();
+    void nearlyNoBitrateIsNoResult_data();
+    void nearlyNoBitrateIsNoResult();
 
 private:
     // The calculator looks for its data beside the executable; an empty
@@ -74,8 +78,8 @@ void TestCapacityFormulas::diskSize()
     QFETCH(QString, size);
     QFETCH(QString, unit);
 
-    const BitrateCalculator calculator;
-    const double gb = calculator.calculateDiskSize(totalBitrate, recordHours);
+    const double gb = CapacityFormulas::diskSize(totalBitrate, recordHours);
+    QCOMPARE(BitrateCalculator().calculateDiskSize(totalBitrate, recordHours), gb);
     QVERIFY2(std::abs(gb - expectedGB) < 5e-5, qPrintable(QString::number(gb, 'f', 6)));
 
     const DiskSizeText text = toDiskSizeResult(gb);
@@ -102,8 +106,7 @@ void TestCapacityFormulas::diskSizeExactOrder()
     QFETCH(int, recordHours);
     QFETCH(double, exactGB);
 
-    const BitrateCalculator calculator;
-    const double gb = calculator.calculateDiskSize(totalBitrate, recordHours);
+    const double gb = CapacityFormulas::diskSize(totalBitrate, recordHours);
     QVERIFY2(gb == exactGB, qPrintable(QString::number(gb, 'g', 17)));
 }
 
@@ -141,8 +144,8 @@ void TestCapacityFormulas::recordHours()
     QFETCH(QString, week);
     QFETCH(QString, month);
 
-    const BitrateCalculator calculator;
-    const double hours = calculator.calculateRecordHours(totalBitrate, diskSizeGB);
+    const double hours = CapacityFormulas::recordHours(totalBitrate, diskSizeGB);
+    QCOMPARE(BitrateCalculator().calculateRecordHours(totalBitrate, diskSizeGB), hours);
     QVERIFY2(std::abs(hours - expectedHours) <= std::max(5e-5, expectedHours * 1e-8),
              qPrintable(QString::number(hours, 'f', 6)));
 
@@ -244,6 +247,30 @@ void TestCapacityFormulas::recordTimeText()
     QCOMPARE(text.week, week);
     QCOMPARE(text.month, month);
     QCOMPARE(text.moreThan, moreThan);
+}
+
+void TestCapacityFormulas::nearlyNoBitrateIsNoResult_data()
+{
+    QTest::addColumn<double>("totalBitrate");
+    QTest::addColumn<bool>("noResult");
+
+    QTest::newRow("0 kbps") << 0.0 << true;
+    QTest::newRow("0.0000005 kbps") << 5e-7 << true;
+    QTest::newRow("-0.0000005 kbps") << -5e-7 << true;
+    QTest::newRow("0.000001 kbps") << 1e-6 << false;
+}
+
+// Both results, on screen and in the report, treat a total this close to 0
+// as nothing to record, rather than a 1 GB disk or a disk that lasts forever.
+void TestCapacityFormulas::nearlyNoBitrateIsNoResult()
+{
+    QFETCH(double, totalBitrate);
+    QFETCH(bool, noResult);
+
+    const DiskSizeText size = diskSizeResult(totalBitrate, 1, PeriodUnit::Day, 24);
+    QCOMPARE(size.size == QLatin1String("0") && size.unit == QLatin1String("GB"), noResult);
+    const RecordTimeText time = recordTimeResult(totalBitrate, 4, DiskUnit::TB, 24);
+    QCOMPARE(time.day == QLatin1String("0") && !time.moreThan, noResult);
 }
 
 QTEST_GUILESS_MAIN(TestCapacityFormulas)

@@ -213,9 +213,8 @@ void TestSitePlan::roundTrip()
     QVERIFY2(SitePlanFile::read(path, &opened, &error), qPrintable(error));
     comparePlans(opened, saved);
 
-    const BitrateCalculator formulas;
-    const PlanFigures before = planFigures(saved, formulas);
-    const PlanFigures after = planFigures(opened, formulas);
+    const PlanFigures before = planFigures(saved);
+    const PlanFigures after = planFigures(opened);
     QCOMPARE(after.kbps, before.kbps);
     QCOMPARE(after.time.day, before.time.day);
     QCOMPARE(after.size.size, before.size.size);
@@ -454,7 +453,7 @@ void TestSitePlan::reportFigures()
                                  kbpsPerGroup.at(i), i + 1));
     }
     plan.calculation = {4, DiskUnit::TB, 24, 1, PeriodUnit::Week, 12, sizeShown};
-    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    const PlanFigures figures = planFigures(plan);
 
     const int hours = sizeShown ? 12 : 24;
     QCOMPARE(figures.hoursPerDay, hours);
@@ -506,7 +505,7 @@ void TestSitePlan::reportDiskArrayLines()
     plan.calculation.diskSize = diskSizeGB;
     plan.calculation.diskUnit = DiskUnit::GB;
     plan.calculation.diskArray = array;
-    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    const PlanFigures figures = planFigures(plan);
     QCOMPARE(PlanReport::diskArrayLine(plan.calculation), arrayLine);
     QCOMPARE(PlanReport::drivesNeededLine(plan.calculation, figures), drivesLine);
 }
@@ -514,7 +513,7 @@ void TestSitePlan::reportDiskArrayLines()
 void TestSitePlan::csvReadsBack()
 {
     const SitePlan plan = samplePlan(FramePAL);
-    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    const PlanFigures figures = planFigures(plan);
     const QByteArray csv = PlanReport::toCsv(plan, figures);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
 
