@@ -1,22 +1,12 @@
 #pragma once
 
 #include "calc/capacityresults.h"
+#include "data/planrecords.h"
 
 // The inputs of the two calculations and the results they give for a total
 // bitrate. The calculation page and the plan report both compute through
 // these functions, so that a report and the screen cannot disagree. A total
 // bitrate of (nearly) 0 is no result: 0 days, 0 GB.
-
-enum class DiskUnit {
-    GB,
-    TB, // 1 TB = 1000 GB
-};
-
-enum class PeriodUnit {
-    Day,
-    Week,  // 7 days
-    Month, // 30 days
-};
 
 // What a disk of `diskSize` in `unit` records at `totalBitrate` kbps and
 // `hoursPerDay` hours a day. No bitrate or no hours give 0, 0 and 0.

@@ -106,17 +106,6 @@ QString fixedPoint(qint64 value, int decimals)
 
 } // namespace
 
-bool operator==(const DiskArraySetup &a, const DiskArraySetup &b)
-{
-    return a.drives == b.drives && a.driveGB == b.driveGB && a.level == b.level
-           && a.groups == b.groups && a.hotSpares == b.hotSpares && a.fillPercent == b.fillPercent;
-}
-
-bool operator!=(const DiskArraySetup &a, const DiskArraySetup &b)
-{
-    return !(a == b);
-}
-
 DiskArrayInput faultInput(DiskArrayFault fault)
 {
     switch (fault) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/capacityinputs.h"
+#include "data/planrecords.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -25,39 +26,6 @@
 // An array holds at most 64 drives, hot spares included: what a recorder
 // with its disk shelves holds. Hot spares hold no data. Usable capacity is
 // data drives x drive size x fill limit (1 to 100 %).
-
-enum class RaidLevel {
-    Single,
-    Raid0,
-    Raid1,
-    Raid5,
-    Raid6,
-    Raid10,
-    Raid50,
-    Raid60,
-};
-
-namespace DiskArrayLimits {
-constexpr int MaxDrives = 64;      // in all, hot spares included
-constexpr int MaxSetDrives = 32;   // in a RAID 5 or 6 set, or one group of RAID 50 or 60
-constexpr int MinGroups = 2;
-constexpr int MaxGroups = 16;
-constexpr int MaxDriveGB = 200000; // 200 TB
-// So a group of RAID 50 or 60 never holds more drives than a set may.
-static_assert(MaxSetDrives * MinGroups >= MaxDrives);
-} // namespace DiskArrayLimits
-
-struct DiskArraySetup
-{
-    int drives = 4; // in all, hot spares included
-    int driveGB = 8000;
-    RaidLevel level = RaidLevel::Raid5;
-    int groups = 2; // RAID 50 and 60 only
-    int hotSpares = 0;
-    int fillPercent = 100;
-};
-bool operator==(const DiskArraySetup &a, const DiskArraySetup &b);
-bool operator!=(const DiskArraySetup &a, const DiskArraySetup &b);
 
 // Why a set is not possible; each is about one input.
 enum class DiskArrayFault {

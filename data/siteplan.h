@@ -1,8 +1,7 @@
 #pragma once
 
-#include "calc/capacityinputs.h"
-#include "calc/diskarray.h"
 #include "data/devicerecords.h"
+#include "data/planrecords.h"
 
 #include <QString>
 #include <QStringList>
