@@ -1,20 +1,12 @@
 #pragma once
 
+#include "data/bitratetablefiles.h"
 #include "data/xmlconfigfile.h"
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-// One row of a bitrate table.
-struct ResolutionBitrate
-{
-    QString name;
-    int bitrate = 0; // kbps
-};
-
-using BitrateTable = QVector<ResolutionBitrate>;
 
 // Reads the bitrate tables, the frame-rate lists and the per-encoding tables
 // beside the executable when constructed, and answers lookups on them. The

@@ -1,11 +1,19 @@
 #pragma once
 
-#include "data/bitrateconfigloader.h"
-
 #include <QFileInfoList>
 #include <QHash>
 #include <QPair>
 #include <QString>
+#include <QVector>
+
+// One row of a bitrate table.
+struct ResolutionBitrate
+{
+    QString name;
+    int bitrate = 0; // kbps
+};
+
+using BitrateTable = QVector<ResolutionBitrate>;
 
 // The per-encoding table folders: every plain file is the table of the
 // encoding named by its file name up to the last dot.

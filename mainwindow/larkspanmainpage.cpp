@@ -1,6 +1,6 @@
 #include "mainwindow/larkspanmainpage.h"
 
-#include "app/recentplans.h"
+#include "data/recentplans.h"
 #include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
 #include "aptui/menu.h"

@@ -1,4 +1,4 @@
-#include "app/recentplans.h"
+#include "data/recentplans.h"
 
 #include <QFileInfo>
 #include <QSettings>
