@@ -1,0 +1,87 @@
+# Checks the include graph of the program's code:
+#   cmake -DSOURCE_DIR=<top> -P checkincludes.cmake
+# The folders stand in layers, lowest first; a file may include files of its
+# own folder and of the layers below it. Two upward includes are part of the
+# design: the device editor and the main window read the configuration and
+# language managers of app/. Headers must not include each other in a circle,
+# however long. Every break of either rule is listed and the check fails.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT DEFINED SOURCE_DIR)
+    message(FATAL_ERROR "checkincludes: SOURCE_DIR is not set")
+endif()
+
+set(layers platform aptui data calc device mainwindow app)
+set(allowed_upward "device>app" "mainwindow>app")
+
+set(files)
+foreach(folder IN LISTS layers)
+    file(GLOB found RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    list(APPEND files ${found})
+endforeach()
+
+set(violations)
+set(headers)
+foreach(file IN LISTS files)
+    string(REGEX MATCH "^[^/]+" folder "${file}")
+    list(FIND layers "${folder}" rank)
+    file(STRINGS "${SOURCE_DIR}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    set(deps)
+    foreach(line IN LISTS lines)
+        if(NOT line MATCHES "\"(([^\"/]+)/[^\"]+)\"")
+            continue()
+        endif()
+        set(target "${CMAKE_MATCH_1}")
+        set(target_folder "${CMAKE_MATCH_2}")
+        list(FIND layers "${target_folder}" target_rank)
+        if(target_rank EQUAL -1)
+            continue() # generated headers and the plug-ins' own folders
+        endif()
+        if(target_rank GREATER rank AND NOT "${folder}>${target_folder}" IN_LIST allowed_upward)
+            list(APPEND violations "${file} includes ${target}: ${target_folder}/ lies above ${folder}/")
+        endif()
+        if(EXISTS "${SOURCE_DIR}/${target}")
+            list(APPEND deps "${target}")
+        endif()
+    endforeach()
+    if(file MATCHES "\\.h$")
+        list(APPEND headers "${file}")
+        string(MAKE_C_IDENTIFIER "${file}" key)
+        set(deps_${key} ${deps})
+    endif()
+endforeach()
+
+# Peels off, round by round, the headers whose includes are all peeled off
+# already; what never comes off stands in a circle or leads into one.
+set(left ${headers})
+set(progress TRUE)
+while(progress)
+    set(progress FALSE)
+    set(still)
+    foreach(header IN LISTS left)
+        string(MAKE_C_IDENTIFIER "${header}" key)
+        set(blocked FALSE)
+        foreach(dep IN LISTS deps_${key})
+            if(dep IN_LIST left AND NOT dep STREQUAL header)
+                set(blocked TRUE)
+                break()
+            endif()
+        endforeach()
+        if(blocked)
+            list(APPEND still "${header}")
+        else()
+            set(progress TRUE)
+        endif()
+    endforeach()
+    set(left ${still})
+endwhile()
+foreach(header IN LISTS left)
+    list(APPEND violations "${header} stands in or leads into a circle of includes")
+endforeach()
+
+if(violations)
+    list(JOIN violations "\n  " text)
+    message(FATAL_ERROR "The include graph breaks the layers:\n  ${text}")
+endif()
+list(LENGTH files count)
+message(STATUS "${count} files include only their own layer and the layers below it, without circles")
