@@ -2,147 +2,121 @@
 #include "calc/sizedisplaypage.h"
 
 #include <QLabel>
-#include <QMetaMethod>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+
+#include <memory>
 
 namespace {
 
-QString labelText(const QWidget &page, const char *name)
+const QLabel *label(const QWidget &page, const QString &name)
 {
-    const auto *label = page.findChild<QLabel *>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no label %1>").arg(QLatin1String(name));
+    return page.findChild<QLabel *>(name);
 }
 
-// What a person reads in a rich-text label: the text without its markup.
-QString plainText(const QString &html)
+// What a person reads in a rich-text label, fragment by fragment, with the
+// point size each fragment is drawn in.
+struct Reading
 {
+    QString text;
+    QList<qreal> sizes;
+};
+
+Reading read(const QLabel *label)
+{
+    Reading reading;
+    if (!label || !Qt::mightBeRichText(label->text()))
+        return {QStringLiteral("<not rich text>"), {}};
     QTextDocument document;
-    document.setHtml(html);
-    return document.toPlainText().trimmed();
-}
-
-QStringList ownMethods(const QMetaObject &meta)
-{
-    QStringList methods;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        methods << QString::fromLatin1(meta.method(i).methodSignature());
-    return methods;
+    document.setHtml(label->text());
+    reading.text = document.toPlainText().trimmed();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().text().trimmed().isEmpty())
+                reading.sizes << it.fragment().charFormat().fontPointSize();
+        }
+    }
+    return reading;
 }
 
 } // namespace
 
+// The result pages as a person reads them: the figure large, its unit small
+// beside it, whatever text the calculation hands over shown as text.
 class TestResultPages : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initialTexts();
-    void displayTime_data();
-    void displayTime();
-    void displaySize_data();
-    void displaySize();
-    void eachPageHasOneSlotOnly();
+    void shown_data();
+    void shown();
 };
 
-void TestResultPages::initialTexts()
+void TestResultPages::shown_data()
 {
-    const DataDisplayPage timePage;
-    QCOMPARE(labelText(timePage, "m_labelByDay"),
-             QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:60pt; "
-                            "color:#467dd3;\">0</span><span style=\" font-size:14pt; "
-                            "color:#467dd3;\">天</span></p></body></html>"));
-    QCOMPARE(labelText(timePage, "m_labelByWeek"),
-             QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
-                            "color:#467dd3;\">0</span><span style=\" font-size:14pt; "
-                            "color:#467dd3;\">周</span></p></body></html>"));
-    QCOMPARE(labelText(timePage, "m_labelByMonth"),
-             QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
-                            "color:#467dd3;\">0</span><span style=\" font-size:14pt; "
-                            "color:#467dd3;\">月</span></p></body></html>"));
+    QTest::addColumn<QString>("page");     // "time" or "size"
+    QTest::addColumn<QStringList>("texts"); // handed to the page's slot; none: as built
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<QList<qreal>>("sizes");
 
-    const SizeDisplayPage sizePage;
-    QCOMPARE(labelText(sizePage, "m_labelDisplaySize"),
-             QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; "
-                            "color:#467dd3;\">0</span><span style=\" font-size:20pt; "
-                            "color:#467dd3;\">MB</span></p></body></html>"));
-    QCOMPARE(plainText(labelText(sizePage, "m_labelDisplaySize")), QStringLiteral("0MB"));
+    // As built, before any result: 0 with the units of the form.
+    QTest::newRow("days, as built") << "time" << QStringList() << "m_labelByDay" << "0天"
+                                    << QList<qreal>{60, 14};
+    QTest::newRow("weeks, as built") << "time" << QStringList() << "m_labelByWeek" << "0周"
+                                     << QList<qreal>{36, 14};
+    QTest::newRow("months, as built") << "time" << QStringList() << "m_labelByMonth" << "0月"
+                                      << QList<qreal>{36, 14};
+    QTest::newRow("size, as built") << "size" << QStringList() << "m_labelDisplaySize" << "0MB"
+                                    << QList<qreal>{48, 20};
+
+    // A time shows the figures alone: the unit words stand in labels of their own.
+    const QStringList time{"88", "12", "2"};
+    QTest::newRow("88 days") << "time" << time << "m_labelByDay" << "88" << QList<qreal>{60};
+    QTest::newRow("12 weeks") << "time" << time << "m_labelByWeek" << "12" << QList<qreal>{36};
+    QTest::newRow("2 months") << "time" << time << "m_labelByMonth" << "2" << QList<qreal>{36};
+    const QStringList longest{">3650", ">521", ">121"};
+    QTest::newRow("more than 3650 days") << "time" << longest << "m_labelByDay" << ">3650"
+                                         << QList<qreal>{60};
+    QTest::newRow("more than 121 months") << "time" << longest << "m_labelByMonth" << ">121"
+                                          << QList<qreal>{36};
+    QTest::newRow("markup in a figure stays text") << "time" << QStringList{"<b>1</b>", "0", "0"}
+                                                   << "m_labelByDay" << "<b>1</b>" << QList<qreal>{60};
+
+    QTest::newRow("6 TB") << "size" << QStringList{"6", "TB"} << "m_labelDisplaySize" << "6TB"
+                          << QList<qreal>{48, 20};
+    QTest::newRow("319 GB") << "size" << QStringList{"319", "GB"} << "m_labelDisplaySize" << "319GB"
+                            << QList<qreal>{48, 20};
+    QTest::newRow("more than 50000 TB") << "size" << QStringList{">50000", "TB"} << "m_labelDisplaySize"
+                                        << ">50000TB" << QList<qreal>{48, 20};
 }
 
-void TestResultPages::displayTime_data()
+void TestResultPages::shown()
 {
-    QTest::addColumn<QString>("day");
-    QTest::addColumn<QString>("week");
-    QTest::addColumn<QString>("month");
+    QFETCH(QString, page);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, label);
+    QFETCH(QString, reads);
+    QFETCH(QList<qreal>, sizes);
 
-    QTest::newRow("88 days, 12 weeks, 2 months") << "88" << "12" << "2";
-    QTest::newRow("zeros") << "0" << "0" << "0";
-    QTest::newRow("the longest period shown") << "3650" << "521" << "121";
-    QTest::newRow("more than the longest period") << ">3650" << ">521" << ">121";
-}
+    std::unique_ptr<QWidget> widget;
+    if (page == QLatin1String("time"))
+        widget = std::make_unique<DataDisplayPage>();
+    else
+        widget = std::make_unique<SizeDisplayPage>();
+    // The calculation page reaches the slots by connection; by name here.
+    if (texts.size() == 3) {
+        QVERIFY(QMetaObject::invokeMethod(widget.get(), "displayTime", Q_ARG(QString, texts.at(0)),
+                                          Q_ARG(QString, texts.at(1)), Q_ARG(QString, texts.at(2))));
+    } else if (texts.size() == 2) {
+        QVERIFY(QMetaObject::invokeMethod(widget.get(), "displaySize", Q_ARG(QString, texts.at(0)),
+                                          Q_ARG(QString, texts.at(1))));
+    }
 
-void TestResultPages::displayTime()
-{
-    QFETCH(QString, day);
-    QFETCH(QString, week);
-    QFETCH(QString, month);
-
-    DataDisplayPage page;
-    page.displayTime(day, week, month);
-
-    const QString head = QStringLiteral("\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t"
-                                        "<span style=\" font-size:%1pt; color:#467dd3;\">");
-    const QString tail = QStringLiteral("</span>\t\t</p>\t</body>\t</html>");
-    QCOMPARE(labelText(page, "m_labelByDay"), head.arg(60) + day.toHtmlEscaped() + tail);
-    QCOMPARE(labelText(page, "m_labelByWeek"), head.arg(36) + week.toHtmlEscaped() + tail);
-    QCOMPARE(labelText(page, "m_labelByMonth"), head.arg(36) + month.toHtmlEscaped() + tail);
-
-    // The leading tab must not stop the label from rendering it as rich text.
-    QVERIFY(Qt::mightBeRichText(labelText(page, "m_labelByDay")));
-    QCOMPARE(plainText(labelText(page, "m_labelByWeek")), week);
-    QCOMPARE(plainText(labelText(page, "m_labelByDay")), day);
-    // The unit words come from the fixed labels once numbers are shown.
-    QVERIFY(!labelText(page, "m_labelByDay").contains(QStringLiteral("天")));
-}
-
-void TestResultPages::displaySize_data()
-{
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("unit");
-
-    QTest::newRow("6 TB") << "6" << "TB";
-    QTest::newRow("319 GB") << "319" << "GB";
-    QTest::newRow("fallback 0 GB") << "0" << "GB";
-    QTest::newRow("more than 50000 TB") << ">50000" << "TB";
-}
-
-void TestResultPages::displaySize()
-{
-    QFETCH(QString, size);
-    QFETCH(QString, unit);
-
-    SizeDisplayPage page;
-    page.displaySize(size, unit);
-
-    const QString expected =
-        QStringLiteral("\t<html>\t<head/>\t\t<body>\t\t\t<p align=\"center\">\t\t\t\t"
-                       "<span style=\" font-size:48pt; color:#467dd3;\">")
-        + size.toHtmlEscaped()
-        + QStringLiteral("</span>\t\t\t\t<span style=\" font-size:16pt; color:#467dd3;\"/>\t\t\t\t"
-                         "<span style=\" font-size:20pt; color:#467dd3;\">")
-        + unit + QStringLiteral("</span>\t\t\t</p>\t\t</body>\t</html>\t");
-    QCOMPARE(labelText(page, "m_labelDisplaySize"), expected);
-    QVERIFY(Qt::mightBeRichText(labelText(page, "m_labelDisplaySize")));
-    QCOMPARE(plainText(labelText(page, "m_labelDisplaySize")).remove(QLatin1Char(' ')),
-             QString(size + unit).remove(QLatin1Char(' ')));
-}
-
-void TestResultPages::eachPageHasOneSlotOnly()
-{
-    QCOMPARE(ownMethods(DataDisplayPage::staticMetaObject),
-             QStringList{QStringLiteral("displayTime(QString,QString,QString)")});
-    QCOMPARE(ownMethods(SizeDisplayPage::staticMetaObject),
-             QStringList{QStringLiteral("displaySize(QString,QString)")});
+    const Reading reading = read(::label(*widget, label));
+    QCOMPARE(QString(reading.text).remove(QLatin1Char(' ')), reads);
+    QCOMPARE(reading.sizes, sizes);
 }
 
 QTEST_MAIN(TestResultPages)
