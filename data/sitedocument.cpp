@@ -3,7 +3,10 @@
 #include "data/siteplanfile.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+
+#include <iterator>
 
 #include <utility>
 
@@ -81,6 +84,14 @@ void SiteDocument::setFrameStandard(int frameStandard, const QVector<PlanGroup> 
 
 void SiteDocument::setPlan(SitePlan plan)
 {
+    QHash<int, quint32> idByNumber;
+    idByNumber.reserve(m_plan.groups.size());
+    for (const PlanGroup &group : std::as_const(m_plan.groups))
+        idByNumber.insert(group.groupNumber, group.id);
+    for (PlanGroup &group : plan.groups) {
+        if (group.id == 0)
+            group.id = idByNumber.value(group.groupNumber);
+    }
     apply(std::move(plan));
 }
 
@@ -91,6 +102,7 @@ void SiteDocument::undo()
     const bool wasModified = isModified();
     SitePlan previous = m_undo.takeLast();
     Changes what = difference(m_plan, previous) | HistoryChanged;
+    m_lastInputFields = 0;
     m_redo.append(std::exchange(m_plan, std::move(previous)));
     if (wasModified != isModified())
         what |= ModifiedChanged;
@@ -104,15 +116,18 @@ void SiteDocument::redo()
     const bool wasModified = isModified();
     SitePlan next = m_redo.takeLast();
     Changes what = difference(m_plan, next) | HistoryChanged;
+    m_lastInputFields = 0;
     m_undo.append(std::exchange(m_plan, std::move(next)));
     if (wasModified != isModified())
         what |= ModifiedChanged;
     emit changed(what);
 }
 
-void SiteDocument::newPlan()
+void SiteDocument::newPlan(const SitePlan &plan)
 {
-    replaceAll(SitePlan(), QString());
+    SitePlan identified = plan;
+    identify(&identified.groups);
+    replaceAll(identified, QString());
 }
 
 bool SiteDocument::open(const QString &path, QString *error)
@@ -140,6 +155,8 @@ bool SiteDocument::saveAs(const QString &path, QString *error)
         what |= ModifiedChanged;
     m_filePath = absolute;
     m_savedPlan = m_plan;
+    // A keystroke after the save is a step of its own, so that undo passes the saved plan.
+    m_lastInputFields = 0;
     if (what)
         emit changed(what);
     return true;
@@ -154,13 +171,25 @@ void SiteDocument::apply(SitePlan plan)
     const bool wasModified = isModified();
     const bool couldUndo = canUndo();
     const bool couldRedo = canRedo();
-    m_undo.append(std::exchange(m_plan, std::move(plan)));
-    if (m_undo.size() > MaxUndoSteps)
-        m_undo.removeFirst();
+    const int fields = what == InputsChanged ? inputFields(m_plan.calculation, plan.calculation) : 0;
+    if (fields != 0 && fields == m_lastInputFields && canUndo() && !canRedo()) {
+        // Another keystroke in the same input: the step before it stays the one to undo to.
+        m_plan = std::move(plan);
+    } else {
+        m_undo.append(std::exchange(m_plan, std::move(plan)));
+        qsizetype groups = 0;
+        for (const SitePlan &step : std::as_const(m_undo))
+            groups += step.groups.size();
+        while (m_undo.size() > MaxUndoSteps || (m_undo.size() > 1 && groups > MaxUndoGroups)) {
+            groups -= m_undo.constFirst().groups.size();
+            m_undo.removeFirst();
+        }
+    }
+    m_lastInputFields = fields;
     m_redo.clear();
     if (wasModified != isModified())
         what |= ModifiedChanged;
-    if (!couldUndo || couldRedo)
+    if (!couldUndo || couldRedo || !canUndo())
         what |= HistoryChanged;
     emit changed(what);
 }
@@ -174,6 +203,7 @@ void SiteDocument::replaceAll(const SitePlan &plan, const QString &path)
     m_filePath = path;
     m_undo.clear();
     m_redo.clear();
+    m_lastInputFields = 0;
     emit changed(what);
 }
 
@@ -200,4 +230,22 @@ SiteDocument::Changes SiteDocument::difference(const SitePlan &a, const SitePlan
     if (a.frameStandard != b.frameStandard)
         what |= FrameStandardChanged;
     return what;
+}
+
+int SiteDocument::inputFields(const PlanCalculation &a, const PlanCalculation &b)
+{
+    const bool differs[] = {a.diskSize != b.diskSize,
+                            a.diskUnit != b.diskUnit,
+                            a.timeHoursPerDay != b.timeHoursPerDay,
+                            a.saveTime != b.saveTime,
+                            a.saveUnit != b.saveUnit,
+                            a.sizeHoursPerDay != b.sizeHoursPerDay,
+                            a.sizeShown != b.sizeShown,
+                            a.diskArray != b.diskArray};
+    int fields = 0;
+    for (std::size_t i = 0; i < std::size(differs); ++i) {
+        if (differs[i])
+            fields |= 1 << i;
+    }
+    return fields;
 }

@@ -36,8 +36,11 @@ public:
     Q_DECLARE_FLAGS(Changes, Change)
     Q_FLAG(Changes)
 
-    // Steps kept for undo; the oldest is dropped past it.
+    // Steps kept for undo; the oldest are dropped past either bound. The
+    // second bounds the memory: every step keeps the whole plan, so a site
+    // of a thousand groups keeps fifty steps.
     static constexpr int MaxUndoSteps = 200;
+    static constexpr int MaxUndoGroups = 50000;
 
     explicit SiteDocument(QObject *parent = nullptr);
     ~SiteDocument() override;
@@ -58,8 +61,11 @@ public:
     void setCalculation(const PlanCalculation &calculation);
     // The standard with the groups' rates converted to it, as one step.
     void setFrameStandard(int frameStandard, const QVector<PlanGroup> &convertedGroups);
-    // The whole plan as one step; groups whose identity another group of the
-    // plan already has, or that has none, get a fresh one.
+    // The whole plan as one step, as the pages show it. A group without an
+    // identity is the document's group of the same group number, if there
+    // is one; groups whose identity another group of the plan already has,
+    // or that are new, get a fresh one. Changes to the same inputs one after
+    // the other (typing a number) are one step.
     void setPlan(SitePlan plan);
 
     bool canUndo() const { return !m_undo.isEmpty(); }
@@ -67,8 +73,8 @@ public:
     void undo();
     void redo();
 
-    // An empty plan of no file, with no history.
-    void newPlan();
+    // `plan` as a new plan of no file, unmodified, with no history.
+    void newPlan(const SitePlan &plan = SitePlan());
     // Reads `path`; on failure nothing changes and `error` says why.
     bool open(const QString &path, QString *error);
     // Writes the plan to `path`, which becomes its file; on failure the old
@@ -85,6 +91,8 @@ private:
     // Gives every group of `groups` without a unique identity a fresh one.
     void identify(QVector<PlanGroup> *groups);
     static Changes difference(const SitePlan &a, const SitePlan &b);
+    // Which inputs differ, one bit each.
+    static int inputFields(const PlanCalculation &a, const PlanCalculation &b);
 
     SitePlan m_plan;
     SitePlan m_savedPlan;
@@ -92,6 +100,8 @@ private:
     QVector<SitePlan> m_undo;
     QVector<SitePlan> m_redo;
     quint32 m_nextGroupId = 1;
+    // The inputs that the last step changed, when it changed nothing else.
+    int m_lastInputFields = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SiteDocument::Changes)

@@ -57,6 +57,8 @@ private slots:
     void undoRedoReturnTheExactPlan_data();
     void undoRedoReturnTheExactPlan();
     void identitiesAreNeverUsedAgain();
+    void stepsOfInputs_data();
+    void stepsOfInputs();
     void openAndSaveFollowTheFile();
 };
 
@@ -168,6 +170,15 @@ void tst_SiteDocument::identitiesAreNeverUsedAgain()
     QCOMPARE(document.plan().groups.at(1).id, 2u);
     document.addGroups({group(QStringLiteral("D(3)"), 1, 1, 3)});
     take(document.plan().groups.at(2));
+    // The pages know group numbers, not identities: a group of the same
+    // number is the same group.
+    SitePlan shown = document.plan();
+    for (PlanGroup &g : shown.groups) {
+        g.id = 0;
+        g.channels = 7;
+    }
+    document.setPlan(shown);
+    QCOMPARE(document.plan().groups.at(2).id, 4u);
     // A whole plan whose groups share an identity keeps the first and renames the rest.
     SitePlan copied = document.plan();
     copied.groups.append(copied.groups.first());
@@ -177,6 +188,40 @@ void tst_SiteDocument::identitiesAreNeverUsedAgain()
     document.clearGroups();
     document.addGroups({PlanGroup()});
     take(document.plan().groups.at(0));
+}
+
+void tst_SiteDocument::stepsOfInputs_data()
+{
+    QTest::addColumn<QList<int>>("diskSizes"); // typed one after the other; -1 switches the unit
+    QTest::addColumn<int>("steps");
+
+    QTest::newRow("typing one number") << QList<int>{1, 12, 120} << 1;
+    QTest::newRow("a number, then the unit") << QList<int>{1, 12, -1} << 2;
+    QTest::newRow("the unit between two numbers") << QList<int>{1, -1, 5} << 3;
+}
+
+void tst_SiteDocument::stepsOfInputs()
+{
+    QFETCH(QList<int>, diskSizes);
+    QFETCH(int, steps);
+
+    SavedDocument saved;
+    SiteDocument &document = saved.document;
+    const SitePlan before = document.plan();
+    for (int size : diskSizes) {
+        PlanCalculation c = document.plan().calculation;
+        if (size < 0)
+            c.diskUnit = c.diskUnit == DiskUnit::TB ? DiskUnit::GB : DiskUnit::TB;
+        else
+            c.diskSize = size;
+        document.setCalculation(c);
+    }
+    for (int i = 0; i < steps; ++i) {
+        QVERIFY(document.plan() != before);
+        document.undo();
+    }
+    QCOMPARE(document.plan(), before);
+    QVERIFY(!document.isModified());
 }
 
 void tst_SiteDocument::openAndSaveFollowTheFile()
