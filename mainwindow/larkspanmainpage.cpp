@@ -11,7 +11,7 @@
 #include "calc/datadisplaypage.h"
 #include "calc/planreportdocument.h"
 #include "calc/sizedisplaypage.h"
-#include "data/siteplanfile.h"
+#include "data/sitedocument.h"
 #include "data/updatedialog.h"
 #include "device/deviceaddpage.h"
 #include "device/deviceeditor.h"
@@ -69,6 +69,7 @@ MainWindowPlacement mainWindowPlacement(const QRect &available)
 LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::LarkspanMainPage>())
+    , m_pDocument(new SiteDocument(this))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
@@ -165,6 +166,11 @@ void LarkspanMainPage::connectPages()
             this, &LarkspanMainPage::onPlanChanged);
     connect(calculatorPage, &DataCalculatorPage::signalInputsChanged,
             this, &LarkspanMainPage::onPlanChanged);
+
+    // The pages as they start are the new plan, with nothing to undo.
+    m_pDocument->newPlan(planOnPages());
+    connect(m_pDocument, &SiteDocument::changed, this,
+            [this](SiteDocument::Changes what) { onDocumentChanged(int(what)); });
 }
 
 void LarkspanMainPage::resizeAddBoarder()
@@ -226,7 +232,7 @@ void LarkspanMainPage::resizeEvent(QResizeEvent *event)
 void LarkspanMainPage::closeEvent(QCloseEvent *event)
 {
     // Unsaved changes replace the exit question by the question about them.
-    if (m_planModified) {
+    if (m_pDocument->isModified()) {
         if (mayDiscardChanges())
             event->accept();
         else
@@ -350,6 +356,22 @@ void LarkspanMainPage::createPlanActions()
     m_pRecentMenu->setObjectName(QStringLiteral("recentPlansMenu"));
     m_pAboutMenu->addActions(actions.mid(2, 2));
     m_pAboutMenu->addSeparator();
+    m_pUndoAction = new QAction(tr("Undo"), this);
+    m_pUndoAction->setShortcut(QKeySequence::Undo);
+    m_pRedoAction = new QAction(tr("Redo"), this);
+    // Ctrl+Y as well, where the desktop's redo is another key.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    m_pRedoAction->setShortcuts(redoKeys);
+    for (QAction *action : {m_pUndoAction, m_pRedoAction}) {
+        action->setEnabled(false);
+        addAction(action);
+    }
+    connect(m_pUndoAction, &QAction::triggered, this, [this] { m_pDocument->undo(); });
+    connect(m_pRedoAction, &QAction::triggered, this, [this] { m_pDocument->redo(); });
+    m_pAboutMenu->addActions({m_pUndoAction, m_pRedoAction});
+    m_pAboutMenu->addSeparator();
     m_pAboutMenu->addActions(actions.mid(4, 2));
     m_pAboutMenu->addSeparator();
     // Plans deleted since they were listed drop out each time the menu opens.
@@ -379,7 +401,17 @@ DataCalculatorPage *LarkspanMainPage::calculatorPage() const
     return qobject_cast<DataCalculatorPage *>(m_pCapacityCalculation->getDataCalculatorPage());
 }
 
+const SiteDocument &LarkspanMainPage::document() const
+{
+    return *m_pDocument;
+}
+
 SitePlan LarkspanMainPage::currentPlan() const
+{
+    return m_pDocument->plan();
+}
+
+SitePlan LarkspanMainPage::planOnPages() const
 {
     SitePlan plan;
     plan.frameStandard = m_pDeviceEditor->frameStandard();
@@ -395,17 +427,18 @@ SitePlan LarkspanMainPage::currentPlan() const
 
 QString LarkspanMainPage::planPath() const
 {
-    return m_planPath;
+    return m_pDocument->filePath();
 }
 
 bool LarkspanMainPage::isPlanModified() const
 {
-    return m_planModified;
+    return m_pDocument->isModified();
 }
 
 QString LarkspanMainPage::planFolder() const
 {
-    return m_planPath.isEmpty() ? QDir::homePath() : QFileInfo(m_planPath).absolutePath();
+    const QString path = m_pDocument->filePath();
+    return path.isEmpty() ? QDir::homePath() : QFileInfo(path).absolutePath();
 }
 
 QString LarkspanMainPage::suggestedFile(const QString &suffix) const
@@ -415,28 +448,46 @@ QString LarkspanMainPage::suggestedFile(const QString &suffix) const
 
 QString LarkspanMainPage::planName() const
 {
-    return m_planPath.isEmpty() ? tr("Untitled") : QFileInfo(m_planPath).completeBaseName();
+    const QString name = m_pDocument->fileBaseName();
+    return name.isEmpty() ? tr("Untitled") : name;
 }
 
-void LarkspanMainPage::setPlanModified(bool modified)
+void LarkspanMainPage::updateTitle()
 {
-    m_planModified = modified;
+    const bool modified = m_pDocument->isModified();
     // A new plan nobody has touched is just the program.
     QString title = tr("Larkspan");
-    if (m_planModified || !m_planPath.isEmpty())
-        title = planName() + (m_planModified ? QStringLiteral("*") : QString()) + QStringLiteral(" - ")
-                + title;
+    if (modified || !m_pDocument->filePath().isEmpty())
+        title = planName() + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" - ") + title;
     setWindowTitle(title);
     m_pTitle->setText(title);
 }
 
 void LarkspanMainPage::onPlanChanged()
 {
-    if (!m_applyingPlan && !m_planModified)
-        setPlanModified(true);
+    // Every signal of one edit lands here; only the first that changes the
+    // plan makes a step (a frame-standard switch converts the list first).
+    if (m_applyingPlan)
+        return;
+    m_takingEdit = true;
+    m_pDocument->setPlan(planOnPages());
+    m_takingEdit = false;
 }
 
-void LarkspanMainPage::applyPlan(const SitePlan &plan, const QString &path)
+void LarkspanMainPage::onDocumentChanged(int changes)
+{
+    const SiteDocument::Changes what(changes);
+    const SiteDocument::Changes shown = SiteDocument::GroupsChanged | SiteDocument::InputsChanged
+                                        | SiteDocument::FrameStandardChanged;
+    // Edits made on the pages are there already; undo, redo, open and new are not.
+    if ((what & shown) && !m_takingEdit)
+        showPlan(m_pDocument->plan());
+    m_pUndoAction->setEnabled(m_pDocument->canUndo());
+    m_pRedoAction->setEnabled(m_pDocument->canRedo());
+    updateTitle();
+}
+
+void LarkspanMainPage::showPlan(const SitePlan &plan)
 {
     m_applyingPlan = true;
     // The standard first and without announcing it: the plan's rates are
@@ -458,14 +509,11 @@ void LarkspanMainPage::applyPlan(const SitePlan &plan, const QString &path)
     if (!plan.groups.isEmpty() && !m_pCapacityCalculation->isNormalPageShown())
         m_pCapacityCalculation->showNormalPage();
     m_applyingPlan = false;
-
-    m_planPath = path;
-    setPlanModified(false);
 }
 
 bool LarkspanMainPage::mayDiscardChanges()
 {
-    if (!m_planModified)
+    if (!m_pDocument->isModified())
         return true;
     setCover(true);
     SaveChangesDialog dialog(planName());
@@ -480,7 +528,7 @@ bool LarkspanMainPage::mayDiscardChanges()
 void LarkspanMainPage::onNewPlan()
 {
     if (mayDiscardChanges())
-        applyPlan(SitePlan(), QString());
+        m_pDocument->newPlan();
 }
 
 void LarkspanMainPage::onOpenPlan()
@@ -517,21 +565,20 @@ void LarkspanMainPage::openHandedOverPlan(const QString &path)
 
 bool LarkspanMainPage::loadPlan(const QString &path)
 {
-    SitePlan plan;
     QString error;
-    if (!SitePlanFile::read(path, &plan, &error)) {
+    if (!m_pDocument->open(path, &error)) {
         showNotice(tr("The plan \"%1\" could not be opened.").arg(QFileInfo(path).fileName())
                    + QLatin1Char('\n') + error);
         return false;
     }
-    applyPlan(plan, QFileInfo(path).absoluteFilePath());
-    apt::RecentPlans::remember(m_planPath);
+    apt::RecentPlans::remember(m_pDocument->filePath());
     return true;
 }
 
 bool LarkspanMainPage::onSavePlan()
 {
-    return m_planPath.isEmpty() ? onSavePlanAs() : savePlan(m_planPath);
+    const QString path = m_pDocument->filePath();
+    return path.isEmpty() ? onSavePlanAs() : savePlan(path);
 }
 
 bool LarkspanMainPage::onSavePlanAs()
@@ -550,13 +597,11 @@ bool LarkspanMainPage::onSavePlanAs()
 bool LarkspanMainPage::savePlan(const QString &path)
 {
     QString error;
-    if (!SitePlanFile::write(path, currentPlan(), &error)) {
+    if (!m_pDocument->saveAs(path, &error)) {
         showNotice(error);
         return false;
     }
-    m_planPath = QFileInfo(path).absoluteFilePath();
-    setPlanModified(false);
-    apt::RecentPlans::remember(m_planPath);
+    apt::RecentPlans::remember(m_pDocument->filePath());
     return true;
 }
 

@@ -13,6 +13,7 @@ class DeviceAddPage;
 class DeviceEditor;
 class QAction;
 class QHBoxLayout;
+class SiteDocument;
 struct SitePlan;
 
 namespace Ui {
@@ -51,6 +52,8 @@ public:
     // Connects the pages to each other; run once, right after construction.
     void connectPages();
 
+    // The plan being edited: what the window shows, its file and history.
+    const SiteDocument &document() const;
     // The plan the window shows, as it would be saved.
     SitePlan currentPlan() const;
     // The file of the plan shown; empty for a plan never saved.
@@ -101,6 +104,7 @@ private slots:
     void onExportReport();
     void onPrintReport();
     void onPlanChanged();
+    void onDocumentChanged(int changes);
     void refreshRecentPlans();
 
 private:
@@ -111,8 +115,11 @@ private:
     // true when the window may go on and drop them.
     bool mayDiscardChanges();
     bool loadPlan(const QString &path);
-    void applyPlan(const SitePlan &plan, const QString &path);
-    void setPlanModified(bool modified);
+    // The plan as the pages show it.
+    SitePlan planOnPages() const;
+    // Puts the document's plan on the pages, without taking it back as an edit.
+    void showPlan(const SitePlan &plan);
+    void updateTitle();
     QString planName() const;
     // Where file dialogs start: the plan's folder, or the home folder.
     QString planFolder() const;
@@ -133,9 +140,12 @@ private:
     bool coverIt = false;
 
     aptui::Menu *m_pRecentMenu = nullptr;
-    QString m_planPath;
-    bool m_planModified = false;
-    // Set while an opened plan is put on the pages, whose changes then are
-    // not the user's.
+    QAction *m_pUndoAction = nullptr;
+    QAction *m_pRedoAction = nullptr;
+    SiteDocument *m_pDocument;
+    // Set while the document's plan is put on the pages, whose changes then
+    // are not the user's.
     bool m_applyingPlan = false;
+    // Set while an edit on the pages goes into the document.
+    bool m_takingEdit = false;
 };

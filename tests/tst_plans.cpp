@@ -85,6 +85,7 @@ private slots:
     void exportReport();
     void printDialogCancelled();
     void handedOverPlanWaitsForAnOpenDialog();
+    void undoAndRedoFromTheKeyboard();
 
 private:
     std::unique_ptr<LarkspanMainPage> newWindow();
@@ -448,6 +449,54 @@ void TestPlans::handedOverPlanWaitsForAnOpenDialog()
     QCOMPARE(rowsWhileAsked, 0);
     QTRY_COMPARE(rowCount(), 2);
     QCOMPARE(m_window->planPath(), QFileInfo(path).absoluteFilePath());
+}
+
+// Every edit on the pages is a step that the window's keys undo and redo,
+// with the pages, the title and the menu following the document.
+void TestPlans::undoAndRedoFromTheKeyboard()
+{
+    auto *diskSize = child<QLineEdit>(calculator(), "m_lineEditGT");
+    const QString sizeBefore = diskSize->text();
+    addGroup(QStringLiteral("Gate"), QStringLiteral("4"));
+    addGroup(QStringLiteral("Hall"), QStringLiteral("2"));
+    typeInto(calculator(), "m_lineEditGT", QStringLiteral("12"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled* - Larkspan"));
+
+    QAction *undo = nullptr;
+    QAction *redo = nullptr;
+    for (QAction *action : child<QMenu>(*m_window, "aboutMenu")->actions()) {
+        if (action->shortcut() == QKeySequence::Undo)
+            undo = action;
+        if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+            redo = action;
+    }
+    QVERIFY(undo && redo);
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+    QWidget *list = child<QListWidget>(*m_window, "m_listWidgetDiskData");
+    press(list, Qt::Key_Z, Qt::ControlModifier); // the typed size, whole
+    QCOMPARE(diskSize->text(), sizeBefore);
+    QCOMPARE(rowCount(), 2);
+    press(list, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rowCount(), 1);
+    QVERIFY(redo->isEnabled());
+    press(list, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(rowCount(), 2);
+    QCOMPARE(m_window->currentPlan().groups.constLast().name, QStringLiteral("Hall(2)"));
+    press(list, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(diskSize->text(), QStringLiteral("12"));
+    QVERIFY(!redo->isEnabled());
+
+    for (int i = 0; i < 3; ++i)
+        press(list, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rowCount(), 0);
+    QVERIFY(!undo->isEnabled());
+    // Back at the plan the window started with: nothing to save.
+    QVERIFY(!m_window->isPlanModified());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Larkspan"));
+    // The numbers came back with the groups: the next group is 1 again.
+    addGroup(QStringLiteral("Yard"), QStringLiteral("1"));
+    QCOMPARE(m_window->currentPlan().groups.constLast().name, QStringLiteral("Yard(1)"));
 }
 
 QTEST_MAIN(TestPlans)
