@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -170,6 +171,24 @@ bool readGroup(const QJsonValue &value, int position, PlanGroup *group, QString 
     return true;
 }
 
+// A group's identity, which plans saved before there were identities lack.
+bool readGroupId(const QJsonObject &object, int position, QSet<quint32> *ids, quint32 *id, QString *error)
+{
+    if (!object.contains(QLatin1String("id")))
+        return true;
+    const QString where = SitePlanFile::tr("Group %1").arg(position);
+    int number = 0;
+    if (!ObjectReader(object, where, error).integer("id", 1, std::numeric_limits<int>::max(), &number))
+        return false;
+    if (ids->contains(quint32(number))) {
+        *error = SitePlanFile::tr("%1: identity %2 is used twice.").arg(where).arg(number);
+        return false;
+    }
+    ids->insert(quint32(number));
+    *id = quint32(number);
+    return true;
+}
+
 bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QString *error)
 {
     const QString where = SitePlanFile::tr("Calculation");
@@ -227,7 +246,7 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
 {
     QJsonArray groups;
     for (const PlanGroup &group : plan.groups) {
-        groups.append(QJsonObject{
+        QJsonObject object{
             {QStringLiteral("name"), group.name},
             {QStringLiteral("channels"), group.channels},
             {QStringLiteral("deviceType"), keyOf(kDeviceTypes, group.deviceType)},
@@ -239,7 +258,12 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
             {QStringLiteral("scene"), group.scene},
             {QStringLiteral("kbps"), group.kbps},
             {QStringLiteral("groupNumber"), group.groupNumber},
-        });
+        };
+        // The identity that other records of the plan refer to; a group that
+        // has none yet is given one when the plan is opened.
+        if (group.id != 0)
+            object.insert(QStringLiteral("id"), qint64(group.id));
+        groups.append(object);
     }
     const PlanCalculation &calculation = plan.calculation;
     const QJsonObject root{
@@ -329,6 +353,7 @@ bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *er
     }
     read.groups.reserve(groupArray.size());
     QSet<int> numbers;
+    QSet<quint32> ids;
     for (qsizetype i = 0; i < groupArray.size(); ++i) {
         PlanGroup group;
         if (!readGroup(groupArray.at(i), int(i + 1), &group, error))
@@ -339,6 +364,8 @@ bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *er
             return false;
         }
         numbers.insert(group.groupNumber);
+        if (!readGroupId(groupArray.at(i).toObject(), int(i + 1), &ids, &group.id, error))
+            return false;
         read.groups.append(group);
     }
     if (!readCalculation(root.value(QLatin1String("calculation")), &read.calculation, error)

@@ -42,6 +42,9 @@ SitePlan samplePlan(int frameStandard)
         group(QStringLiteral("(2)"), 0, DeviceIndexIPC, RateFixed, QStringLiteral("720P"),
               QStringLiteral("30"), 1, QStringLiteral("H.264"), QString(), 0.1, 2),
     };
+    // Identities as a document gives them, and one group saved before there were any.
+    plan.groups[0].id = 5;
+    plan.groups[2].id = 70000;
     plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true,
                         DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
     return plan;
@@ -60,6 +63,7 @@ void compareGroups(const PlanGroup &actual, const PlanGroup &expected)
     QCOMPARE(actual.scene, expected.scene);
     QCOMPARE(actual.kbps, expected.kbps); // exact: a plan keeps the agreed rate
     QCOMPARE(actual.groupNumber, expected.groupNumber);
+    QCOMPARE(actual.id, expected.id);
 }
 
 void comparePlans(const SitePlan &actual, const SitePlan &expected)
@@ -276,6 +280,19 @@ void TestSitePlan::refusedFiles_data()
     QTest::newRow("group number used twice")
         << editedGroup([](QJsonObject &g) { g[QStringLiteral("groupNumber")] = 1; })
         << "group number 1 is used twice";
+    QTest::newRow("identity 0") << editedGroup([](QJsonObject &g) { g.insert("id", 0); })
+                                << "Group 1: \"id\" is not a whole number";
+    QTest::newRow("identity as text") << editedGroup([](QJsonObject &g) { g.insert("id", "7"); })
+                                      << "Group 1: \"id\" is not a whole number";
+    QTest::newRow("identity used twice") << edited([](QJsonObject &r) {
+        QJsonArray groups = r.value("groups").toArray();
+        for (int i = 0; i < groups.size(); ++i) {
+            QJsonObject g = groups.at(i).toObject();
+            g.insert("id", 9);
+            groups[i] = g;
+        }
+        r.insert("groups", groups);
+    }) << "Group 2: identity 9 is used twice.";
     QTest::newRow("group that is a number") << edited([](QJsonObject &r) {
         r[QStringLiteral("groups")] = QJsonArray{7};
     }) << "Group 1 is not a group.";
