@@ -97,27 +97,23 @@ void SiteDocument::setPlan(SitePlan plan)
 
 void SiteDocument::undo()
 {
-    if (m_undo.isEmpty())
-        return;
-    const bool wasModified = isModified();
-    SitePlan previous = m_undo.takeLast();
-    Changes what = difference(m_plan, previous) | HistoryChanged;
-    m_lastInputFields = 0;
-    m_redo.append(std::exchange(m_plan, std::move(previous)));
-    if (wasModified != isModified())
-        what |= ModifiedChanged;
-    emit changed(what);
+    travel(m_undo, m_redo);
 }
 
 void SiteDocument::redo()
 {
-    if (m_redo.isEmpty())
+    travel(m_redo, m_undo);
+}
+
+void SiteDocument::travel(QVector<SitePlan> &from, QVector<SitePlan> &to)
+{
+    if (from.isEmpty())
         return;
     const bool wasModified = isModified();
-    SitePlan next = m_redo.takeLast();
-    Changes what = difference(m_plan, next) | HistoryChanged;
+    SitePlan plan = from.takeLast();
+    Changes what = difference(m_plan, plan) | HistoryChanged;
     m_lastInputFields = 0;
-    m_undo.append(std::exchange(m_plan, std::move(next)));
+    to.append(std::exchange(m_plan, std::move(plan)));
     if (wasModified != isModified())
         what |= ModifiedChanged;
     emit changed(what);

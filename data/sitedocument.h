@@ -87,6 +87,9 @@ signals:
 private:
     // Makes `plan` the document's plan as one step, when it differs.
     void apply(SitePlan plan);
+    // Undo and redo: the last plan of `from` becomes the document's, whose
+    // plan goes onto `to`.
+    void travel(QVector<SitePlan> &from, QVector<SitePlan> &to);
     void replaceAll(const SitePlan &plan, const QString &path);
     // Gives every group of `groups` without a unique identity a fresh one.
     void identify(QVector<PlanGroup> *groups);
