@@ -1,10 +1,12 @@
 #include "calc/planreportdocument.h"
+#include "data/sitedocument.h"
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +58,7 @@ private slots:
     void saveThousandGroups();
     void readThousandGroups();
     void openThousandGroupsInTheWindow();
+    void editThousandGroupsInTheWindow();
     void buildReportOfThousandGroups();
     void layOutReportOfThousandGroups();
     void pdfReportOfThousandGroups();
@@ -109,6 +112,28 @@ void BenchPlan::openThousandGroupsInTheWindow()
         QCoreApplication::processEvents();
     }
     QCOMPARE(window.currentPlan().groups.size(), GroupCount);
+}
+
+// Edits of a thousand-group plan as the document takes them from the pages:
+// three steps of undo an iteration (a typed size, the unit there and back).
+void BenchPlan::editThousandGroupsInTheWindow()
+{
+    LarkspanMainPage window;
+    window.connectPages();
+    window.resize(1417, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.openPlan(m_path));
+    auto *diskSize = window.findChild<QLineEdit *>(QStringLiteral("m_lineEditGT"));
+    QVERIFY(diskSize);
+    int size = 1;
+    QBENCHMARK {
+        // Another input each time, so that every edit is a step of its own.
+        diskSize->setText(QString::number(size++ % 2 ? 7 : 9));
+        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("m_radioBtnGB")), Qt::Key_Space);
+        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("m_radioBtnTB")), Qt::Key_Space);
+    }
+    QVERIFY(window.document().canUndo());
 }
 
 void BenchPlan::buildReportOfThousandGroups()
