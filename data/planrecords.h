@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
+
 // The records of a plan's calculation that the model's rules and files share:
-// the units of the two calculations' inputs and the disk array the drives
-// make. The rules on them live in calc/ (capacityinputs, diskarray); the
+// the units of the two calculations' inputs, the disk array the drives make,
+// and how each group records and how long it keeps what it records. The rules on them live in calc/ (capacityinputs, diskarray); the
 // plan file in data/ reads and writes them.
 
 enum class DiskUnit {
@@ -48,3 +50,58 @@ struct DiskArraySetup
 };
 bool operator==(const DiskArraySetup &a, const DiskArraySetup &b);
 bool operator!=(const DiskArraySetup &a, const DiskArraySetup &b);
+
+// How a group records. Continuous recording writes its stream for every
+// recording hour; on events (motion, alarms) it writes for a share of them.
+// Dual stream records a sub-stream for every recording hour and the main
+// stream on events, each with its own retention.
+enum class RecordingMode {
+    Continuous,
+    Events,
+    DualStream,
+};
+
+// A variable-rate stream writes more for a busy or dark scene and less for a
+// still one; a constant-rate stream writes its set rate whatever the scene.
+enum class RateControl {
+    Variable,
+    Constant,
+};
+
+// What the camera sees at night: not said, lit, or under its own infrared
+// light, whose noise can double a variable-rate stream.
+enum class NightScene {
+    NotSet,
+    Lit,
+    Infrared,
+};
+
+namespace RecordingLimits {
+constexpr int MinEventPercent = 1;
+constexpr int MaxEventPercent = 100;
+constexpr int MinRetentionDays = 1;
+constexpr int MaxRetentionDays = 365;
+} // namespace RecordingLimits
+
+// A group's recording. The defaults record continuously at a variable rate
+// and keep it for the site's period: today's figures, exactly.
+struct GroupRecording
+{
+    RecordingMode mode = RecordingMode::Continuous;
+    // Events and the main stream of dual stream: the share of the recording
+    // hours it records, from 1 to 100.
+    int eventPercent = 100;
+    // Dual stream: the sub-stream's rate of one channel, and its resolution
+    // as chosen.
+    double subStreamKbps = 0.0;
+    QString subStreamResolution;
+    // Dual stream: days the sub-stream is kept; 0 keeps it as long as the
+    // main stream.
+    int subStreamRetentionDays = 0;
+    RateControl control = RateControl::Variable;
+    // Days this group must be kept; 0 keeps it for the site's period.
+    int retentionDays = 0;
+    NightScene night = NightScene::NotSet;
+};
+bool operator==(const GroupRecording &a, const GroupRecording &b);
+bool operator!=(const GroupRecording &a, const GroupRecording &b);

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "calc/diskarray.h"
+#include "data/planrecords.h"
+
+#include <QString>
+#include <QVector>
+
+// Retention as an installer signs it: what each group writes, how long it is
+// kept, and whether a disk keeps it, as a range rather than one figure.
+//
+// The bitrate tables give the rate of a typical scene. A real stream moves
+// with the scene, with the night and with how much its encoding saves in the
+// field, so every figure here is a band: low, expected and high. The expected
+// factors are 1, so the expected figure is the figure of the tables; a
+// constant-rate stream writes its set rate, so its band has width 1.
+//
+// Recording on events is a duty cycle on storage (exact), never on the
+// incoming bandwidth: a recorder takes the full stream whenever it records.
+
+// Three figures of one quantity.
+struct Band
+{
+    double low = 0.0;
+    double expected = 0.0;
+    double high = 0.0;
+
+    static Band exactly(double value) { return {value, value, value}; }
+    Band operator*(const Band &other) const
+    {
+        return {low * other.low, expected * other.expected, high * other.high};
+    }
+    Band operator*(double factor) const { return {low * factor, expected * factor, high * factor}; }
+    Band &operator+=(const Band &other)
+    {
+        low += other.low;
+        expected += other.expected;
+        high += other.high;
+        return *this;
+    }
+};
+bool operator==(const Band &a, const Band &b);
+
+// The factors of the bands, each a published figure turned into a range
+// around the tables' typical scene.
+namespace RangeFactors {
+
+// Scene variation of a variable-rate stream. A complex outdoor scene writes
+// up to 4x a simple indoor one at the same settings; a group that names its
+// scene (a recommended rate) varies within that scene only.
+Band scene(bool sceneKnown);
+// Night, applied to the night share of the recording hours: under infrared a
+// stream writes up to 2x its day rate.
+Band night(NightScene night);
+// Field saving of an encoding against the tables, which follow laboratory
+// tests: H.265 saves 10-20 % in the field against 35-45 % in the laboratory;
+// smart codecs save from 40 % to 90 % depending on the scene.
+Band encoding(const QString &encoding);
+// True when `encoding` is one the factors know.
+bool isKnownEncoding(const QString &encoding);
+// The share of `hoursPerDay` recording hours that lies in the dark: the hours
+// beyond 12 of daylight.
+double nightShare(int hoursPerDay);
+// A variable-rate stream's busiest hour against its daily average.
+constexpr double PeakHour = 1.5;
+
+} // namespace RangeFactors
+
+// One group, as the retention rules see it.
+struct RetentionGroup
+{
+    int channels = 0;
+    double kbps = 0.0;        // per channel, the main stream's table or typed rate
+    bool sceneKnown = false;  // a recommended rate, which names its scene
+    QString encoding;
+    GroupRecording recording;
+};
+
+// The band of one channel's rate for a stream of `kbps` at the table, averaged
+// over the recording hours (before any duty cycle).
+Band streamKbps(double kbps, const RetentionGroup &group, int hoursPerDay);
+
+// What a group writes, in kbps averaged over the recording hours, split by how
+// long it is kept.
+struct StreamShare
+{
+    Band kbps;                // all channels of the group
+    int retentionDays = 0;    // 0: the site's period
+};
+QVector<StreamShare> streamShares(const RetentionGroup &group, int hoursPerDay);
+
+// The site's totals: channels, the incoming bandwidth at the busiest hour with
+// every stream at its full rate (what a recorder and its network must take),
+// and what a day of recording writes.
+struct SiteTotals
+{
+    int channels = 0;
+    double peakKbps = 0.0;
+    Band gbPerDay;
+};
+SiteTotals siteTotals(const QVector<RetentionGroup> &groups, int hoursPerDay);
+
+// GB that keeping every group for its retention takes, the site's period being
+// `siteDays`, at `hoursPerDay` recording hours a day.
+Band neededGB(const QVector<RetentionGroup> &groups, int hoursPerDay, int siteDays);
+
+// Days that `diskGB` keeps the groups that follow the site's period, once the
+// groups with a retention of their own have theirs: low at the high rates,
+// high at the low rates. Negative when those groups alone need more than the
+// disk; `keepsOthers` false when every group has a retention of its own.
+struct RetentionDays
+{
+    Band days;
+    bool keepsOthers = true;
+};
+RetentionDays retentionDays(const QVector<RetentionGroup> &groups, int hoursPerDay, double diskGB);
+
+// Whether a disk keeps the site for its period: at the high bound, at the
+// expected figure only, or not even then. Short of the high bound, the advice
+// is the GB to add and, with a disk array, the drives of its kind that hold it.
+struct RetentionVerdict
+{
+    enum State {
+        Holds,        // even at the high bound
+        ExpectedOnly, // at the expected figure, short at the high bound
+        Short,        // short even at the expected figure
+    };
+    State state = Short;
+    RetentionDays days;     // what the disk keeps
+    int requiredDays = 0;
+    Band neededGB;
+    double spareGB = 0.0;   // Holds: the disk beyond the high bound
+    double missingGB = 0.0; // otherwise: what the high bound needs beyond the disk
+    // With an array: the set that holds the high bound, and how many drives
+    // that is beyond the array's.
+    bool withArray = false;
+    DrivesNeeded drives;
+    int moreDrives = 0;
+};
+RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hoursPerDay, int requiredDays,
+                                  double diskGB, const DiskArraySetup *array = nullptr);

@@ -1,0 +1,225 @@
+#include "calc/capacityinputs.h"
+#include "calc/retention.h"
+#include "data/capacityformulas.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+RetentionGroup group(int channels, double kbps, const QString &encoding = QStringLiteral("H.264"),
+                     bool sceneKnown = true)
+{
+    RetentionGroup g;
+    g.channels = channels;
+    g.kbps = kbps;
+    g.encoding = encoding;
+    g.sceneKnown = sceneKnown;
+    return g;
+}
+
+RetentionGroup recording(RetentionGroup g, RecordingMode mode, int percent, double subKbps = 0,
+                         int days = 0, int subDays = 0)
+{
+    g.recording.mode = mode;
+    g.recording.eventPercent = percent;
+    g.recording.subStreamKbps = subKbps;
+    g.recording.retentionDays = days;
+    g.recording.subStreamRetentionDays = subDays;
+    return g;
+}
+
+// A day of `kbps` at `hours` hours, as the window computes it today.
+double gbPerDay(double kbps, int hours)
+{
+    return CapacityFormulas::diskSize(kbps, hours);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RetentionGroup)
+Q_DECLARE_METATYPE(QVector<RetentionGroup>)
+
+class TestRetention final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsGiveTodaysFigures_data();
+    void defaultsGiveTodaysFigures();
+    void bandWidth_data();
+    void bandWidth();
+    void whatAGroupWrites_data();
+    void whatAGroupWrites();
+    void perGroupRetention();
+    void verdict_data();
+    void verdict();
+};
+
+void TestRetention::defaultsGiveTodaysFigures_data()
+{
+    QTest::addColumn<QVector<RetentionGroup>>("groups");
+    QTest::addColumn<int>("hours");
+
+    QTest::newRow("one group, 24 h") << QVector<RetentionGroup>{group(4, 2048)} << 24;
+    QTest::newRow("three groups, 8 h")
+        << QVector<RetentionGroup>{group(8, 1234.5678), group(1, 4096, "H.265"), group(16, 512, "Smart H.264", false)}
+        << 8;
+    QTest::newRow("fractional rates, 18 h (a third of it at night)")
+        << QVector<RetentionGroup>{group(3, 1228.8), group(7, 0.1), group(1024, 204800)} << 18;
+}
+
+// With every setting at its default the expected figures are exactly those of
+// the window and the report today, to the last bit.
+void TestRetention::defaultsGiveTodaysFigures()
+{
+    QFETCH(QVector<RetentionGroup>, groups);
+    QFETCH(int, hours);
+
+    double total = 0.0;
+    for (const RetentionGroup &g : groups)
+        total += g.channels * g.kbps;
+    QCOMPARE(siteTotals(groups, hours).gbPerDay.expected, gigabytesPerDay(total, hours));
+    for (int days : {1, 7, 30, 365}) {
+        QCOMPARE(neededGB(groups, hours, days).expected, CapacityFormulas::diskSize(total, hours * days));
+        const double disk = 4000.0 * days;
+        QCOMPARE(retentionDays(groups, hours, disk).days.expected,
+                 CapacityFormulas::recordHours(total, disk) / hours);
+    }
+}
+
+void TestRetention::bandWidth_data()
+{
+    QTest::addColumn<RetentionGroup>("g");
+    QTest::addColumn<int>("hours");
+    QTest::addColumn<double>("ratio"); // high / low
+
+    auto infrared = [](RetentionGroup g) {
+        g.recording.night = NightScene::Infrared;
+        return g;
+    };
+    auto constant = [](RetentionGroup g) {
+        g.recording.control = RateControl::Constant;
+        return g;
+    };
+    QTest::newRow("H.264, named scene") << group(1, 1000) << 24 << 1.25 / 0.8;
+    QTest::newRow("H.265, named scene") << group(1, 1000, "H.265") << 24 << 1.25 * 1.5 / 0.8;
+    QTest::newRow("H.265, named scene, infrared night: widest known")
+        << infrared(group(1, 1000, "H.265")) << 24 << 1.25 * 1.5 * 1.5 / 0.8;
+    QTest::newRow("smart codec, infrared night")
+        << infrared(group(1, 1000, "Smart H.265")) << 24 << 1.25 * 1.25 * 1.5 / (0.8 * 0.75);
+    QTest::newRow("infrared, 12 h of daylight only") << infrared(group(1, 1000)) << 12 << 1.25 / 0.8;
+    QTest::newRow("unnamed scene") << group(1, 1000, "H.264", false) << 24 << 1.4 / 0.7;
+    QTest::newRow("constant rate: width 1") << constant(infrared(group(1, 1000, "H.265", false))) << 24 << 1.0;
+}
+
+void TestRetention::bandWidth()
+{
+    QFETCH(RetentionGroup, g);
+    QFETCH(int, hours);
+    QFETCH(double, ratio);
+
+    const Band band = streamKbps(g.kbps, g, hours);
+    QCOMPARE(band.expected, g.kbps);
+    QVERIFY(band.low <= band.expected && band.expected <= band.high);
+    QVERIFY(qFuzzyCompare(band.high / band.low, ratio));
+    // A useful band: a variable-rate group that names its encoding and scene
+    // stays within 4x.
+    if (g.sceneKnown && RangeFactors::isKnownEncoding(g.encoding))
+        QVERIFY(band.high / band.low <= 4.0);
+}
+
+void TestRetention::whatAGroupWrites_data()
+{
+    QTest::addColumn<RetentionGroup>("g");
+    QTest::addColumn<double>("expectedKbps"); // written on average over the recording hours
+    QTest::addColumn<double>("peakKbps");     // incoming at the busiest hour
+
+    const RetentionGroup four = group(4, 2000);
+    QTest::newRow("continuous") << four << 8000.0 << 8000 * 1.5;
+    QTest::newRow("events 30 %") << recording(four, RecordingMode::Events, 30) << 2400.0 << 8000 * 1.5;
+    QTest::newRow("events 1 %") << recording(four, RecordingMode::Events, 1) << 80.0 << 8000 * 1.5;
+    QTest::newRow("events 100 %") << recording(four, RecordingMode::Events, 100) << 8000.0 << 8000 * 1.5;
+    QTest::newRow("dual stream: sub always, main 25 %")
+        << recording(four, RecordingMode::DualStream, 25, 500) << 4 * (500 + 0.25 * 2000) << 4 * 2500 * 1.5;
+    RetentionGroup constant = four;
+    constant.recording.control = RateControl::Constant;
+    QTest::newRow("constant rate: no peak") << constant << 8000.0 << 8000.0;
+    RetentionGroup infrared = four;
+    infrared.recording.night = NightScene::Infrared;
+    QTest::newRow("infrared: the night is the peak") << infrared << 8000.0 << 8000 * 2.0;
+}
+
+void TestRetention::whatAGroupWrites()
+{
+    QFETCH(RetentionGroup, g);
+    QFETCH(double, expectedKbps);
+    QFETCH(double, peakKbps);
+
+    const SiteTotals totals = siteTotals({g}, 24);
+    QCOMPARE(totals.channels, g.channels);
+    QVERIFY(qFuzzyCompare(totals.gbPerDay.expected, gbPerDay(expectedKbps, 24)));
+    QVERIFY(qFuzzyCompare(totals.peakKbps, peakKbps));
+}
+
+// Each group is kept for its own days; the disk left keeps the others.
+void TestRetention::perGroupRetention()
+{
+    const QVector<RetentionGroup> groups{
+        group(4, 2000), recording(group(2, 1000), RecordingMode::Continuous, 100, 0, 90),
+        recording(group(1, 4000), RecordingMode::DualStream, 10, 512, 7, 30)};
+    const double expected = CapacityFormulas::diskSize(8000, 24 * 30) + CapacityFormulas::diskSize(2000, 24 * 90)
+                            + CapacityFormulas::diskSize(400, 24 * 7) + CapacityFormulas::diskSize(512, 24 * 30);
+    QVERIFY(qFuzzyCompare(neededGB(groups, 24, 30).expected, expected));
+
+    // The disk that the period needs keeps the others for the period.
+    const RetentionDays days = retentionDays(groups, 24, expected);
+    QVERIFY(days.keepsOthers);
+    QVERIFY(std::abs(days.days.expected - 30.0) < 1e-9);
+    QVERIFY(days.days.low < 30.0 && days.days.high > 30.0);
+
+    // Every group with days of its own: no period to tell.
+    QVERIFY(!retentionDays({groups.at(1)}, 24, expected).keepsOthers);
+}
+
+void TestRetention::verdict_data()
+{
+    QTest::addColumn<double>("diskGB");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("moreDrives");
+
+    // 16 channels at 4 Mbps for 30 days: 21.3 TB expected, 26.6 TB at the
+    // high bound, which six 8 TB drives in RAID 6 hold (32 TB).
+    QTest::newRow("holds at the high bound") << 27000.0 << int(RetentionVerdict::Holds) << 0;
+    QTest::newRow("holds the expected figure only") << 22000.0 << int(RetentionVerdict::ExpectedOnly) << 2;
+    QTest::newRow("short even at the expected figure") << 16000.0 << int(RetentionVerdict::Short) << 2;
+}
+
+void TestRetention::verdict()
+{
+    QFETCH(double, diskGB);
+    QFETCH(int, state);
+    QFETCH(int, moreDrives);
+
+    const QVector<RetentionGroup> groups{group(16, 4000)};
+    const DiskArraySetup array{4, 8000, RaidLevel::Raid6}; // 16 TB
+
+    const RetentionVerdict verdict = retentionVerdict(groups, 24, 30, diskGB, &array);
+    QCOMPARE(int(verdict.state), state);
+    QCOMPARE(verdict.requiredDays, 30);
+    if (verdict.state == RetentionVerdict::Holds) {
+        QVERIFY(qFuzzyCompare(verdict.spareGB, diskGB - verdict.neededGB.high));
+        QVERIFY(verdict.days.days.low >= 30.0);
+        return;
+    }
+    QVERIFY(qFuzzyCompare(verdict.missingGB, verdict.neededGB.high - diskGB));
+    QVERIFY(verdict.withArray);
+    QCOMPARE(verdict.drives.outcome, DrivesNeeded::Found);
+    QCOMPARE(verdict.moreDrives, moreDrives);
+    QCOMPARE(verdict.drives.array.level, RaidLevel::Raid6);
+    QVERIFY(diskArrayCapacity(verdict.drives.array).usableCentiGB >= qint64(verdict.neededGB.high * 100));
+}
+
+QTEST_GUILESS_MAIN(TestRetention)
+#include "tst_retention.moc"
