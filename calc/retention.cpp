@@ -63,6 +63,22 @@ QMap<int, Band> byRetention(const QVector<RetentionGroup> &groups, int hoursPerD
     return classes;
 }
 
+constexpr QChar kEnDash(0x2013);
+
+int wholeDays(double days)
+{
+    return days > 0.0 ? int(std::min(days, 99999.0)) : 0;
+}
+
+// Whole TB rounded up, or whole GB below 1 TB; `up` false rounds down.
+QString sizeText(double gb, bool up = true)
+{
+    auto round = [up](double value) { return qint64(up ? std::ceil(value) : std::floor(value)); };
+    if (gb < 1000.0)
+        return RetentionText::tr("%1 GB").arg(std::max<qint64>(0, round(gb)));
+    return RetentionText::tr("%1 TB").arg(round(gb / 1000.0));
+}
+
 } // namespace
 
 bool operator==(const Band &a, const Band &b)
@@ -203,4 +219,72 @@ RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hou
             verdict.moreDrives = std::max(0, verdict.drives.array.drives - array->drives);
     }
     return verdict;
+}
+
+QString RetentionText::days(const Band &days)
+{
+    const int low = wholeDays(days.low);
+    const int high = wholeDays(days.high);
+    if (low == high)
+        return tr("%n day(s)", nullptr, low);
+    return tr("%1%2%3 days").arg(low).arg(kEnDash).arg(high);
+}
+
+QString RetentionText::size(const Band &gb)
+{
+    const QString low = sizeText(gb.low);
+    const QString high = sizeText(gb.high);
+    if (low == high)
+        return high;
+    // The unit once, after the upper figure, where both have the same.
+    const QString unit = high.section(QLatin1Char(' '), -1);
+    if (low.section(QLatin1Char(' '), -1) == unit)
+        return low.section(QLatin1Char(' '), 0, -2) + kEnDash + high;
+    return low + kEnDash + high;
+}
+
+QString RetentionText::recording(const GroupRecording &recording)
+{
+    QString text;
+    switch (recording.mode) {
+    case RecordingMode::Continuous:
+        text = tr("Continuous");
+        break;
+    case RecordingMode::Events:
+        text = tr("Events %1 %").arg(recording.eventPercent);
+        break;
+    case RecordingMode::DualStream:
+        text = tr("Dual stream, events %1 %").arg(recording.eventPercent);
+        break;
+    }
+    if (recording.retentionDays > 0)
+        text += QStringLiteral(" \u00b7 ") + tr("%n day(s)", nullptr, recording.retentionDays);
+    return text;
+}
+
+QString RetentionText::verdict(const RetentionVerdict &verdict)
+{
+    const int expected = wholeDays(verdict.days.days.expected);
+    const QString held = verdict.days.keepsOthers
+                             ? tr("Holds %n day(s)", nullptr, expected)
+                                   + QStringLiteral(" (%1%2%3)")
+                                         .arg(wholeDays(verdict.days.days.low))
+                                         .arg(kEnDash)
+                                         .arg(wholeDays(verdict.days.days.high))
+                             : tr("Holds every group for its own days");
+    if (verdict.state == RetentionVerdict::Holds) {
+        return tr("Holds %n day(s) even at the high bound, %1 to spare", nullptr, verdict.requiredDays)
+            .arg(sizeText(verdict.spareGB, false));
+    }
+    QString advice = tr("add %1").arg(sizeText(verdict.missingGB));
+    if (verdict.withArray && verdict.drives.outcome == DrivesNeeded::Found && verdict.moreDrives > 0) {
+        advice += QStringLiteral(" (")
+                  + tr("%n more %1 drive(s) in %2", nullptr, verdict.moreDrives)
+                        .arg(DiskArrayText::driveSize(verdict.drives.array.driveGB),
+                             DiskArrayText::levelName(verdict.drives.array.level))
+                  + QLatin1Char(')');
+    }
+    const QString bound = verdict.state == RetentionVerdict::ExpectedOnly ? tr("at the high bound")
+                                                                          : tr("even at the expected figure");
+    return tr("%1: short of %n day(s) %2 — %3", nullptr, verdict.requiredDays).arg(held, bound, advice);
 }

@@ -3,6 +3,7 @@
 #include "calc/diskarray.h"
 #include "data/planrecords.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -139,3 +140,24 @@ struct RetentionVerdict
 };
 RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hoursPerDay, int requiredDays,
                                   double diskGB, const DiskArraySetup *array = nullptr);
+
+// The texts that show retention, in the interface language. Days are whole
+// days, as the result pages show them (a part of a day is not kept); sizes
+// are whole TB, or whole GB below 1 TB, rounded up as the size result is.
+class RetentionText final
+{
+    Q_DECLARE_TR_FUNCTIONS(RetentionText)
+
+public:
+    // "24 days", or "19–31 days" for a band.
+    static QString days(const Band &days);
+    // "44–81 TB", "320 GB".
+    static QString size(const Band &gb);
+    // "Continuous", "Events 30 %", "Dual stream, events 25 %", with
+    // " · 14 days" where the group has a retention of its own.
+    static QString recording(const GroupRecording &recording);
+    // "Holds 30 days even at the high bound, 6 TB to spare", or "Holds 24
+    // days (19–31): short of 30 days at the high bound — add 11 TB (2 more
+    // 8 TB drives in RAID 6)".
+    static QString verdict(const RetentionVerdict &verdict);
+};

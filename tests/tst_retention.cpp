@@ -55,6 +55,8 @@ private slots:
     void perGroupRetention();
     void verdict_data();
     void verdict();
+    void texts_data();
+    void texts();
 };
 
 void TestRetention::defaultsGiveTodaysFigures_data()
@@ -219,6 +221,39 @@ void TestRetention::verdict()
     QCOMPARE(verdict.moreDrives, moreDrives);
     QCOMPARE(verdict.drives.array.level, RaidLevel::Raid6);
     QVERIFY(diskArrayCapacity(verdict.drives.array).usableCentiGB >= qint64(verdict.neededGB.high * 100));
+}
+
+void TestRetention::texts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    const QVector<RetentionGroup> site{group(16, 4000)};
+    const DiskArraySetup raid6{4, 8000, RaidLevel::Raid6};
+    QTest::newRow("green") << RetentionText::verdict(retentionVerdict(site, 24, 30, 33000, &raid6))
+                           << "Holds 30 day(s) even at the high bound, 6 TB to spare";
+    QTest::newRow("amber, with the drives")
+        << RetentionText::verdict(retentionVerdict(site, 24, 30, 22000, &raid6))
+        << "Holds 30 day(s) (24\u201338): short of 30 day(s) at the high bound \u2014 add 5 TB (2 more 8 TB "
+           "drive(s) in RAID 6)";
+    QTest::newRow("red, without an array") << RetentionText::verdict(retentionVerdict(site, 24, 30, 16000))
+                                           << "Holds 22 day(s) (18\u201328): short of 30 day(s) even at the "
+                                              "expected figure \u2014 add 11 TB";
+    QTest::newRow("days, a band") << RetentionText::days({19.9, 24.5, 31.2}) << "19\u201331 days";
+    QTest::newRow("days, width 1") << RetentionText::days(Band::exactly(24.9)) << "24 day(s)";
+    QTest::newRow("size, TB rounded up") << RetentionText::size({43200, 50000, 80001}) << "44\u201381 TB";
+    QTest::newRow("size, GB to TB") << RetentionText::size({320, 400, 1200}) << "320 GB\u20132 TB";
+    RetentionGroup events = recording(group(1, 1), RecordingMode::Events, 30, 0, 14);
+    QTest::newRow("events with days") << RetentionText::recording(events.recording)
+                                      << "Events 30 % \u00b7 14 day(s)";
+    QTest::newRow("continuous") << RetentionText::recording(GroupRecording()) << "Continuous";
+}
+
+void TestRetention::texts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
 }
 
 QTEST_GUILESS_MAIN(TestRetention)
