@@ -125,6 +125,20 @@ double nightShare(int hoursPerDay)
 
 } // namespace RangeFactors
 
+RetentionGroup retentionGroup(const PlanGroup &group)
+{
+    return {group.channels, group.kbps, group.rateMode == RateRecommended, group.encoding, group.recording};
+}
+
+QVector<RetentionGroup> retentionGroups(const QVector<PlanGroup> &groups)
+{
+    QVector<RetentionGroup> converted;
+    converted.reserve(groups.size());
+    for (const PlanGroup &group : groups)
+        converted.append(retentionGroup(group));
+    return converted;
+}
+
 Band streamKbps(double kbps, const RetentionGroup &group, int hoursPerDay)
 {
     if (group.recording.control == RateControl::Constant)

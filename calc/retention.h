@@ -2,6 +2,7 @@
 
 #include "calc/diskarray.h"
 #include "data/planrecords.h"
+#include "data/siteplan.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -76,6 +77,10 @@ struct RetentionGroup
     QString encoding;
     GroupRecording recording;
 };
+
+// A plan's group as the retention rules see it.
+RetentionGroup retentionGroup(const PlanGroup &group);
+QVector<RetentionGroup> retentionGroups(const QVector<PlanGroup> &groups);
 
 // The band of one channel's rate for a stream of `kbps` at the table, averaged
 // over the recording hours (before any duty cycle).

@@ -9,7 +9,7 @@ namespace {
 auto fields(const PlanGroup &g)
 {
     return std::tie(g.name, g.channels, g.deviceType, g.rateMode, g.resolution, g.frameRate,
-                    g.frameRateIndex, g.encoding, g.scene, g.kbps, g.groupNumber, g.id);
+                    g.frameRateIndex, g.encoding, g.scene, g.kbps, g.groupNumber, g.id, g.recording);
 }
 
 auto fields(const PlanCalculation &c)

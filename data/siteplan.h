@@ -29,6 +29,9 @@ struct PlanGroup
     // Unique within a document and never used again there; 0 until the
     // document gives it one.
     quint32 id = 0;
+    // How it records and how long it is kept; the defaults are continuous
+    // recording for the site's period.
+    GroupRecording recording;
 };
 bool operator==(const PlanGroup &a, const PlanGroup &b);
 inline bool operator!=(const PlanGroup &a, const PlanGroup &b) { return !(a == b); }

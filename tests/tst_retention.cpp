@@ -1,4 +1,5 @@
 #include "calc/capacityinputs.h"
+#include "calc/planreport.h"
 #include "calc/retention.h"
 #include "data/capacityformulas.h"
 
@@ -83,6 +84,17 @@ void TestRetention::defaultsGiveTodaysFigures()
     for (const RetentionGroup &g : groups)
         total += g.channels * g.kbps;
     QCOMPARE(siteTotals(groups, hours).gbPerDay.expected, gigabytesPerDay(total, hours));
+    // The same groups as a plan's: the report's figure.
+    SitePlan plan;
+    plan.calculation.sizeHoursPerDay = plan.calculation.timeHoursPerDay = hours;
+    for (const RetentionGroup &g : groups) {
+        PlanGroup p;
+        p.channels = g.channels;
+        p.kbps = g.kbps;
+        p.encoding = g.encoding;
+        plan.groups.append(p);
+    }
+    QCOMPARE(siteTotals(retentionGroups(plan.groups), hours).gbPerDay.expected, planFigures(plan).gbPerDay);
     for (int days : {1, 7, 30, 365}) {
         QCOMPARE(neededGB(groups, hours, days).expected, CapacityFormulas::diskSize(total, hours * days));
         const double disk = 4000.0 * days;
