@@ -5,6 +5,8 @@
 
 #include "ui_basedialog.h"
 
+#include <QKeyEvent>
+
 namespace aptui {
 
 namespace {
@@ -114,6 +116,25 @@ void BaseDialog::setEnableDefaultConnections(bool enableMin, bool enableMax, boo
     setEnableCloseConnection(enableClose);
     m_confirmAccepts = enableConfirm;
     m_cancelCloses = enableCancel;
+}
+
+void BaseDialog::setDefaultTextSelectable(bool selectable)
+{
+    if (ui->m_labelNULL)
+        ui->m_labelNULL->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse
+                                                            : Qt::NoTextInteraction);
+}
+
+void BaseDialog::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+                       && !(event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
+    const bool asks = ui->btnConfirm->isVisibleTo(this) || ui->btnCancel->isVisibleTo(this);
+    if (enter && !asks) {
+        reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void BaseDialog::setTitle(QString title)

@@ -44,6 +44,9 @@ public:
     void setEnableMaxConnection(bool enable);
     void setEnableCloseConnection(bool enable);
 
+    // Lets the user select and copy the default text (a path in it).
+    void setDefaultTextSelectable(bool selectable);
+
 signals:
     void signalAppButtonClicked();
     void signalOptionButtonClicked();
@@ -70,6 +73,12 @@ public slots:
     void setBottomVisible(bool value);
     void onConfirmBtnClicked();
     void onCancelBtnClicked();
+
+protected:
+    // A dialog that asks nothing (no Confirm or Cancel to press) closes with
+    // Return as with Escape, as rejected; the others leave Return to their
+    // buttons.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void restoreWindow();

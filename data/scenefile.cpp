@@ -1,5 +1,8 @@
 #include "data/scenefile.h"
 
+#include "platform/writablepath.h"
+
+#include <QFileInfo>
 #include <QSet>
 
 QString scenePictureFileName(const QString &recordedPath)
@@ -42,4 +45,35 @@ QStringList scenePicturePaths(const QStringList &lines)
         paths.append(fields.at(ScenePictureField));
     }
     return paths;
+}
+
+QString sceneTableText(const QStringList &lines, const QString &header)
+{
+    QString text = header + QLatin1Char('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!lines.at(i).isEmpty())
+            text += lines.at(i) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString findScenePictureSource(const QString &recordedPath, const QString &tableFolder)
+{
+    const QString name = scenePictureFileName(recordedPath);
+    if (name.isEmpty())
+        return {};
+    const QString folder = QLatin1String(ScenePictureFolder) + QLatin1Char('/');
+    const QStringList candidates{
+        recordedPath,
+        tableFolder + QLatin1Char('/') + name,
+        tableFolder + QLatin1Char('/') + folder + name,
+        OrvaneGUIToolkit::GetReadablePathFile(folder + name),
+    };
+    for (const QString &candidate : candidates) {
+        // A folder, pipe or device of that name is passed by: only a
+        // regular file is read whole without blocking.
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return {};
 }

@@ -35,3 +35,19 @@ SceneFileProblem findSceneFileProblem(const QStringList &lines);
 
 // Picture paths of the records, each once, in order of first appearance.
 QStringList scenePicturePaths(const QStringList &lines);
+
+// The scene table as an export writes it, for editing and importing again:
+// `header` as its first line, then every non-empty record after the table's
+// own header exactly as it stands, each line ending in a line feed. The
+// records are not checked: a table the lookups read is handed out whole.
+QString sceneTableText(const QStringList &lines, const QString &header);
+
+// Where an import reads the picture that a record names. The path as it
+// stands (a relative one from the working folder) when it is a regular
+// file; else the picture is looked for by its file name, because a table
+// made on another computer names the pictures with that computer's paths
+// ("D:\Larkspan\ScenePicture\bank.png", "ScenePicture\bank.png"): beside the
+// imported table in `tableFolder`, in the "ScenePicture" folder there, and
+// last the picture of that name that the program shows now. Empty when none
+// of these is a regular file or the path names no file.
+QString findScenePictureSource(const QString &recordedPath, const QString &tableFolder);

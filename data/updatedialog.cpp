@@ -1,16 +1,12 @@
 #include "data/updatedialog.h"
 
 #include "data/atomicfilewriter.h"
-#include "data/localetextfile.h"
-#include "data/scenefile.h"
-#include "platform/writablepath.h"
+#include "data/sceneimport.h"
 
 #include "ui_updatedialog.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QImageReader>
@@ -24,24 +20,9 @@ constexpr int NamesShown = 3;
 // Widest the status text gets in the 400 pixels wide dialog.
 constexpr int StatusTextWidth = 320;
 
-// The bytes of a regular file only: a pipe or a device named by mistake
-// would block the window or never end.
-bool readRegularFile(const QString &path, QByteArray &bytes)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
-// A picture is copied only from a regular file that the image reader takes.
-bool isPictureFile(const QString &path)
-{
-    return QFileInfo(path).isFile() && QImageReader(path).canRead();
-}
+// The header line of the template and of an exported table.
+const char TemplateHeader[] =
+    QT_TRANSLATE_NOOP("UpdateDialog", "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path");
 
 } // namespace
 
@@ -59,6 +40,7 @@ UpdateDialog::UpdateDialog(QWidget *parent)
 
     connect(ui->m_btnExport, &QPushButton::clicked, this, &UpdateDialog::onExportTemplate);
     connect(ui->m_btnImport, &QPushButton::clicked, this, &UpdateDialog::onImportScene);
+    connect(ui->m_btnExportTable, &QPushButton::clicked, this, &UpdateDialog::onExportSceneTable);
 
     setStatus(StatusClear, false);
     ui->m_labelTip->hide();
@@ -102,8 +84,7 @@ void UpdateDialog::onExportTemplate()
         return;
     }
 
-    const QString text = tr("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path")
-                         + QLatin1Char('\n')
+    const QString text = tr(TemplateHeader) + QLatin1Char('\n')
                          + tr("Hospital,H.265,720P,1204,D:\\secne\\hospital1.png") + QLatin1Char('\n')
                          + tr("Hospital,H.264,1080P,2048,D:\\secne\\hospital2.png") + QLatin1Char('\n')
                          + QLatin1Char('\n');
@@ -122,59 +103,41 @@ void UpdateDialog::onImportScene()
         return;
     }
 
-    // The table is checked before anything is replaced, and what was checked
-    // is what gets written.
-    QByteArray bytes;
-    if (!readRegularFile(fileName, bytes)) {
-        setStatus(StatusImport, false);
-        return;
-    }
-    const QStringList lines = localeTextLines(bytes);
-    const SceneFileProblem problem = findSceneFileProblem(lines);
-    if (problem.kind != SceneFileProblem::None) {
-        setStatus(StatusImport, false);
-        showStatusDetail(problem.kind == SceneFileProblem::TooFewFields
-                             ? tr("Line %1 has fewer than five fields.").arg(problem.line)
-                             : tr("Line %1 has no whole, non-negative rate.").arg(problem.line));
-        return;
-    }
-
-    // The picture folder is made before the scene file is touched, and the
-    // table in use is kept as a backup before it is replaced, so that a
-    // failure on the way leaves the old table in place. An installed program
-    // reads the shipped table until the first import, which it then backs up
-    // into the user's folder.
-    const QString pictureFolder =
-        OrvaneGUIToolkit::GetWritablePathFile(QLatin1String(ScenePictureFolder));
-    const QString target = OrvaneGUIToolkit::GetWritablePathFile(QLatin1String(SceneTableName));
-    const QString current = OrvaneGUIToolkit::GetReadablePathFile(QLatin1String(SceneTableName));
-    if (target.isEmpty() || !QDir().mkpath(pictureFolder)
-        || (QFileInfo::exists(current) && !copyFileAtomically(current, target + QStringLiteral(".bak")))
-        || !writeFileAtomically(target, bytes)) {
-        setStatus(StatusImport, false);
+    const SceneImport result = importSceneTable(fileName, [](const QString &path) {
+        return QImageReader(path).canRead();
+    });
+    setStatus(StatusImport, result.outcome == SceneImport::Imported);
+    if (result.outcome == SceneImport::Refused) {
+        showStatusDetail(result.problem.kind == SceneFileProblem::TooFewFields
+                             ? tr("Line %1 has fewer than five fields.").arg(result.problem.line)
+                             : tr("Line %1 has no whole, non-negative rate.").arg(result.problem.line));
         return;
     }
 
     // A picture that cannot be copied does not fail the import (the
     // template's example paths name no real files); the status names it.
-    QStringList notCopied;
-    const QStringList pictures = scenePicturePaths(lines);
-    for (const QString &source : pictures) {
-        const QString name = scenePictureFileName(source);
-        if (name.isEmpty())
-            continue;
-        if (!isPictureFile(source)
-            || !copyFileAtomically(source, pictureFolder + QLatin1Char('/') + name))
-            notCopied.append(name);
-    }
-    setStatus(StatusImport, true);
-    if (!notCopied.isEmpty()) {
+    const QStringList &notCopied = result.picturesNotCopied;
+    if (result.outcome == SceneImport::Imported && !notCopied.isEmpty()) {
         QString names = QStringList(notCopied.mid(0, NamesShown)).join(QStringLiteral(", "));
         if (notCopied.size() > NamesShown)
             names += QLatin1Char(' ') + tr("and %n more", nullptr, int(notCopied.size()) - NamesShown);
         showStatusDetail(tr("Pictures not copied: %1").arg(names));
         ui->m_tipText->setToolTip(notCopied.join(QLatin1Char('\n')));
     }
+}
+
+void UpdateDialog::onExportSceneTable()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Save File"), QDir::homePath() + QLatin1Char('/') + QLatin1String(SceneTableName),
+        QStringLiteral("*.csv"));
+    if (fileName.isEmpty()) {
+        setStatus(StatusClear, false);
+        return;
+    }
+    // The table in use, with the template's header, for the user to edit and
+    // import again.
+    setStatus(StatusExport, exportSceneTable(fileName, tr(TemplateHeader)));
 }
 
 void UpdateDialog::showStatusDetail(const QString &detail)

@@ -9,7 +9,7 @@ class UpdateDialog;
 }
 
 // Replaces the scene data: exports a template that shows the scene file's
-// columns, and imports a scene file of that form over "Scene.csv" (keeping
+// columns, or the scene table in use for editing, and imports a scene file of that form over "Scene.csv" (keeping
 // the previous one as "Scene.csv.bak"), copying the pictures it names into
 // "ScenePicture". A file that the lookups could not use is refused. The
 // editor sees the new scenes after a restart, which the success message says.
@@ -30,6 +30,7 @@ public:
 private slots:
     void onExportTemplate();
     void onImportScene();
+    void onExportSceneTable();
 
 private:
     // Adds a line under the status text: why an import failed, or which

@@ -3,9 +3,10 @@
 #include "app/configuremanager.h"
 #include "app/version.h"
 #include "aptui/basedialog.h"
+#include "aptui/desktopurl.h"
+#include "aptui/filenotice.h"
 #include "platform/targetpath.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -49,11 +50,21 @@ bool AboutDialog::onGetHelp()
         const QUrl url(userManualAddress(folder, language), QUrl::TolerantMode);
         // A desktop handler may start happily on a file that is not there and
         // fail later where nobody sees it; a missing manual gets the notice.
-        if (!QFileInfo::exists(url.toLocalFile()))
+        const QString manual = url.toLocalFile();
+        if (!QFileInfo::exists(manual))
             continue;
-        if (QDesktopServices::openUrl(url))
+        if (aptui::openDesktopUrl(url))
             return true;
-        break;
+        // The manual is there but nothing opens it (no PDF viewer): say
+        // where it is, so that it can be opened some other way.
+        emit signalCover();
+        aptui::FileNotice notice(tr("Hint"),
+                                 tr("No program could open the user manual. It is here:\n%1")
+                                     .arg(QDir::toNativeSeparators(manual)),
+                                 manual, aptui::FileNotice::OpenFolderButton);
+        notice.exec();
+        emit signalDiscover();
+        return false;
     }
 
     emit signalCover();

@@ -29,6 +29,7 @@ signals:
 private slots:
     // Opens the manual with the desktop's handler, from beside the
     // executable or else from the working directory; false, after a notice,
-    // when it is in neither or nothing opened it.
+    // when it is in neither ("No user manual found.") or nothing opened it
+    // (a notice naming the file, with a button to open its folder).
     bool onGetHelp();
 };

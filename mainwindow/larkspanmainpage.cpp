@@ -3,6 +3,7 @@
 #include "data/recentplans.h"
 #include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
+#include "aptui/filenotice.h"
 #include "aptui/menu.h"
 #include "aptui/tipdialog.h"
 #include "aptui/windowtitle.h"
@@ -620,8 +621,11 @@ void LarkspanMainPage::onExportReport()
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("csv"))
         path += filter == csv ? QStringLiteral(".csv") : QStringLiteral(".pdf");
     QString error;
-    if (!writePlanReport(path, planName(), currentPlan(), &error))
+    if (!writePlanReport(path, planName(), currentPlan(), &error)) {
         showNotice(error);
+        return;
+    }
+    showSavedReport(path);
 }
 
 void LarkspanMainPage::onPrintReport()
@@ -645,6 +649,16 @@ void LarkspanMainPage::showNotice(const QString &text)
     notice.setBottomVisible(false);
     notice.setObjectName(QStringLiteral("APP_WARNINGDLG"));
     notice.setDefaultText(text);
+    notice.move(centredPosition(notice.size()));
+    notice.exec();
+    setCover(false);
+}
+
+void LarkspanMainPage::showSavedReport(const QString &path)
+{
+    setCover(true);
+    aptui::FileNotice notice(tr("Hint"), tr("Report saved to %1").arg(QDir::toNativeSeparators(path)), path,
+                             aptui::FileNotice::OpenFileButton | aptui::FileNotice::OpenFolderButton);
     notice.move(centredPosition(notice.size()));
     notice.exec();
     setCover(false);

@@ -125,6 +125,8 @@ private:
     QString planFolder() const;
     QString suggestedFile(const QString &suffix) const;
     void showNotice(const QString &text);
+    // Says where a report went, with buttons that open it or its folder.
+    void showSavedReport(const QString &path);
 
     // Top-left corner that centres a dialog of the given size over the window.
     QPoint centredPosition(const QSize &dialogSize) const;

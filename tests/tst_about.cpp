@@ -1,5 +1,6 @@
 #include "app/configuremanager.h"
 #include "app/version.h"
+#include "aptui/desktopurl.h"
 #include "aptui/dlgabout.h"
 #include "mainwindow/aboutdialog.h"
 #include "platform/targetpath.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -18,18 +18,6 @@
 #include <QTimer>
 #include <QTest>
 #include <QUrl>
-
-// Stands for the desktop's handler of local files.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 namespace {
 
@@ -135,22 +123,34 @@ void TestAbout::manualAddress()
 void TestAbout::userHelpOpensManualOrNotice_data()
 {
     QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("present"); // the manual's file name
-    QTest::addColumn<QString>("where");   // "program", "working" or "both" folders
-    QTest::addColumn<QString>("opened");  // folder and name; empty: the notice instead
+    QTest::addColumn<QString>("present");  // the manual's file name
+    QTest::addColumn<QString>("where");    // "program", "working" or "both" folders
+    QTest::addColumn<bool>("viewer");      // whether the desktop opens what it is given
+    QTest::addColumn<QString>("opened");   // folder and name asked of the desktop; empty: none
+    QTest::addColumn<QString>("notice");   // @: the fixture's folder; empty: no notice
 
     const QString english = QStringLiteral("Larkspan User Manual.pdf");
     const QString chinese = QStringLiteral("Larkspan用户使用手册.pdf");
+    const QString missing = QStringLiteral("No user manual found.");
     QTest::newRow("English manual beside the program")
-        << 0 << english << "program" << "program/" + english;
+        << 0 << english << "program" << true << "program/" + english << QString();
     QTest::newRow("Chinese manual beside the program")
-        << 1 << chinese << "program" << "program/" + chinese;
+        << 1 << chinese << "program" << true << "program/" + chinese << QString();
     QTest::newRow("started elsewhere, the manual beside the program still opens")
-        << 0 << english << "both" << "program/" + english;
-    QTest::newRow("manual only in the working folder") << 0 << english << "working" << "working/" + english;
-    QTest::newRow("English manual missing gives the notice") << 0 << chinese << "both" << QString();
-    QTest::newRow("Chinese manual missing gives the notice") << 1 << english << "both" << QString();
-    QTest::newRow("other language opens the program's folder") << 5 << QString() << "program" << "program";
+        << 0 << english << "both" << true << "program/" + english << QString();
+    QTest::newRow("manual only in the working folder")
+        << 0 << english << "working" << true << "working/" + english << QString();
+    QTest::newRow("English manual missing gives the notice") << 0 << chinese << "both" << true << QString()
+                                                             << missing;
+    QTest::newRow("Chinese manual missing gives the notice") << 1 << english << "both" << true << QString()
+                                                             << missing;
+    QTest::newRow("other language opens the program's folder")
+        << 5 << QString() << "program" << true << "program" << QString();
+    QTest::newRow("no PDF viewer: the notice names the manual")
+        << 0 << english << "both" << false << "program/" + english
+        << "No program could open the user manual. It is here:\n@/program/" + english;
+    QTest::newRow("manual missing and no PDF viewer: not found")
+        << 1 << english << "working" << false << QString() << missing;
 }
 
 void TestAbout::userHelpOpensManualOrNotice()
@@ -158,7 +158,9 @@ void TestAbout::userHelpOpensManualOrNotice()
     QFETCH(int, language);
     QFETCH(QString, present);
     QFETCH(QString, where);
+    QFETCH(bool, viewer);
     QFETCH(QString, opened);
+    QFETCH(QString, notice);
 
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkpath("program") && QDir(folder.path()).mkpath("working"));
@@ -170,8 +172,11 @@ void TestAbout::userHelpOpensManualOrNotice()
     OrvaneGUIToolkit::SetTargetPathOverride(folder.path() + "/program");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder.path() + "/working");
-    UrlRecorder desktop;
-    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    QList<QUrl> asked;
+    aptui::setDesktopUrlOpenerForTesting([&asked, viewer](const QUrl &url) {
+        asked.append(url);
+        return viewer;
+    });
 
     AboutDialog about;
     about.defaultWidget()->show();
@@ -179,41 +184,46 @@ void TestAbout::userHelpOpensManualOrNotice()
     QSignalSpy discover(&about, &AboutDialog::signalDiscover);
     QString noticeText;
     QString noticeName;
+    bool noticeOpensFolder = false;
     int coversDuringNotice = -1;
     int discoversDuringNotice = -1;
     // A notice runs its own event loop; the guard ends the timer when none ran.
     QObject guard;
     QTimer::singleShot(200, &guard, [&] {
-        auto *notice = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!notice)
+        auto *shown = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!shown)
             return;
-        noticeText = notice->findChild<QLabel *>("m_labelNULL")->text();
-        noticeName = notice->objectName();
+        noticeText = shown->findChild<QLabel *>("m_labelNULL")->text();
+        noticeName = shown->objectName();
+        noticeOpensFolder = shown->findChild<QPushButton *>("btnOpenFolder") != nullptr;
         coversDuringNotice = cover.count();
         discoversDuringNotice = discover.count();
-        QTest::mouseClick(notice->findChild<QAbstractButton *>("btnClose"), Qt::LeftButton);
+        QTest::mouseClick(shown->findChild<QAbstractButton *>("btnClose"), Qt::LeftButton);
     });
     clickButton(about.defaultWidget(), "aboutbtn1");
 
-    QDesktopServices::unsetUrlHandler("file");
+    aptui::setDesktopUrlOpenerForTesting({});
     QDir::setCurrent(previous);
     OrvaneGUIToolkit::SetTargetPathOverride(QString());
     apt::ConfigureManager::instance()->load(QString());
 
     if (opened.isEmpty()) {
-        QVERIFY(desktop.opened.isEmpty());
-        QCOMPARE(noticeText, QStringLiteral("No user manual found."));
-        QCOMPARE(noticeName, QStringLiteral("APP_WARNINGDLG"));
-        QCOMPARE(coversDuringNotice, 1);
-        QCOMPARE(discoversDuringNotice, 0);
-        QCOMPARE(discover.count(), 1);
+        QVERIFY(asked.isEmpty());
     } else {
-        QCOMPARE(desktop.opened.size(), 1);
-        QCOMPARE(QFileInfo(desktop.opened.first().toLocalFile()),
-                 QFileInfo(folder.path() + "/" + opened));
-        QVERIFY(noticeText.isEmpty());
-        QCOMPARE(cover.count(), 0);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(QFileInfo(asked.first().toLocalFile()), QFileInfo(folder.path() + "/" + opened));
     }
+    QCOMPARE(noticeText, QString(notice).replace('@', QDir::toNativeSeparators(folder.path())));
+    if (notice.isEmpty()) {
+        QCOMPARE(cover.count(), 0);
+        return;
+    }
+    QCOMPARE(noticeName, QStringLiteral("APP_WARNINGDLG"));
+    // A manual that is there but did not open can still be reached from its folder.
+    QCOMPARE(noticeOpensFolder, !opened.isEmpty());
+    QCOMPARE(coversDuringNotice, 1);
+    QCOMPARE(discoversDuringNotice, 0);
+    QCOMPARE(discover.count(), 1);
 }
 
 QTEST_MAIN(TestAbout)

@@ -1,10 +1,14 @@
 #include "aptui/basedialog.h"
 #include "aptui/basetitle.h"
+#include "aptui/desktopurl.h"
+#include "aptui/filenotice.h"
 #include "aptui/windowtitle.h"
 
 #include "dialoganswerer.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -58,6 +62,10 @@ private slots:
     void defaultTextForms();
     void contentWidgetReplacesDefaultText();
     void fixedSizeLeavesRoomForBars();
+    void noticesCloseWithReturnAndEscape_data();
+    void noticesCloseWithReturnAndEscape();
+    void fileNoticeOpensFileOrFolder_data();
+    void fileNoticeOpensFileOrFolder();
     void dialogStaysAWindow_data();
     void dialogStaysAWindow();
     void titleMaximisesAndRestores();
@@ -226,6 +234,108 @@ void TestChrome::fixedSizeLeavesRoomForBars()
     dialog.setBottomVisible(false);
     dialog.setDialogFixedSize(400, 300);
     QCOMPARE(border->maximumHeight(), content);
+}
+
+void TestChrome::noticesCloseWithReturnAndEscape_data()
+{
+    QTest::addColumn<QString>("dialog"); // "notice", "file notice" or "question"
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("result"); // of exec(); -1: still open
+
+    const int none = Qt::NoModifier;
+    QTest::newRow("notice, Return") << "notice" << int(Qt::Key_Return) << none << 0;
+    QTest::newRow("notice, keypad Enter") << "notice" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 0;
+    QTest::newRow("notice, Escape") << "notice" << int(Qt::Key_Escape) << none << 0;
+    QTest::newRow("notice, Ctrl+Return is no answer") << "notice" << int(Qt::Key_Return)
+                                                      << int(Qt::ControlModifier) << -1;
+    QTest::newRow("file notice, Return while Open has the focus")
+        << "file notice" << int(Qt::Key_Return) << none << 0;
+    QTest::newRow("file notice, Escape") << "file notice" << int(Qt::Key_Escape) << none << 0;
+    QTest::newRow("question: Return is left to Confirm") << "question" << int(Qt::Key_Return) << none << 1;
+}
+
+void TestChrome::noticesCloseWithReturnAndEscape()
+{
+    QFETCH(QString, dialog);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, result);
+
+    QList<QUrl> opened;
+    aptui::setDesktopUrlOpenerForTesting([&opened](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    int answered = -2;
+    answerNextDialog([&](QDialog *shown) {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : shown;
+        if (auto *open = shown->findChild<QPushButton *>(QStringLiteral("btnOpenFile"))) {
+            open->setFocus();
+            target = open;
+        }
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        answered = shown->isVisible() ? -1 : shown->result();
+        if (shown->isVisible())
+            shown->done(5);
+    });
+    if (dialog == QLatin1String("notice")) {
+        aptui::execNotice(QStringLiteral("Hint"), QStringLiteral("Saved."));
+    } else if (dialog == QLatin1String("file notice")) {
+        aptui::FileNotice notice(QStringLiteral("Hint"), QStringLiteral("Saved."), QStringLiteral("/tmp/a.pdf"),
+                                 aptui::FileNotice::OpenFileButton | aptui::FileNotice::OpenFolderButton);
+        notice.exec();
+    } else {
+        aptui::BaseDialog question(false, false, false, false, true, true, true);
+        question.exec();
+    }
+    aptui::setDesktopUrlOpenerForTesting({});
+
+    QCOMPARE(answered, result);
+    QCOMPARE(opened, QList<QUrl>());
+}
+
+void TestChrome::fileNoticeOpensFileOrFolder_data()
+{
+    QTest::addColumn<QByteArray>("press");
+    QTest::addColumn<bool>("desktopOpens");
+    QTest::addColumn<QString>("asked"); // the path the desktop is asked to open
+    QTest::addColumn<QString>("text");  // the notice's text afterwards; empty: it closed
+
+    const QString file = QStringLiteral("/srv/reports/Riverside Depot.pdf");
+    QTest::newRow("Open opens the file and closes") << QByteArray("btnOpenFile") << true << file << QString();
+    QTest::newRow("Open Folder opens its folder and closes")
+        << QByteArray("btnOpenFolder") << true << "/srv/reports" << QString();
+    QTest::newRow("nothing opens the file: the notice stays and says so")
+        << QByteArray("btnOpenFile") << false << file << "Saved.\nNo program could open the file.";
+    QTest::newRow("nothing opens the folder: the notice stays and says so")
+        << QByteArray("btnOpenFolder") << false << "/srv/reports" << "Saved.\nNo program could open the folder.";
+}
+
+void TestChrome::fileNoticeOpensFileOrFolder()
+{
+    QFETCH(QByteArray, press);
+    QFETCH(bool, desktopOpens);
+    QFETCH(QString, asked);
+    QFETCH(QString, text);
+
+    QList<QUrl> opened;
+    aptui::setDesktopUrlOpenerForTesting([&](const QUrl &url) {
+        opened.append(url);
+        return desktopOpens;
+    });
+    aptui::FileNotice notice(QStringLiteral("Hint"), QStringLiteral("Saved."),
+                             QStringLiteral("/srv/reports/Riverside Depot.pdf"),
+                             aptui::FileNotice::OpenFileButton | aptui::FileNotice::OpenFolderButton);
+    notice.show();
+    QTest::mouseClick(button(&notice, press.constData()), Qt::LeftButton);
+    aptui::setDesktopUrlOpenerForTesting({});
+
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(asked)});
+    QCOMPARE(notice.isVisible(), !text.isEmpty());
+    if (!text.isEmpty())
+        QCOMPARE(defaultLabel(notice)->text(), text);
+    QCOMPARE(notice.objectName(), QStringLiteral("APP_WARNINGDLG"));
 }
 
 void TestChrome::dialogStaysAWindow_data()

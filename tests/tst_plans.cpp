@@ -1,3 +1,4 @@
+#include "aptui/desktopurl.h"
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -385,10 +387,15 @@ void TestPlans::exportReport_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("press"); // in the notice that says where it went; empty: Escape
+    QTest::addColumn<QString>("asked");    // opened by the desktop; empty: the folder
 
-    QTest::newRow("CSV by its name") << "report.csv" << "report.csv" << QByteArray("\xEF\xBB\xBF");
-    QTest::newRow("PDF by its name") << "report.pdf" << "report.pdf" << QByteArray("%PDF");
-    QTest::newRow("no type: the chosen filter's") << "report" << "report.pdf" << QByteArray("%PDF");
+    QTest::newRow("CSV by its name, opened") << "report.csv" << "report.csv" << QByteArray("\xEF\xBB\xBF")
+                                             << QByteArray("btnOpenFile") << "report.csv";
+    QTest::newRow("PDF by its name, its folder opened")
+        << "report.pdf" << "report.pdf" << QByteArray("%PDF") << QByteArray("btnOpenFolder") << "";
+    QTest::newRow("no type: the chosen filter's, notice closed")
+        << "report" << "report.pdf" << QByteArray("%PDF") << QByteArray() << QString();
 }
 
 void TestPlans::exportReport()
@@ -396,6 +403,8 @@ void TestPlans::exportReport()
     QFETCH(QString, typed);
     QFETCH(QString, written);
     QFETCH(QByteArray, start);
+    QFETCH(QByteArray, press);
+    QFETCH(QString, asked);
 
     addGroup(QStringLiteral("Gate"), QStringLiteral("2"));
     click(*m_window, "m_btnSystemMenu");
@@ -406,13 +415,33 @@ void TestPlans::exportReport()
             exportAction = action;
     }
     QVERIFY(exportAction);
-    answerFileDialog(m_work.filePath(typed));
+    QList<QUrl> opened;
+    aptui::setDesktopUrlOpenerForTesting([&opened](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    QString noticeText;
+    bool dimmed = false;
+    answerFileDialog(m_work.filePath(typed), false, [&](QDialog *notice) {
+        noticeText = notice->findChild<QLabel *>("m_labelNULL")->text();
+        dimmed = m_window->findChild<QWidget *>("m_cover")->parentWidget()->isVisible();
+        if (press.isEmpty())
+            QTest::keyClick(notice, Qt::Key_Escape);
+        else
+            QTest::mouseClick(notice->findChild<QPushButton *>(press), Qt::LeftButton);
+    });
     menu->close();
     exportAction->trigger();
+    aptui::setDesktopUrlOpenerForTesting({});
 
     const QByteArray bytes = readFixture(m_work.path(), written);
     QVERIFY(bytes.startsWith(start));
     QVERIFY(bytes.contains(start == "%PDF" ? QByteArray("/FontFile") : QByteArray("Gate(1)")));
+    QCOMPARE(noticeText, "Report saved to " + QDir::toNativeSeparators(m_work.filePath(written)));
+    QVERIFY(dimmed);
+    QCOMPARE(opened, press.isEmpty() ? QList<QUrl>()
+                                     : QList<QUrl>{QUrl::fromLocalFile(asked.isEmpty() ? m_work.path()
+                                                                                       : m_work.filePath(asked))});
     QFile::remove(m_work.filePath(written));
 }
 

@@ -1,9 +1,13 @@
 #include "data/bitrateconfigloader.h"
 #include "data/localetextfile.h"
 #include "data/scenefile.h"
+#include "data/sceneimport.h"
 #include "platform/targetpath.h"
+#include "platform/writablepath.h"
 #include "tests/datafixture.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -42,6 +46,32 @@ QString pictureIn(const QString &name)
     return OrvaneGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/') + name;
 }
 
+// Everything the lookups give for the table in use: one line per scene,
+// resolution and encoding with its rate, and the picture shown by its file
+// name and a hash of its bytes.
+QStringList sceneSummary()
+{
+    const BitrateConfigLoader loader;
+    QVector<QString> scenes;
+    loader.sceneNames(scenes);
+    QStringList summary;
+    for (const QString &scene : std::as_const(scenes)) {
+        for (const QString &resolution : loader.sceneResolutions(scene)) {
+            for (const QString &encoding : loader.sceneEncodings(scene, resolution)) {
+                const QString picture = loader.scenePicture(scene, encoding, resolution);
+                QFile file(picture);
+                const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                summary << QStringList{scene, resolution, encoding,
+                                       QString::number(loader.sceneRecommendedBitrate(scene, encoding, resolution)),
+                                       QFileInfo(picture).fileName(),
+                                       QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()}
+                               .join(QLatin1Char('|'));
+            }
+        }
+    }
+    return summary;
+}
+
 } // namespace
 
 class TestSceneData final : public QObject
@@ -66,6 +96,12 @@ private slots:
     void readsTheFileAnew();
     void importCheck_data();
     void importCheck();
+    void exportedTable_data();
+    void exportedTable();
+    void pictureSource_data();
+    void pictureSource();
+    void exportedTableImportsBack_data();
+    void exportedTableImportsBack();
 
     void shippedScenes_data();
     void shippedScenes();
@@ -348,6 +384,140 @@ void TestSceneData::importCheck()
     const SceneFileProblem problem = findSceneFileProblem(localeTextLines(content));
     QCOMPARE(int(problem.kind), kind);
     QCOMPARE(problem.line, line);
+}
+
+void TestSceneData::exportedTable_data()
+{
+    QTest::addColumn<QByteArray>("table"); // null: no table
+    QTest::addColumn<QByteArray>("exported"); // null: nothing written
+
+    QTest::newRow("header replaced, empty lines and carriage returns dropped")
+        << QByteArray("Szene;Bild\r\nA,H.264,720P,1,a.png\r\n\r\nB,H.265,1080P,2,D:\\p\\b.png")
+        << kHeader + "A,H.264,720P,1,a.png\nB,H.265,1080P,2,D:\\p\\b.png\n";
+    QTest::newRow("records handed out as they stand")
+        << QByteArray("h\nOffice,H.264,720P,fast,C:/x\\y/office.png,extra\nParking\n Street , H.264,,-1,\n")
+        << kHeader + "Office,H.264,720P,fast,C:/x\\y/office.png,extra\nParking\n Street , H.264,,-1,\n";
+    QTest::newRow("empty table: the header") << QByteArray("") << kHeader;
+    QTest::newRow("no table: nothing written") << QByteArray() << QByteArray();
+}
+
+void TestSceneData::exportedTable()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QByteArray, exported);
+
+    if (!table.isNull())
+        writeScenes(table);
+    QTemporaryDir out;
+    const QString target = out.filePath(QStringLiteral("Scene.csv"));
+    QCOMPARE(exportSceneTable(target, QString::fromLatin1(kHeader.chopped(1))), !exported.isNull());
+    QCOMPARE(readFixture(out.path(), QStringLiteral("Scene.csv")), exported);
+    QCOMPARE(QFileInfo::exists(target), !exported.isNull());
+}
+
+void TestSceneData::pictureSource_data()
+{
+    QTest::addColumn<QString>("recorded"); // @ROOT@: the fixture's root folder
+    QTest::addColumn<QString>("source");   // below the root; empty: none
+
+    QTest::newRow("relative path as written, from the working folder") << "pics/w.png" << "work/pics/w.png";
+    QTest::newRow("absolute path as written") << "@ROOT@/table/beside.png" << "table/beside.png";
+    QTest::newRow("drive path: the picture beside the table") << "D:\\x\\beside.png" << "table/beside.png";
+    QTest::newRow("drive path: in ScenePicture beside the table")
+        << "D:\\Larkspan\\ScenePicture\\sub.png" << "table/ScenePicture/sub.png";
+    QTest::newRow("relative drive-less path: the picture in use")
+        << "ScenePicture\\inuse.png" << "program/ScenePicture/inuse.png";
+    QTest::newRow("path of another computer: the picture in use")
+        << "/home/other/inuse.png" << "program/ScenePicture/inuse.png";
+    QTest::newRow("beside the table before the picture in use") << "C:\\both.png" << "table/both.png";
+    QTest::newRow("a folder of that name is passed by") << "C:\\dir.png" << "program/ScenePicture/dir.png";
+    QTest::newRow("found nowhere") << "C:\\none.png" << "";
+    QTest::newRow("path naming no file") << "D:\\ScenePicture\\" << "";
+}
+
+void TestSceneData::pictureSource()
+{
+    QFETCH(QString, recorded);
+    QFETCH(QString, source);
+
+    const QString root = m_dir->path();
+    for (const char *file : {"program/ScenePicture/inuse.png", "program/ScenePicture/both.png",
+                             "program/ScenePicture/dir.png", "table/beside.png", "table/both.png",
+                             "table/ScenePicture/sub.png", "work/pics/w.png"})
+        QVERIFY(writeFixture(root, QLatin1String(file), "picture"));
+    QVERIFY(QDir(root).mkpath(QStringLiteral("table/dir.png")));
+    OrvaneGUIToolkit::SetTargetPathOverride(root + QStringLiteral("/program"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(root + QStringLiteral("/work"));
+
+    recorded.replace(QStringLiteral("@ROOT@"), root);
+    const QString found = findScenePictureSource(recorded, root + QStringLiteral("/table"));
+    const QString canonical = found.isEmpty() ? QString() : QFileInfo(found).canonicalFilePath();
+    QDir::setCurrent(previous);
+    QCOMPARE(canonical,
+             source.isEmpty() ? QString() : QFileInfo(root + QLatin1Char('/') + source).canonicalFilePath());
+}
+
+void TestSceneData::exportedTableImportsBack_data()
+{
+    QTest::addColumn<QByteArray>("table"); // null: the shipped table with its pictures
+    QTest::addColumn<bool>("installed");
+
+    const QByteArray drivePaths = kHeader
+        + "Bank,H.264,720P,1024,D:\\Larkspan\\ScenePicture\\bank.png\n"
+          "Bank,H.265,1080P,900,D:\\Larkspan\\ScenePicture\\bank.png\n"
+          "Street,H.264,720P,700,C:\\pictures\\street.png\n";
+    QTest::newRow("drive paths, staged program") << drivePaths << false;
+    QTest::newRow("drive paths, installed program") << drivePaths << true;
+    QTest::newRow("relative drive-less paths, empty lines, CRLF, installed")
+        << kHeader + "Bank,H.264,720P,1024,ScenePicture\\bank.png\r\n\r\nStreet,H.265,4MP,2000,street.png\r\n"
+        << true;
+    QTest::newRow("paths of another computer, installed")
+        << kHeader + "Bank,H.264,720P,1024,/home/other/bank.png\nStreet,H.264,720P,700,/srv/street.png\n"
+        << true;
+    QTest::newRow("the shipped table and pictures, installed") << QByteArray() << true;
+}
+
+// The table in use, exported and imported again, gives the same scenes with
+// the same rates and pictures; an installed program copies the pictures into
+// the user's folder, from which they are then shown.
+void TestSceneData::exportedTableImportsBack()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(bool, installed);
+
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    const QString program = m_dir->path();
+    QStringList pictures;
+    if (table.isNull()) {
+        QVERIFY(copyFixtureTree(QStringLiteral(LARKSPAN_STAGE_DIR "/ScenePicture"), program + "/ScenePicture"));
+        QVERIFY(writeFixture(program, QStringLiteral("Scene.csv"), readFixture(shippedDataDir(), "Scene.csv")));
+        pictures = QDir(program + "/ScenePicture").entryList(QDir::Files, QDir::Name);
+    } else {
+        pictures = QStringList{"bank.png", "street.png"};
+        for (const QString &picture : pictures)
+            QVERIFY(writeFixture(program, "ScenePicture/" + picture, "picture of " + picture.toUtf8()));
+        writeScenes(table);
+    }
+    if (installed)
+        QVERIFY(writeFixture(program, OrvaneGUIToolkit::InstalledTreeMarker(), QByteArray()));
+    const QStringList before = sceneSummary();
+    QVERIFY(!before.isEmpty());
+
+    QTemporaryDir out;
+    const QString exported = out.filePath(QStringLiteral("Scene.csv"));
+    QVERIFY(exportSceneTable(exported, QString::fromLatin1(kHeader.chopped(1))));
+    const SceneImport result = importSceneTable(exported, [](const QString &) { return true; });
+
+    QCOMPARE(int(result.outcome), int(SceneImport::Imported));
+    QCOMPARE(result.picturesNotCopied, QStringList());
+    QCOMPARE(sceneSummary(), before);
+    const QString userData = dataHome.filePath(QCoreApplication::applicationName());
+    QCOMPARE(QDir(userData + "/ScenePicture").entryList(QDir::Files, QDir::Name),
+             installed ? pictures : QStringList());
+    QCOMPARE(QFileInfo::exists(userData + "/Scene.csv"), installed);
+    qunsetenv("XDG_DATA_HOME");
 }
 
 void TestSceneData::shippedScenes_data()

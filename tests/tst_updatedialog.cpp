@@ -86,10 +86,13 @@ private slots:
 
     void cancelledFileDialogClearsStatus_data();
     void cancelledFileDialogClearsStatus();
-    void exportProposesTemplateInHomeFolder();
+    void exportProposesFileInHomeFolder_data();
+    void exportProposesFileInHomeFolder();
     void exportWritesTemplate_data();
     void exportWritesTemplate();
     void exportThatCannotWriteReportsFailure();
+    void exportWritesSceneTableInUse_data();
+    void exportWritesSceneTableInUse();
     void importReplacesSceneAndCopiesPictures_data();
     void importReplacesSceneAndCopiesPictures();
     void unusableSceneFileIsRefused_data();
@@ -153,6 +156,7 @@ void TestUpdateDialog::cancelledFileDialogClearsStatus_data()
     QTest::addColumn<QByteArray>("button");
     QTest::newRow("export cancelled") << QByteArray("m_btnExport");
     QTest::newRow("import cancelled") << QByteArray("m_btnImport");
+    QTest::newRow("table export cancelled") << QByteArray("m_btnExportTable");
 }
 
 void TestUpdateDialog::cancelledFileDialogClearsStatus()
@@ -167,15 +171,25 @@ void TestUpdateDialog::cancelledFileDialogClearsStatus()
     QVERIFY(m_dialog->findChild<QLabel *>("m_tipIcon")->pixmap().isNull());
 }
 
-void TestUpdateDialog::exportProposesTemplateInHomeFolder()
+void TestUpdateDialog::exportProposesFileInHomeFolder_data()
 {
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("template") << QByteArray("m_btnExport") << "Template.csv";
+    QTest::newRow("scene table") << QByteArray("m_btnExportTable") << "Scene.csv";
+}
+
+void TestUpdateDialog::exportProposesFileInHomeFolder()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(QString, name);
     QString proposed;
     answerNextDialog([&proposed](QDialog *dialog) {
         proposed = static_cast<QFileDialog *>(dialog)->selectedFiles().value(0);
         dialog->reject();
     });
-    press("m_btnExport");
-    QCOMPARE(proposed, QDir::homePath() + "/Template.csv");
+    press(button.constData());
+    QCOMPARE(proposed, QDir::homePath() + "/" + name);
 }
 
 void TestUpdateDialog::exportWritesTemplate_data()
@@ -205,6 +219,33 @@ void TestUpdateDialog::exportThatCannotWriteReportsFailure()
     QVERIFY(!QFileInfo::exists(userPath("missing")));
 }
 
+void TestUpdateDialog::exportWritesSceneTableInUse_data()
+{
+    QTest::addColumn<QByteArray>("table"); // null: none
+    QTest::addColumn<QByteArray>("exported");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("the table in use with the template's header")
+        << QByteArray("Scene\r\nBank,H.264,720P,1024,D:\\Larkspan\\ScenePicture\\bank.png\r\n\r\n")
+        << Header + "Bank,H.264,720P,1024,D:\\Larkspan\\ScenePicture\\bank.png\n" << "Export Success.";
+    QTest::newRow("no table to export") << QByteArray() << QByteArray() << "Export Failure.";
+}
+
+void TestUpdateDialog::exportWritesSceneTableInUse()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QByteArray, exported);
+    QFETCH(QString, status);
+    if (!table.isNull())
+        QVERIFY(writeFixture(m_root->path(), "app/Scene.csv", table));
+
+    answerFileDialog(userPath("Scene.csv"));
+    press("m_btnExportTable");
+
+    QCOMPARE(statusText(), status);
+    QCOMPARE(readFixture(m_root->path(), "user/Scene.csv"), exported);
+}
+
 void TestUpdateDialog::importReplacesSceneAndCopiesPictures_data()
 {
     QTest::addColumn<QByteArray>("scene");
@@ -216,6 +257,9 @@ void TestUpdateDialog::importReplacesSceneAndCopiesPictures_data()
     QTest::newRow("windows path copied by its file name")
         << Header + "Hospital,H.265,720P,1204,D:\\secne\\hospital1.png\n"
         << QStringList{"D:\\secne\\hospital1.png"} << true << QStringList{"hospital1.png"} << Imported;
+    QTest::newRow("drive path of another computer: the picture in ScenePicture beside the table")
+        << Header + "Bank,H.264,720P,1024,C:\\Larkspan\\ScenePicture\\bank.png\n"
+        << QStringList{"ScenePicture/bank.png"} << true << QStringList{"bank.png"} << Imported;
     QTest::newRow("relative path read from the working folder, each picture once")
         << Header + "Office,H.264,720P,896,pics/office.png\r\n\r\nOffice,H.265,720P,512,pics/lobby.png\r\n"
                     "Office,H.265,1080P,1024,pics/lobby.png\r\n"
