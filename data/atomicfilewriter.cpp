@@ -92,9 +92,10 @@ bool copyFileAtomically(const QString &source, const QString &target, QString *e
         return false;
     };
 
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(in.errorString());
+    QFile in;
+    QString why;
+    if (!openRegularFile(in, source, &why))
+        return fail(why);
     AtomicFileWriter writer(target);
     if (!writer.open())
         return fail(writer.errorString());

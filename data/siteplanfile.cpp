@@ -1,6 +1,7 @@
 #include "data/siteplanfile.h"
 
 #include "data/atomicfilewriter.h"
+#include "data/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -360,17 +361,23 @@ bool SitePlanFile::read(const QString &path, SitePlan *plan, QString *error)
         *error = tr("\"%1\" does not exist.").arg(info.fileName());
         return false;
     }
+    // Checked before opening: opening a pipe would wait for a writer.
+    if (fileKindOf(path) != FileKind::Regular) {
+        *error = tr("\"%1\" is not a plan but a pipe, a device or a socket.").arg(info.fileName());
+        return false;
+    }
     if (info.size() > MaxFileBytes) {
         *error = tr("The file is too large for a plan (more than %1 MB).").arg(MaxFileBytes >> 20);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("\"%1\" cannot be read: %2").arg(info.fileName(), file.errorString());
+    // Read no more than the limit, also when the file grew since it was measured.
+    QByteArray bytes;
+    QString reason;
+    if (!readRegularFile(path, &bytes, MaxFileBytes + 1, &reason)) {
+        *error = tr("\"%1\" cannot be read: %2").arg(info.fileName(), reason);
         return false;
     }
-    // Read no more than the limit, also when the file grew since it was measured.
-    return fromJson(file.read(MaxFileBytes + 1), plan, error);
+    return fromJson(bytes, plan, error);
 }
 
 bool SitePlanFile::write(const QString &path, const SitePlan &plan, QString *error)

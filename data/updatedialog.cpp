@@ -2,6 +2,7 @@
 
 #include "data/atomicfilewriter.h"
 #include "data/localetextfile.h"
+#include "data/regularfile.h"
 #include "data/scenefile.h"
 #include "platform/writablepath.h"
 
@@ -23,19 +24,6 @@ namespace {
 constexpr int NamesShown = 3;
 // Widest the status text gets in the 400 pixels wide dialog.
 constexpr int StatusTextWidth = 320;
-
-// The bytes of a regular file only: a pipe or a device named by mistake
-// would block the window or never end.
-bool readRegularFile(const QString &path, QByteArray &bytes)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
 
 // A picture is copied only from a regular file that the image reader takes.
 bool isPictureFile(const QString &path)
@@ -125,7 +113,7 @@ void UpdateDialog::onImportScene()
     // The table is checked before anything is replaced, and what was checked
     // is what gets written.
     QByteArray bytes;
-    if (!readRegularFile(fileName, bytes)) {
+    if (!readRegularFile(fileName, &bytes)) {
         setStatus(StatusImport, false);
         return;
     }

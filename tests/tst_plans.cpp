@@ -7,6 +7,7 @@
 #include "dialoganswerer.h"
 #include "filedialoganswerer.h"
 #include "renamingtranslator.h"
+#include "unwrittenpipe.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -327,6 +328,7 @@ void TestPlans::refusedPlanLeavesTheWindow_data()
     QTest::newRow("newer version") << QByteArray(R"({"format":"larkspan-plan","version":7})")
                                    << "newer Larkspan";
     QTest::newRow("a folder") << QByteArray() << "is a folder";
+    QTest::newRow("a pipe") << QByteArray() << "is not a plan but a pipe";
 }
 
 void TestPlans::refusedPlanLeavesTheWindow()
@@ -335,8 +337,11 @@ void TestPlans::refusedPlanLeavesTheWindow()
     QFETCH(QString, message);
 
     const QString path = planFile("refused.larkspan");
+    std::unique_ptr<UnwrittenPipe> pipe;
     if (message.contains(QLatin1String("folder")))
         QVERIFY(QDir().mkpath(path));
+    else if (message.contains(QLatin1String("pipe")))
+        pipe = std::make_unique<UnwrittenPipe>(path);
     else
         QVERIFY(writeFixture(m_work.path(), QStringLiteral("refused.larkspan"), bytes));
     addGroup(QStringLiteral("Mine"), QStringLiteral("4"));
@@ -348,7 +353,12 @@ void TestPlans::refusedPlanLeavesTheWindow()
         notice = child<QLabel>(*dialog, "m_labelNULL")->text();
         click(*dialog, "btnClose");
     });
-    QVERIFY(!m_window->openPlan(path));
+    bool opened = true;
+    if (pipe)
+        QVERIFY2(pipe->readReturns([&] { opened = m_window->openPlan(path); }), "blocked");
+    else
+        opened = m_window->openPlan(path);
+    QVERIFY(!opened);
 
     QVERIFY2(notice.contains(message), qPrintable(notice));
     QCOMPARE(SitePlanFile::toJson(m_window->currentPlan()), before);

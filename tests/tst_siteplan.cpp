@@ -7,6 +7,7 @@
 
 #include "datafixture.h"
 #include "renamingtranslator.h"
+#include "unwrittenpipe.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -334,6 +335,8 @@ void TestSitePlan::unreadablePaths_data()
     QTest::newRow("missing") << "gone.larkspan" << "does not exist";
     QTest::newRow("huge") << "huge.larkspan" << "too large for a plan";
     QTest::newRow("no read permission") << "locked.larkspan" << "cannot be read";
+    QTest::newRow("a pipe") << "pipe.larkspan" << "is not a plan but a pipe, a device or a socket";
+    QTest::newRow("a link to a device") << "device.larkspan" << "is not a plan but a pipe, a device or a socket";
 }
 
 void TestSitePlan::unreadablePaths()
@@ -355,9 +358,22 @@ void TestSitePlan::unreadablePaths()
             QSKIP("this user reads files without read permission");
     }
 
+    std::unique_ptr<UnwrittenPipe> pipe;
+    if (name.startsWith(QLatin1String("pipe"))) {
+        pipe = std::make_unique<UnwrittenPipe>(path);
+        QVERIFY(pipe->made());
+    } else if (name.startsWith(QLatin1String("device"))) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+    }
+
     SitePlan plan = samplePlan(FrameNTSC);
     QString error;
-    QVERIFY(!SitePlanFile::read(path, &plan, &error));
+    bool read = true;
+    if (pipe)
+        QVERIFY2(pipe->readReturns([&] { read = SitePlanFile::read(path, &plan, &error); }), "blocked");
+    else
+        read = SitePlanFile::read(path, &plan, &error);
+    QVERIFY(!read);
     QVERIFY2(error.contains(message), qPrintable(error));
     comparePlans(plan, samplePlan(FrameNTSC));
 }
