@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -200,7 +202,8 @@ bool writePlanReport(const QString &path, const QString &planName, const SitePla
     QString reason;
     if (writeFileAtomically(path, bytes, &reason))
         return true;
-    *error = PlanReportDocument::tr("The report could not be written to \"%1\": %2")
-                 .arg(QFileInfo(path).fileName(), reason);
+    const QFileInfo info(path);
+    *error = PlanReportDocument::tr("The report could not be written as \"%1\" in the folder \"%2\": %3")
+                 .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason);
     return false;
 }

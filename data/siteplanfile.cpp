@@ -3,6 +3,7 @@
 #include "data/atomicfilewriter.h"
 #include "data/regularfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -385,6 +386,8 @@ bool SitePlanFile::write(const QString &path, const SitePlan &plan, QString *err
     QString reason;
     if (writeFileAtomically(path, toJson(plan), &reason))
         return true;
-    *error = tr("The plan could not be saved to \"%1\": %2").arg(QFileInfo(path).fileName(), reason);
+    const QFileInfo info(path);
+    *error = tr("The plan could not be saved as \"%1\" in the folder \"%2\": %3")
+                 .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason);
     return false;
 }

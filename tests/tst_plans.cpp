@@ -1,3 +1,4 @@
+#include "data/atomicfilewriter.h"
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
@@ -84,6 +85,8 @@ private slots:
     void recentPlans();
     void exportReport_data();
     void exportReport();
+    void failedWriteSaysWhereAndWhy_data();
+    void failedWriteSaysWhereAndWhy();
     void printDialogCancelled();
     void handedOverPlanWaitsForAnOpenDialog();
 
@@ -423,6 +426,52 @@ void TestPlans::exportReport()
     QVERIFY(bytes.startsWith(start));
     QVERIFY(bytes.contains(start == "%PDF" ? QByteArray("/FontFile") : QByteArray("Gate(1)")));
     QFile::remove(m_work.filePath(written));
+}
+
+// A save or an export that meets a full disk says which file, in which
+// folder, and why; nothing is left in the folder.
+void TestPlans::failedWriteSaysWhereAndWhy_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("save") << "full.larkspan" << "The plan could not be saved as \"full.larkspan\"";
+    QTest::newRow("PDF export") << "full.pdf" << "The report could not be written as \"full.pdf\"";
+    QTest::newRow("CSV export") << "full.csv" << "The report could not be written as \"full.csv\"";
+}
+
+void TestPlans::failedWriteSaysWhereAndWhy()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, notice);
+
+    addGroup(QStringLiteral("Gate"), QStringLiteral("2"));
+    QString shownNotice;
+    // The notice comes after the file dialog, which another answerer takes.
+    std::function<void()> answerNotice = [&] {
+        answerNextDialog([&](QDialog *dialog) {
+            if (qobject_cast<QFileDialog *>(dialog)) {
+                answerNotice();
+                return;
+            }
+            shownNotice = child<QLabel>(*dialog, "m_labelNULL")->text();
+            click(*dialog, "btnClose");
+        });
+    };
+    answerNotice();
+    AtomicFileWriter::failWritesBeyondForTesting(10);
+    if (name.endsWith(QLatin1String(".larkspan"))) {
+        saveAs(m_work.filePath(name));
+    } else {
+        answerFileDialog(m_work.filePath(name));
+        QMetaObject::invokeMethod(m_window.get(), "onExportReport");
+    }
+    AtomicFileWriter::failWritesBeyondForTesting(-1);
+
+    const QString expected = notice + QStringLiteral(" in the folder \"%1\": No space left on device")
+                                          .arg(QDir::toNativeSeparators(m_work.path()));
+    QCOMPARE(shownNotice, expected);
+    QVERIFY(!QFileInfo::exists(m_work.filePath(name)));
 }
 
 void TestPlans::printDialogCancelled()
