@@ -332,6 +332,10 @@ void TestPlans::refusedPlanLeavesTheWindow_data()
                                    << "newer Larkspan";
     QTest::newRow("a folder") << QByteArray() << "is a folder";
     QTest::newRow("a pipe") << QByteArray() << "is not a plan but a pipe";
+    QTest::newRow("a name over its bound")
+        << QByteArray(R"({"format":"larkspan-plan","version":1,"frameStandard":"pal","groups":[{"name":")")
+               + QByteArray(300, 'N') + R"("}]})"
+        << "Group 1: \"name\" is longer than 256 characters.";
 }
 
 void TestPlans::refusedPlanLeavesTheWindow()
