@@ -14,11 +14,13 @@
 
 // A site plan of a thousand groups: saving it, reading the file, opening it
 // in the window (reading, then listing every group), and its report as a
-// PDF (laying the document out, then the whole file). Run with -median N to
-// get medians.
+// PDF (laying the document out, then the whole file). Then a page of groups
+// with every text at its bound (PlanTextLimits), opened in the window and
+// reported as a PDF: each under 1 s. Run with -median N to get medians.
 namespace {
 
 constexpr int GroupCount = 1000;
+constexpr int BoundGroupCount = 20; // a page of the report
 
 SitePlan thousandGroups()
 {
@@ -46,6 +48,25 @@ SitePlan thousandGroups()
     return plan;
 }
 
+// Every text as long as a plan holds it, without a place to break a line.
+SitePlan groupsAtEveryBound()
+{
+    using namespace PlanTextLimits;
+    SitePlan plan = thousandGroups();
+    plan.groups.resize(BoundGroupCount);
+    for (PlanGroup &group : plan.groups) {
+        const QString number = QStringLiteral("(%1)").arg(group.groupNumber);
+        group.name = QString(MaxNameLength - number.size(), u'W') + number;
+        group.resolution = QString(MaxFieldLength, u'R');
+        group.encoding = QString(MaxFieldLength, u'E');
+        if (group.rateMode == RateFixed)
+            group.frameRate = QString(MaxFieldLength, u'F');
+        else
+            group.scene = QString(MaxFieldLength, u'S');
+    }
+    return plan;
+}
+
 } // namespace
 
 class BenchPlan final : public QObject
@@ -62,11 +83,15 @@ private slots:
     void buildReportOfThousandGroups();
     void layOutReportOfThousandGroups();
     void pdfReportOfThousandGroups();
+    void openGroupsAtEveryBoundInTheWindow();
+    void pdfReportOfGroupsAtEveryBound();
 
 private:
     QTemporaryDir m_dir;
     SitePlan m_plan = thousandGroups();
+    SitePlan m_boundPlan = groupsAtEveryBound();
     QString m_path;
+    QString m_boundPath;
 };
 
 void BenchPlan::initTestCase()
@@ -80,6 +105,8 @@ void BenchPlan::initTestCase()
     m_path = m_dir.filePath(QStringLiteral("site.larkspan"));
     QString error;
     QVERIFY2(SitePlanFile::write(m_path, m_plan, &error), qPrintable(error));
+    m_boundPath = m_dir.filePath(QStringLiteral("bounds.larkspan"));
+    QVERIFY2(SitePlanFile::write(m_boundPath, m_boundPlan, &error), qPrintable(error));
 }
 
 void BenchPlan::saveThousandGroups()
@@ -158,6 +185,29 @@ void BenchPlan::pdfReportOfThousandGroups()
     QString error;
     QBENCHMARK {
         QVERIFY(writePlanReport(pdf, QStringLiteral("site"), m_plan, &error));
+    }
+}
+
+void BenchPlan::openGroupsAtEveryBoundInTheWindow()
+{
+    LarkspanMainPage window;
+    window.connectPages();
+    window.resize(1417, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QBENCHMARK {
+        QVERIFY(window.openPlan(m_boundPath));
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(window.currentPlan().groups.size(), BoundGroupCount);
+}
+
+void BenchPlan::pdfReportOfGroupsAtEveryBound()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("bounds.pdf"));
+    QString error;
+    QBENCHMARK {
+        QVERIFY(writePlanReport(pdf, QStringLiteral("bounds"), m_boundPlan, &error));
     }
 }
 

@@ -8,7 +8,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,6 +28,11 @@ namespace {
 constexpr int kColumns = 11;
 constexpr qreal kLayoutDpi = 96.0;
 constexpr qreal kInchesPerMetre = 0.0254;
+constexpr qreal kCellPadding = 3;
+// A group's text takes at most this many lines of an even share of the
+// table's width; a longer one is cut with an ellipsis. (A long text in a
+// cell makes the table's layout slow with the square of its length.)
+constexpr int kCellLines = 3;
 // Columns that hold numbers are right-aligned.
 constexpr bool kNumberColumn[kColumns] = {false, false, true, false, false, false,
                                           false, false, true, true,  true};
@@ -72,6 +79,41 @@ void fillRow(QTextTable *table, int row, const QStringList &texts, const QTextCh
     }
 }
 
+// The device the report is laid out on: 96 dpi whatever the screen.
+QImage layoutDevice()
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(kLayoutDpi / kInchesPerMetre));
+    device.setDotsPerMeterY(qRound(kLayoutDpi / kInchesPerMetre));
+    return device;
+}
+
+// Cuts texts to what a cell of the group rows shows.
+class CellElider final
+{
+public:
+    explicit CellElider(const QFont &font)
+        : m_device(layoutDevice())
+        , m_metrics(font, &m_device)
+    {
+        const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi;
+        m_width = kCellLines * (tableWidth / kColumns - 2 * kCellPadding);
+    }
+
+    // A name keeps its end, the "(group number)" that tells the groups apart.
+    QStringList elided(QStringList texts) const
+    {
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            texts[i] = m_metrics.elidedText(texts.at(i), i == 0 ? Qt::ElideMiddle : Qt::ElideRight, m_width);
+        return texts;
+    }
+
+private:
+    QImage m_device;
+    QFontMetricsF m_metrics;
+    qreal m_width = 0;
+};
+
 } // namespace
 
 std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const SitePlan &plan)
@@ -94,7 +136,7 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
 
     QTextTableFormat tableFormat;
     tableFormat.setHeaderRowCount(1);
-    tableFormat.setCellPadding(3);
+    tableFormat.setCellPadding(kCellPadding);
     tableFormat.setCellSpacing(0);
     // Rows are told apart by shading: cell borders make the layout of a long
     // table several times slower.
@@ -111,8 +153,13 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     const QColor accent(0xe8, 0xef, 0xfa);
     fillRow(table, 0, PlanReport::columnTitles(figures.hoursPerDay), textFormat(8, true), accent);
     const QTextCharFormat cell = textFormat(8);
-    for (int i = 0; i < plan.groups.size(); ++i)
-        fillRow(table, i + 1, PlanReport::groupRow(plan.groups.at(i), figures.groups.at(i)), cell, QColor());
+    QFont cellFont = font;
+    cellFont.setPointSizeF(8);
+    const CellElider elider(cellFont);
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const QStringList texts = PlanReport::groupRow(plan.groups.at(i), figures.groups.at(i));
+        fillRow(table, i + 1, elider.elided(texts), cell, QColor());
+    }
     fillRow(table, rows - 1, PlanReport::totalsRow(figures), textFormat(8, true), accent);
 
     cursor.movePosition(QTextCursor::End);
@@ -144,10 +191,8 @@ void printPlanReport(const QString &planName, const SitePlan &plan, QPagedPaintD
     // by page scaled to the device. (QTextDocument::print() would lay out a
     // copy again at the device's resolution, several times slower for a
     // long table.)
-    QImage layoutDevice(1, 1, QImage::Format_RGB32);
-    layoutDevice.setDotsPerMeterX(qRound(kLayoutDpi / kInchesPerMetre));
-    layoutDevice.setDotsPerMeterY(qRound(kLayoutDpi / kInchesPerMetre));
-    document->documentLayout()->setPaintDevice(&layoutDevice);
+    QImage layoutImage = layoutDevice();
+    document->documentLayout()->setPaintDevice(&layoutImage);
     const QSizeF body = device->pageLayout().paintRect(QPageLayout::Inch).size() * kLayoutDpi;
     const qreal footer = 24;
     document->setPageSize(QSizeF(body.width(), body.height() - footer));
@@ -199,7 +244,8 @@ bool writePlanReport(const QString &path, const QString &planName, const SitePla
     QString reason;
     if (writeFileAtomically(path, bytes, &reason))
         return true;
-    *error = PlanReportDocument::tr("The report could not be written to \"%1\": %2")
-                 .arg(QFileInfo(path).fileName(), reason);
+    const QFileInfo info(path);
+    *error = PlanReportDocument::tr("The report could not be written as \"%1\" in the folder \"%2\": %3")
+                 .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason);
     return false;
 }

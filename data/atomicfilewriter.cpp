@@ -1,7 +1,19 @@
 #include "data/atomicfilewriter.h"
 
+#include "data/regularfile.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -11,10 +23,85 @@ qint64 &failureLimit()
     return limit;
 }
 
+QString noSpaceText()
+{
+    return QCoreApplication::translate("AtomicFileWriter", "No space left on device");
+}
+
+// The file a write of `path` replaces: that of a link, as a user who linked a
+// file expects, else `path` itself.
+QString targetOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+}
+
+// Why a temporary file beside `target` could not be made, in the user's terms
+// where the folder tells it.
+QString openFailure(const QString &target, const QString &fallback)
+{
+    const QFileInfo file(target);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QCoreApplication::translate("AtomicFileWriter", "No such folder");
+    if (!folder.isDir())
+        return QCoreApplication::translate("AtomicFileWriter", "Not a folder");
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(folder.absoluteFilePath()).constData(), W_OK) != 0 && errno == EROFS)
+        return QCoreApplication::translate("AtomicFileWriter", "The folder is on a read-only disk");
+#endif
+    if (!folder.isWritable())
+        return QCoreApplication::translate("AtomicFileWriter", "No permission to write in this folder");
+    if (file.exists() && !file.isWritable())
+        return QCoreApplication::translate("AtomicFileWriter", "No permission to replace the file");
+    return fallback;
+}
+
+bool renameOver(const QString &from, const QString &to, QString *error)
+{
+#ifdef Q_OS_UNIX
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    *error = errno == ENOSPC ? noSpaceText() : qt_error_string(errno);
+    return false;
+#else
+    QFile::remove(to);
+    QFile file(from);
+    if (file.rename(to))
+        return true;
+    *error = file.errorString();
+    return false;
+#endif
+}
+
 } // namespace
 
+QString AtomicFileWriter::stagingName(const QString &targetFileName)
+{
+    return targetFileName + QStringLiteral(".larkspan-save");
+}
+
+void AtomicFileWriter::removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    const QString staging = stagingName(target.fileName());
+    // QSaveFile names a temporary file by its target's name and six letters or digits.
+    static const QRegularExpression suffix(QStringLiteral("^(\\.[A-Za-z0-9]{6})?$"));
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-StaleSeconds);
+    // Not by a name filter: a plan's name may hold the filter's wildcards.
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (name.startsWith(staging) && suffix.match(QStringView(name).mid(staging.size())).hasMatch()
+            && entry.lastModified().toUTC() <= staleBefore)
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
 AtomicFileWriter::AtomicFileWriter(const QString &path)
-    : m_file(path)
+    : m_target(targetOf(path))
+    , m_file(QFileInfo(m_target).absoluteDir().filePath(stagingName(QFileInfo(m_target).fileName())))
 {
 }
 
@@ -22,11 +109,26 @@ AtomicFileWriter::~AtomicFileWriter() = default;
 
 bool AtomicFileWriter::open()
 {
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return true;
-    m_failed = true;
-    m_error = m_file.errorString();
-    return false;
+    removeStaleTemporaries(m_target);
+    // A link put at the staging name would send the copy elsewhere and land
+    // itself on the target.
+    if (QFileInfo(m_file.fileName()).isSymLink())
+        QFile::remove(m_file.fileName());
+    const QFileInfo target(m_target);
+    if (target.exists() && !target.isWritable()) {
+        m_failed = true;
+        m_error = openFailure(m_target, QString());
+        return false;
+    }
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        m_failed = true;
+        m_error = openFailure(m_target, m_file.errorString());
+        return false;
+    }
+    // The new file keeps the old one's permissions, as a rewrite in place would.
+    if (target.exists())
+        m_file.setPermissions(target.permissions());
+    return true;
 }
 
 bool AtomicFileWriter::write(const QByteArray &bytes)
@@ -36,30 +138,48 @@ bool AtomicFileWriter::write(const QByteArray &bytes)
     const qint64 limit = failureLimit();
     if (limit >= 0 && m_written + bytes.size() > limit) {
         m_failed = true;
-        m_error = QCoreApplication::translate("AtomicFileWriter", "No space left on device");
+        m_error = noSpaceText();
         return false;
     }
-    if (m_file.write(bytes) != bytes.size() || m_file.error() != QFileDevice::NoError) {
+    // A write that meets a full disk part-way returns the bytes it wrote and
+    // no error; the next one gets the disk's error.
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 count = m_file.write(bytes.constData() + done, bytes.size() - done);
+        if (count <= 0)
+            break;
+        done += count;
+    }
+    m_written += done;
+    if (done < bytes.size() || m_file.error() != QFileDevice::NoError) {
         m_failed = true;
-        m_error = m_file.errorString();
+        const QFileDevice::FileError error = m_file.error();
+        m_error = error == QFileDevice::NoError || error == QFileDevice::ResourceError
+                      ? noSpaceText()
+                      : m_file.errorString();
         return false;
     }
-    m_written += bytes.size();
     return true;
 }
 
 bool AtomicFileWriter::commit()
 {
     if (m_failed || !m_file.isOpen() || !m_file.flush() || m_file.error() != QFileDevice::NoError) {
-        if (!m_failed)
-            m_error = m_file.errorString();
+        if (!m_failed) {
+            m_error = m_file.error() == QFileDevice::ResourceError ? noSpaceText() : m_file.errorString();
+        }
         m_failed = true;
         m_file.cancelWriting();
         return false;
     }
     if (!m_file.commit()) {
         m_failed = true;
-        m_error = m_file.errorString();
+        m_error = m_file.error() == QFileDevice::ResourceError ? noSpaceText() : m_file.errorString();
+        return false;
+    }
+    if (!renameOver(m_file.fileName(), m_target, &m_error)) {
+        m_failed = true;
+        QFile::remove(m_file.fileName());
         return false;
     }
     return true;
@@ -92,9 +212,10 @@ bool copyFileAtomically(const QString &source, const QString &target, QString *e
         return false;
     };
 
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(in.errorString());
+    QFile in;
+    QString why;
+    if (!openRegularFile(in, source, &why))
+        return fail(why);
     AtomicFileWriter writer(target);
     if (!writer.open())
         return fail(writer.errorString());

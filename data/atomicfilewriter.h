@@ -10,9 +10,25 @@
 // QSaveFile's buffer until commit, whose failed flush still renames the cut
 // file over the old one. Any failure leaves the old file whole; a writer
 // destroyed without commit() removes its temporary file.
+//
+// Where the file system has unnamed temporary files, nothing is seen beside
+// the target until the complete file is renamed over it. Elsewhere (vfat,
+// exFAT, many network shares) the temporary file has a name, and a program
+// killed mid-write leaves it behind; the name says whose it is (stagingName()
+// and stagingName() + ".XXXXXX"), and the next write of the same target
+// removes those older than StaleSeconds.
 class AtomicFileWriter final
 {
 public:
+    static constexpr int StaleSeconds = 60;
+
+    // The complete copy is renamed to this name beside the target first, then
+    // over the target.
+    static QString stagingName(const QString &targetFileName);
+    // Removes the stale temporary files of `path` left in its folder: regular
+    // files of the two temporary names last written StaleSeconds or more ago.
+    static void removeStaleTemporaries(const QString &path);
+
     explicit AtomicFileWriter(const QString &path);
     ~AtomicFileWriter();
 
@@ -31,6 +47,7 @@ public:
 private:
     Q_DISABLE_COPY_MOVE(AtomicFileWriter)
 
+    QString m_target;
     QSaveFile m_file;
     qint64 m_written = 0;
     bool m_failed = false;

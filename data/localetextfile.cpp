@@ -1,5 +1,7 @@
 #include "data/localetextfile.h"
 
+#include "data/regularfile.h"
+
 #include <QFile>
 #include <QTextCodec>
 
@@ -24,9 +26,9 @@ QStringList localeTextLines(QByteArray bytes)
 
 bool readLocaleTextLines(const QString &path, QStringList &lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readRegularFile(path, &bytes))
         return false;
-    lines += localeTextLines(file.readAll());
+    lines += localeTextLines(bytes);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "data/scenceselector.h"
 
+#include "data/regularfile.h"
+
 #include "ui_scenceselector.h"
 
 #include <QFileInfo>
@@ -106,9 +108,12 @@ void ScenceSelector::setScencePicture(const QString &path)
     QLabel *label = ui->m_labelScenceImage;
     label->clear();
 
-    if (!path.isEmpty() && QFileInfo::exists(path)) {
+    // Only a regular file: a pipe in the picture folder would block the window.
+    if (!path.isEmpty() && fileKindOf(path) == FileKind::Regular) {
         label->setStyleSheet(QString());
-        const QImage image(path);
+        QByteArray bytes;
+        readRegularFile(path, &bytes);
+        const QImage image = QImage::fromData(bytes);
         // A file that does not decode leaves the label empty.
         if (!image.isNull()) {
             label->setPixmap(QPixmap::fromImage(

@@ -1,5 +1,6 @@
 #include "data/scenefile.h"
 
+#include "data/regularfile.h"
 #include "platform/writablepath.h"
 
 #include <QFileInfo>
@@ -72,7 +73,7 @@ QString findScenePictureSource(const QString &recordedPath, const QString &table
     for (const QString &candidate : candidates) {
         // A folder, pipe or device of that name is passed by: only a
         // regular file is read whole without blocking.
-        if (QFileInfo(candidate).isFile())
+        if (fileKindOf(candidate) == FileKind::Regular)
             return candidate;
     }
     return {};

@@ -2,36 +2,19 @@
 
 #include "data/atomicfilewriter.h"
 #include "data/localetextfile.h"
+#include "data/regularfile.h"
 #include "platform/writablepath.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextCodec>
-
-namespace {
-
-// The bytes of a regular file only: a pipe or a device named by mistake
-// would block the window or never end.
-bool readRegularFile(const QString &path, QByteArray &bytes)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
-} // namespace
 
 SceneImport importSceneTable(const QString &fileName,
                              const std::function<bool(const QString &path)> &isPicture)
 {
     SceneImport result;
     QByteArray bytes;
-    if (!readRegularFile(fileName, bytes))
+    if (!readRegularFile(fileName, &bytes))
         return result;
     const QStringList lines = localeTextLines(bytes);
     result.problem = findSceneFileProblem(lines);

@@ -35,6 +35,40 @@ bool operator==(const SitePlan &a, const SitePlan &b)
     return a.frameStandard == b.frameStandard && a.calculation == b.calculation && a.groups == b.groups;
 }
 
+PlanTextFault planTextFault(const QString &text, int maxLength)
+{
+    if (text.size() > maxLength)
+        return PlanTextFault::TooLong;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.category() == QChar::Other_Control)
+            return PlanTextFault::ControlCharacter;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return PlanTextFault::UnpairedSurrogate;
+    }
+    return PlanTextFault::None;
+}
+
+QString withoutPlanTextFaults(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+        } else if (!c.isSurrogate() && c.category() != QChar::Other_Control) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 StructDeviceItem toDeviceItem(const PlanGroup &group)
 {
     StructDeviceItem item;

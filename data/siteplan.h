@@ -12,6 +12,31 @@
 // display texts, so that a plan saved in one interface language opens in
 // another.
 
+// The longest texts a plan holds, counted as QString counts them (UTF-16
+// code units). Far above what the editor and the shipped tables give; a
+// longer text is a damaged or hostile file, and would make the report's
+// layout take minutes.
+namespace PlanTextLimits {
+constexpr int MaxNameLength = 256;  // a group's name with its "(group number)"
+constexpr int MaxFieldLength = 64;  // resolution, frame rate, encoding, scene and every fixed key
+} // namespace PlanTextLimits
+
+// What keeps a text out of a plan: too long, a control character (C0, DEL
+// or C1: JSON forbids them raw, and a NUL would end up in the CSV report) or
+// half of a surrogate pair without its other half.
+enum class PlanTextFault
+{
+    None,
+    TooLong,
+    ControlCharacter,
+    UnpairedSurrogate,
+};
+
+PlanTextFault planTextFault(const QString &text, int maxLength);
+// `text` without its control characters and unpaired surrogates, as an
+// editor takes a pasted text.
+QString withoutPlanTextFaults(const QString &text);
+
 // One channel group, in list order.
 struct PlanGroup
 {

@@ -1,7 +1,9 @@
 #include "data/siteplanfile.h"
 
 #include "data/atomicfilewriter.h"
+#include "data/regularfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -55,6 +57,29 @@ QString keyOf(const Key (&keys)[N], int value)
     return QLatin1String(keys[0].key);
 }
 
+using PlanTextLimits::MaxFieldLength;
+using PlanTextLimits::MaxNameLength;
+
+// Why `text`, the value of `key` in `where`, cannot stand in a plan; empty
+// when it can.
+QString textProblem(const QString &where, const char *key, const QString &text, int maxLength)
+{
+    switch (planTextFault(text, maxLength)) {
+    case PlanTextFault::None:
+        return {};
+    case PlanTextFault::TooLong:
+        return SitePlanFile::tr("%1: \"%2\" is longer than %3 characters.")
+            .arg(where, QLatin1String(key))
+            .arg(maxLength);
+    case PlanTextFault::ControlCharacter:
+        return SitePlanFile::tr("%1: \"%2\" holds a control character.").arg(where, QLatin1String(key));
+    case PlanTextFault::UnpairedSurrogate:
+        return SitePlanFile::tr("%1: \"%2\" holds a broken character (half of a surrogate pair).")
+            .arg(where, QLatin1String(key));
+    }
+    return {};
+}
+
 // Reads the values of one JSON object and keeps the first problem it meets,
 // named with `where` (the plan, a group, the calculation).
 class ObjectReader final
@@ -67,14 +92,18 @@ public:
     {
     }
 
-    bool text(const char *key, QString *out)
+    bool text(const char *key, QString *out, int maxLength = MaxFieldLength)
     {
         const QJsonValue value = find(key);
         if (value.isUndefined())
             return false;
         if (!value.isString())
             return fail(SitePlanFile::tr("%1: \"%2\" is not text.").arg(m_where, QLatin1String(key)));
-        *out = value.toString();
+        const QString found = value.toString();
+        const QString problem = textProblem(m_where, key, found, maxLength);
+        if (!problem.isEmpty())
+            return fail(problem);
+        *out = found;
         return true;
     }
 
@@ -155,7 +184,8 @@ bool readGroup(const QJsonValue &value, int position, PlanGroup *group, QString 
         return false;
     }
     ObjectReader in(value.toObject(), where, error);
-    if (!(in.text("name", &group->name) && in.integer("channels", 0, kMaxChannels, &group->channels)
+    if (!(in.text("name", &group->name, MaxNameLength)
+          && in.integer("channels", 0, kMaxChannels, &group->channels)
           && in.choice("deviceType", kDeviceTypes, &group->deviceType)
           && in.choice("rateMode", kRateModes, &group->rateMode)
           && in.text("resolution", &group->resolution) && in.text("frameRate", &group->frameRate)
@@ -238,6 +268,31 @@ bool readDiskArray(const QJsonValue &value, DiskArraySetup *array, QString *erro
     }
     array->level = RaidLevel(level);
     return true;
+}
+
+// The first text of `plan` that the reader would refuse, as the reader says it.
+QString planTextProblem(const SitePlan &plan)
+{
+    for (qsizetype i = 0; i < plan.groups.size(); ++i) {
+        const PlanGroup &group = plan.groups.at(i);
+        const QString where = SitePlanFile::tr("Group %1").arg(i + 1);
+        const struct
+        {
+            const char *key;
+            const QString &text;
+            int maxLength;
+        } texts[] = {{"name", group.name, MaxNameLength},
+                     {"resolution", group.resolution, MaxFieldLength},
+                     {"frameRate", group.frameRate, MaxFieldLength},
+                     {"encoding", group.encoding, MaxFieldLength},
+                     {"scene", group.scene, MaxFieldLength}};
+        for (const auto &entry : texts) {
+            const QString problem = textProblem(where, entry.key, entry.text, entry.maxLength);
+            if (!problem.isEmpty())
+                return problem;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -387,24 +442,33 @@ bool SitePlanFile::read(const QString &path, SitePlan *plan, QString *error)
         *error = tr("\"%1\" does not exist.").arg(info.fileName());
         return false;
     }
+    // Checked before opening: opening a pipe would wait for a writer.
+    if (fileKindOf(path) != FileKind::Regular) {
+        *error = tr("\"%1\" is not a plan but a pipe, a device or a socket.").arg(info.fileName());
+        return false;
+    }
     if (info.size() > MaxFileBytes) {
         *error = tr("The file is too large for a plan (more than %1 MB).").arg(MaxFileBytes >> 20);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("\"%1\" cannot be read: %2").arg(info.fileName(), file.errorString());
+    // Read no more than the limit, also when the file grew since it was measured.
+    QByteArray bytes;
+    QString reason;
+    if (!readRegularFile(path, &bytes, MaxFileBytes + 1, &reason)) {
+        *error = tr("\"%1\" cannot be read: %2").arg(info.fileName(), reason);
         return false;
     }
-    // Read no more than the limit, also when the file grew since it was measured.
-    return fromJson(file.read(MaxFileBytes + 1), plan, error);
+    return fromJson(bytes, plan, error);
 }
 
 bool SitePlanFile::write(const QString &path, const SitePlan &plan, QString *error)
 {
-    QString reason;
-    if (writeFileAtomically(path, toJson(plan), &reason))
+    // A plan is never written that would not open again.
+    QString reason = planTextProblem(plan);
+    if (reason.isEmpty() && writeFileAtomically(path, toJson(plan), &reason))
         return true;
-    *error = tr("The plan could not be saved to \"%1\": %2").arg(QFileInfo(path).fileName(), reason);
+    const QFileInfo info(path);
+    *error = tr("The plan could not be saved as \"%1\" in the folder \"%2\": %3")
+                 .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason);
     return false;
 }

@@ -14,7 +14,10 @@
 //
 // Reading is strict: a value of the wrong type, out of its range or missing
 // refuses the whole file with a message that names the problem, and the
-// caller's plan stays as it was. Unknown keys and sections of this version are
+// caller's plan stays as it was. Every text is bounded by PlanTextLimits and
+// holds no control character and no unpaired surrogate; a plan that breaks
+// either is refused when read and is not written. Only a regular file is
+// read. Unknown keys and sections of this version are
 // passed over, so that later versions can add sections; a newer version is
 // refused.
 class SitePlanFile final
@@ -35,6 +38,6 @@ public:
 
     static bool read(const QString &path, SitePlan *plan, QString *error);
     // Replaces the file only by a complete plan; on failure the old file
-    // stays whole and `error` says why.
+    // stays whole and `error` names the file, its folder and why.
     static bool write(const QString &path, const SitePlan &plan, QString *error);
 };

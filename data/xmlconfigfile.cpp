@@ -1,6 +1,7 @@
 #include "data/xmlconfigfile.h"
 
 #include "data/atomicfilewriter.h"
+#include "data/regularfile.h"
 #include "data/xmldocument.h"
 
 #include <QFile>
@@ -17,13 +18,13 @@ bool XmlConfigFile::load(const QString &path)
 {
     if (path.isNull())
         return false;
-    QFile file(path);
     // Not in text mode: that drops every carriage-return byte, also those
     // inside UTF-16 characters and line ends, before the parser sees them.
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readRegularFile(path, &bytes))
         return false;
     // A document that does not parse leaves a null current element.
-    parseXmlDocument(file.readAll(), m_document);
+    parseXmlDocument(bytes, m_document);
     m_element = m_document.documentElement();
     return true;
 }

@@ -6,12 +6,14 @@
 #include "data/bitrateconfigloader.h"
 #include "data/deviceinfomanager.h"
 #include "data/scenceselector.h"
+#include "data/siteplan.h"
 #include "platform/cintvalidator.h"
 #include "platform/fieldvalue.h"
 
 #include "ui_deviceeditor.h"
 
 #include <QSignalBlocker>
+#include <QValidator>
 
 #include <iterator>
 
@@ -23,6 +25,8 @@ constexpr int ConstructedWidth = 400;
 constexpr int MaxChannelCounts = 1024;
 constexpr int MaxRate = 204800; // kbps
 constexpr int MaxChannelNameLength = 20;
+// A saved name, with its "(group number)", always opens again.
+static_assert(MaxChannelNameLength + int(sizeof("(100000)")) - 1 <= PlanTextLimits::MaxNameLength);
 
 // The last four frame-rate entries stand for 1/2, 1/4, 1/8 and 1/16 frame
 // per second, whatever their texts say.
@@ -34,6 +38,27 @@ int interfaceLanguage()
 {
     return apt::LanaguageManager::instance()->language();
 }
+
+// Drops what a plan cannot hold from a typed or pasted name: control
+// characters (a pasted line break or tab) and halves of surrogate pairs.
+class ChannelNameValidator final : public QValidator
+{
+public:
+    explicit ChannelNameValidator(QObject *parent)
+        : QValidator(parent)
+    {
+    }
+
+    State validate(QString &input, int &position) const override
+    {
+        const QString kept = withoutPlanTextFaults(input);
+        if (kept.size() != input.size()) {
+            position = qMax(0, position - int(input.size() - kept.size()));
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -76,6 +101,7 @@ DeviceEditor::DeviceEditor(QWidget *parent)
     ui->m_lineEditChannelCounts->setValidator(
         new OrvaneGUIToolkit::CIntValidator(0, MaxChannelCounts, this));
     ui->m_lineEditChannelName->setMaxLength(MaxChannelNameLength);
+    ui->m_lineEditChannelName->setValidator(new ChannelNameValidator(this));
 }
 
 DeviceEditor::~DeviceEditor()

@@ -1,5 +1,7 @@
 #include "platform/cfile.h"
 
+#include "data/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -7,10 +9,10 @@ namespace OrvaneGUIToolkit {
 
 QString CFile::ReadAll(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readRegularFile(path, &bytes))
         return {};
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(bytes);
 }
 
 QString CFile::ReadAll(const QStringList &names, const QString &directory)

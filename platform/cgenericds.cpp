@@ -1,6 +1,7 @@
 #include "platform/cgenericds.h"
 
 #include "data/atomicfilewriter.h"
+#include "data/regularfile.h"
 #include "data/xmldocument.h"
 
 #include <QFile>
@@ -15,12 +16,12 @@ CGenericDS::CGenericDS(const QDomDocument &document, const QDomElement &element)
 
 bool CGenericDS::LoadXML(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readRegularFile(path, &bytes))
         return false;
 
     QDomDocument document;
-    if (!parseXmlDocument(file.readAll(), document))
+    if (!parseXmlDocument(bytes, document))
         return false;
 
     const QDomElement root = document.documentElement();

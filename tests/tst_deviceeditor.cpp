@@ -629,6 +629,10 @@ void TestDeviceEditor::typedInputIsLimited_data()
     QTest::newRow("rate takes no seventh digit") << "rate" << "2048000" << "204800";
     QTest::newRow("rate takes no decimal point") << "rate" << "512.5" << "5125";
     QTest::newRow("channel name keeps 20 characters") << "name" << "Entrance hall north side" << "Entrance hall north ";
+    // What a plan cannot hold is dropped from a pasted name.
+    QTest::newRow("pasted name without line breaks and tabs") << "pasted" << "Gate\r\nNorth\t1" << "GateNorth1";
+    QTest::newRow("pasted name without NUL and DEL") << "pasted" << QStringLiteral("Ga\u0000te\u007F") << "Gate";
+    QTest::newRow("pasted name without half a pair") << "pasted" << QStringLiteral("Gate") + QChar(0xD800) << "Gate";
 }
 
 void TestDeviceEditor::typedInputIsLimited()
@@ -638,11 +642,16 @@ void TestDeviceEditor::typedInputIsLimited()
     QFETCH(QString, shown);
 
     DeviceEditor editor;
-    perform(editor, field + QLatin1Char('=') + typed);
-
     const char *name = field == QLatin1String("count") ? "m_lineEditChannelCounts"
                        : field == QLatin1String("rate") ? "m_lineEditScenceRecommandRate"
                                                         : "m_lineEditChannelName";
+    if (field == QLatin1String("pasted")) {
+        child<QLineEdit>(editor, name)->selectAll();
+        child<QLineEdit>(editor, name)->insert(typed);
+    } else {
+        perform(editor, field + QLatin1Char('=') + typed);
+    }
+
     QCOMPARE(child<QLineEdit>(editor, name)->text(), shown);
 }
 

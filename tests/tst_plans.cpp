@@ -1,4 +1,5 @@
 #include "aptui/desktopurl.h"
+#include "data/atomicfilewriter.h"
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
@@ -8,6 +9,7 @@
 #include "dialoganswerer.h"
 #include "filedialoganswerer.h"
 #include "renamingtranslator.h"
+#include "unwrittenpipe.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -85,6 +87,8 @@ private slots:
     void recentPlans();
     void exportReport_data();
     void exportReport();
+    void failedWriteSaysWhereAndWhy_data();
+    void failedWriteSaysWhereAndWhy();
     void printDialogCancelled();
     void handedOverPlanWaitsForAnOpenDialog();
     void undoAndRedoFromTheKeyboard();
@@ -330,6 +334,11 @@ void TestPlans::refusedPlanLeavesTheWindow_data()
     QTest::newRow("newer version") << QByteArray(R"({"format":"larkspan-plan","version":7})")
                                    << "newer Larkspan";
     QTest::newRow("a folder") << QByteArray() << "is a folder";
+    QTest::newRow("a pipe") << QByteArray() << "is not a plan but a pipe";
+    QTest::newRow("a name over its bound")
+        << QByteArray(R"({"format":"larkspan-plan","version":1,"frameStandard":"pal","groups":[{"name":")")
+               + QByteArray(300, 'N') + R"("}]})"
+        << "Group 1: \"name\" is longer than 256 characters.";
 }
 
 void TestPlans::refusedPlanLeavesTheWindow()
@@ -338,8 +347,11 @@ void TestPlans::refusedPlanLeavesTheWindow()
     QFETCH(QString, message);
 
     const QString path = planFile("refused.larkspan");
+    std::unique_ptr<UnwrittenPipe> pipe;
     if (message.contains(QLatin1String("folder")))
         QVERIFY(QDir().mkpath(path));
+    else if (message.contains(QLatin1String("pipe")))
+        pipe = std::make_unique<UnwrittenPipe>(path);
     else
         QVERIFY(writeFixture(m_work.path(), QStringLiteral("refused.larkspan"), bytes));
     addGroup(QStringLiteral("Mine"), QStringLiteral("4"));
@@ -351,7 +363,12 @@ void TestPlans::refusedPlanLeavesTheWindow()
         notice = child<QLabel>(*dialog, "m_labelNULL")->text();
         click(*dialog, "btnClose");
     });
-    QVERIFY(!m_window->openPlan(path));
+    bool opened = true;
+    if (pipe)
+        QVERIFY2(pipe->readReturns([&] { opened = m_window->openPlan(path); }), "blocked");
+    else
+        opened = m_window->openPlan(path);
+    QVERIFY(!opened);
 
     QVERIFY2(notice.contains(message), qPrintable(notice));
     QCOMPARE(SitePlanFile::toJson(m_window->currentPlan()), before);
@@ -443,6 +460,52 @@ void TestPlans::exportReport()
                                      : QList<QUrl>{QUrl::fromLocalFile(asked.isEmpty() ? m_work.path()
                                                                                        : m_work.filePath(asked))});
     QFile::remove(m_work.filePath(written));
+}
+
+// A save or an export that meets a full disk says which file, in which
+// folder, and why; nothing is left in the folder.
+void TestPlans::failedWriteSaysWhereAndWhy_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("save") << "full.larkspan" << "The plan could not be saved as \"full.larkspan\"";
+    QTest::newRow("PDF export") << "full.pdf" << "The report could not be written as \"full.pdf\"";
+    QTest::newRow("CSV export") << "full.csv" << "The report could not be written as \"full.csv\"";
+}
+
+void TestPlans::failedWriteSaysWhereAndWhy()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, notice);
+
+    addGroup(QStringLiteral("Gate"), QStringLiteral("2"));
+    QString shownNotice;
+    // The notice comes after the file dialog, which another answerer takes.
+    std::function<void()> answerNotice = [&] {
+        answerNextDialog([&](QDialog *dialog) {
+            if (qobject_cast<QFileDialog *>(dialog)) {
+                answerNotice();
+                return;
+            }
+            shownNotice = child<QLabel>(*dialog, "m_labelNULL")->text();
+            click(*dialog, "btnClose");
+        });
+    };
+    answerNotice();
+    AtomicFileWriter::failWritesBeyondForTesting(10);
+    if (name.endsWith(QLatin1String(".larkspan"))) {
+        saveAs(m_work.filePath(name));
+    } else {
+        answerFileDialog(m_work.filePath(name));
+        QMetaObject::invokeMethod(m_window.get(), "onExportReport");
+    }
+    AtomicFileWriter::failWritesBeyondForTesting(-1);
+
+    const QString expected = notice + QStringLiteral(" in the folder \"%1\": No space left on device")
+                                          .arg(QDir::toNativeSeparators(m_work.path()));
+    QCOMPARE(shownNotice, expected);
+    QVERIFY(!QFileInfo::exists(m_work.filePath(name)));
 }
 
 void TestPlans::printDialogCancelled()

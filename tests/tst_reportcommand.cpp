@@ -4,6 +4,8 @@
 #include "platform/targetpath.h"
 
 #include "datafixture.h"
+#include "fullfilesystem.h"
+#include "unwrittenpipe.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -26,6 +28,9 @@ private slots:
 private:
     QTemporaryDir m_dir;
     SitePlan m_plan;
+    std::unique_ptr<UnwrittenPipe> m_pipe;
+    // Room for the plan, not for its PDF report.
+    FullFileSystem m_full{8 * 1024};
 };
 
 void TestReportCommand::initTestCase()
@@ -46,6 +51,8 @@ void TestReportCommand::initTestCase()
     QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("site.larkspan")), m_plan, &error));
     QVERIFY(writeFixture(m_dir.path(), QStringLiteral("bad.larkspan"), "{\"format\": \"larkspan-plan\", "));
     QVERIFY(writeFixture(m_dir.path(), QStringLiteral("old.csv"), "old"));
+    m_pipe = std::make_unique<UnwrittenPipe>(m_dir.filePath(QStringLiteral("pipe.larkspan")));
+    QVERIFY(m_pipe->made());
 }
 
 void TestReportCommand::command_data()
@@ -66,9 +73,18 @@ void TestReportCommand::command_data()
                                   << "damaged or cut short" << "";
     QTest::newRow("missing plan") << QStringList{"-r", "none.larkspan", "-o", "none.csv"} << 1 << ""
                                   << "does not exist" << "";
+    QTest::newRow("plan is a pipe") << QStringList{"--report", "pipe.larkspan", "-o", "pipe.csv"} << 1 << ""
+                                    << "is not a plan but a pipe" << "";
     QTest::newRow("output folder missing")
         << QStringList{"--report", "site.larkspan", "-o", "no/such/folder/site.csv"} << 1 << ""
-        << "could not be written" << "";
+        << QStringLiteral("could not be written as \"site.csv\" in the folder \"%1\": No such folder")
+               .arg(m_dir.filePath(QStringLiteral("no/such/folder")))
+        << "";
+    QTest::newRow("output on a full disk")
+        << QStringList{"--report", "site.larkspan", "-o", m_full.filePath(QStringLiteral("site.pdf"))} << 1 << ""
+        << QStringLiteral("could not be written as \"site.pdf\" in the folder \"%1\": No space left on device")
+               .arg(m_full.path())
+        << "";
     QTest::newRow("output neither PDF nor CSV") << QStringList{"--report", "site.larkspan", "-o", "site.txt"}
                                                 << 1 << "" << "PDF (.pdf) or CSV (.csv)" << "";
     QTest::newRow("report without output") << QStringList{"--report", "site.larkspan"} << 2 << ""
@@ -83,6 +99,8 @@ void TestReportCommand::command()
     QFETCH(QString, out);
     QFETCH(QString, error);
     QFETCH(QString, written);
+    if (arguments.join(QLatin1Char(' ')).contains(m_full.path()) && !m_full.mounted())
+        QSKIP(qPrintable(m_full.why()));
 
     QProcess larkspan;
     larkspan.setWorkingDirectory(m_dir.path());

@@ -7,6 +7,7 @@
 
 #include "datafixture.h"
 #include "renamingtranslator.h"
+#include "unwrittenpipe.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -18,6 +19,7 @@
 #include <cmath>
 
 Q_DECLARE_METATYPE(DiskArraySetup)
+Q_DECLARE_METATYPE(PlanTextFault)
 
 namespace {
 
@@ -164,6 +166,12 @@ private slots:
     void refusedFiles();
     void unreadablePaths_data();
     void unreadablePaths();
+    void textsAtTheirBoundsOpen_data();
+    void textsAtTheirBoundsOpen();
+    void planTexts_data();
+    void planTexts();
+    void planThatWouldNotOpenIsNotSaved_data();
+    void planThatWouldNotOpenIsNotSaved();
     void laterSectionsAndKeysAreIgnored();
     void planWithoutDiskArrayOpensWithItsDefaults();
     void tenThousandGroupsOpen();
@@ -322,6 +330,41 @@ void TestSitePlan::refusedFiles_data()
                                     << "Disk array: \"fillPercent\" is not a whole number from 1 to 100.";
     QTest::newRow("drive size in TB with decimals") << editedArray("driveSizeGB", 1.2)
                                                     << "Disk array: \"driveSizeGB\" is not a whole number";
+    const auto groupText = [](const char *key, const QString &text) {
+        return editedGroup([key, text](QJsonObject &g) { g[QLatin1String(key)] = text; });
+    };
+    // A raw character where a JSON string may not hold one.
+    const auto raw = [](const QByteArray &character) {
+        QByteArray bytes = SitePlanFile::toJson(samplePlan(FramePAL));
+        const QByteArray replacement = QByteArray("Gate") + character;
+        return bytes.replace("Gate, ", replacement);
+    };
+    QTest::newRow("name of 257 characters") << groupText("name", QString(254, u'N') + QStringLiteral("(3)"))
+                                            << "Group 1: \"name\" is longer than 256 characters.";
+    QTest::newRow("name of a million characters") << groupText("name", QString(1 << 20, u'N'))
+                                                  << "Group 1: \"name\" is longer than 256 characters.";
+    QTest::newRow("encoding of 65 characters") << groupText("encoding", QString(65, u'E'))
+                                               << "Group 1: \"encoding\" is longer than 64 characters.";
+    QTest::newRow("long device type, not repeated") << groupText("deviceType", QString(1000, u'x'))
+                                                    << "Group 1: \"deviceType\" is longer than 64 characters.";
+    QTest::newRow("escaped NUL") << groupText("name", QStringLiteral("Gate\u0000(3)"))
+                                 << "Group 1: \"name\" holds a control character.";
+    QTest::newRow("escaped U+001F in the scene") << groupText("scene", QStringLiteral("\u001F"))
+                                                 << "Group 1: \"scene\" holds a control character.";
+    QTest::newRow("DEL") << groupText("resolution", QStringLiteral("1080P\u007F"))
+                         << "Group 1: \"resolution\" holds a control character.";
+    QTest::newRow("C1 control") << groupText("frameRate", QStringLiteral("\u008525"))
+                                << "Group 1: \"frameRate\" holds a control character.";
+    QTest::newRow("raw NUL") << raw(QByteArray(1, '\0')) << "Group 1: \"name\" holds a control character.";
+    QTest::newRow("raw U+0001") << raw("\x01") << "Group 1: \"name\" holds a control character.";
+    QTest::newRow("raw U+001F") << raw("\x1f") << "Group 1: \"name\" holds a control character.";
+    QTest::newRow("raw line feed") << raw("\n") << "Group 1: \"name\" holds a control character.";
+    QTest::newRow("lone high surrogate") << groupText("name", QString(QChar(0xD800)))
+                                         << "Group 1: \"name\" holds a broken character";
+    QTest::newRow("lone low surrogate at the end") << groupText("scene", QStringLiteral("Office") + QChar(0xDC00))
+                                                   << "Group 1: \"scene\" holds a broken character";
+    QTest::newRow("surrogates in the wrong order")
+        << groupText("encoding", QString(QChar(0xDC00)) + QChar(0xD83D)) << "Group 1: \"encoding\" holds a broken character";
     QTest::newRow("disk unit as display text") << edited([](QJsonObject &r) {
         QJsonObject c = r[QStringLiteral("calculation")].toObject();
         c[QStringLiteral("saveUnit")] = QStringLiteral("WEEK");
@@ -350,6 +393,8 @@ void TestSitePlan::unreadablePaths_data()
     QTest::newRow("missing") << "gone.larkspan" << "does not exist";
     QTest::newRow("huge") << "huge.larkspan" << "too large for a plan";
     QTest::newRow("no read permission") << "locked.larkspan" << "cannot be read";
+    QTest::newRow("a pipe") << "pipe.larkspan" << "is not a plan but a pipe, a device or a socket";
+    QTest::newRow("a link to a device") << "device.larkspan" << "is not a plan but a pipe, a device or a socket";
 }
 
 void TestSitePlan::unreadablePaths()
@@ -371,11 +416,142 @@ void TestSitePlan::unreadablePaths()
             QSKIP("this user reads files without read permission");
     }
 
+    std::unique_ptr<UnwrittenPipe> pipe;
+    if (name.startsWith(QLatin1String("pipe"))) {
+        pipe = std::make_unique<UnwrittenPipe>(path);
+        QVERIFY(pipe->made());
+    } else if (name.startsWith(QLatin1String("device"))) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+    }
+
     SitePlan plan = samplePlan(FrameNTSC);
     QString error;
-    QVERIFY(!SitePlanFile::read(path, &plan, &error));
+    bool read = true;
+    if (pipe)
+        QVERIFY2(pipe->readReturns([&] { read = SitePlanFile::read(path, &plan, &error); }), "blocked");
+    else
+        read = SitePlanFile::read(path, &plan, &error);
+    QVERIFY(!read);
     QVERIFY2(error.contains(message), qPrintable(error));
     comparePlans(plan, samplePlan(FrameNTSC));
+}
+
+// The longest texts a plan holds, and characters outside the basic plane,
+// open as they were saved.
+void TestSitePlan::textsAtTheirBoundsOpen_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+
+    using namespace PlanTextLimits;
+    QTest::newRow("name of 256") << "name" << QString(MaxNameLength - 3, u'N') + QStringLiteral("(3)");
+    for (const char *key : {"resolution", "frameRate", "encoding"})
+        QTest::addRow("%s of 64", key) << key << QString(MaxFieldLength, u'x');
+    QTest::newRow("surrogate pair") << "name" << QStringLiteral("Gate 😀(3)");
+    QTest::newRow("tab-free Chinese") << "encoding" << QStringLiteral("智能编码");
+}
+
+void TestSitePlan::textsAtTheirBoundsOpen()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+
+    SitePlan plan = samplePlan(FramePAL);
+    PlanGroup &first = plan.groups.first();
+    QString *field = key == QLatin1String("name")         ? &first.name
+                     : key == QLatin1String("resolution") ? &first.resolution
+                     : key == QLatin1String("frameRate")  ? &first.frameRate
+                                                          : &first.encoding;
+    *field = text;
+    const QString path = m_dir.filePath(QStringLiteral("bounds.larkspan"));
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, plan, &error), qPrintable(error));
+    SitePlan opened;
+    QVERIFY2(SitePlanFile::read(path, &opened, &error), qPrintable(error));
+    comparePlans(opened, plan);
+}
+
+void TestSitePlan::planTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<PlanTextFault>("fault");
+    QTest::addColumn<QString>("withoutFaults");
+
+    const QString pair = QStringLiteral("😀");
+    const QChar high(0xD83D);
+    const QChar low(0xDE00);
+    QTest::newRow("empty") << QString() << 0 << PlanTextFault::None << QString();
+    QTest::newRow("at the bound") << "abc" << 3 << PlanTextFault::None << "abc";
+    QTest::newRow("over the bound") << "abcd" << 3 << PlanTextFault::TooLong << "abcd";
+    QTest::newRow("a pair counts two") << pair << 1 << PlanTextFault::TooLong << pair;
+    QTest::newRow("space and no-break space") << QStringLiteral("a b\u00A0c") << 9 << PlanTextFault::None
+                                              << QStringLiteral("a b\u00A0c");
+    QTest::newRow("NUL") << QString(QChar(0)) << 9 << PlanTextFault::ControlCharacter << QString();
+    QTest::newRow("tab and line feed") << "a\tb\r\nc" << 9 << PlanTextFault::ControlCharacter << "abc";
+    QTest::newRow("DEL and C1") << QStringLiteral("a\u007Fb\u009Fc") << 9 << PlanTextFault::ControlCharacter
+                                << "abc";
+    QTest::newRow("pair") << "a" + pair << 9 << PlanTextFault::None << "a" + pair;
+    QTest::newRow("high alone") << QString(high) + "a" << 9 << PlanTextFault::UnpairedSurrogate << "a";
+    QTest::newRow("high at the end") << "a" + QString(high) << 9 << PlanTextFault::UnpairedSurrogate << "a";
+    QTest::newRow("low alone") << "a" + QString(low) + "b" << 9 << PlanTextFault::UnpairedSurrogate << "ab";
+    QTest::newRow("low before high") << QString(low) + high << 9 << PlanTextFault::UnpairedSurrogate << "";
+    QTest::newRow("two highs, one low") << QString(high) + high + low << 9 << PlanTextFault::UnpairedSurrogate
+                                        << pair;
+}
+
+void TestSitePlan::planTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, maxLength);
+    QFETCH(PlanTextFault, fault);
+    QFETCH(QString, withoutFaults);
+
+    QCOMPARE(planTextFault(text, maxLength), fault);
+    QCOMPARE(withoutPlanTextFaults(text), withoutFaults);
+}
+
+// A plan whose texts came from an edited table or an imported scene list is
+// refused when saved, as it would be when opened; the old file stays.
+void TestSitePlan::planThatWouldNotOpenIsNotSaved_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("scene of 65") << 2 << "scene" << QString(65, u's')
+                                 << "Group 2: \"scene\" is longer than 64 characters.";
+    QTest::newRow("name of 257") << 3 << "name" << QString(257, u'n')
+                                 << "Group 3: \"name\" is longer than 256 characters.";
+    QTest::newRow("tab in a resolution") << 1 << "resolution" << "1080\tP"
+                                         << "Group 1: \"resolution\" holds a control character.";
+    QTest::newRow("half a pair in an encoding") << 2 << "encoding" << QString(QChar(0xD800))
+                                                << "Group 2: \"encoding\" holds a broken character";
+}
+
+void TestSitePlan::planThatWouldNotOpenIsNotSaved()
+{
+    QFETCH(int, group);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    const QString path = m_dir.filePath(QStringLiteral("refused-save.larkspan"));
+    QString error;
+    QVERIFY(SitePlanFile::write(path, samplePlan(FramePAL), &error));
+    const QByteArray old = readFixture(m_dir.path(), QStringLiteral("refused-save.larkspan"));
+
+    SitePlan plan = samplePlan(FrameNTSC);
+    PlanGroup &edited = plan.groups[group - 1];
+    QString *field = key == QLatin1String("name")         ? &edited.name
+                     : key == QLatin1String("resolution") ? &edited.resolution
+                     : key == QLatin1String("scene")      ? &edited.scene
+                                                          : &edited.encoding;
+    *field = text;
+    QVERIFY(!SitePlanFile::write(path, plan, &error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+    QCOMPARE(readFixture(m_dir.path(), QStringLiteral("refused-save.larkspan")), old);
 }
 
 void TestSitePlan::laterSectionsAndKeysAreIgnored()
