@@ -7,20 +7,26 @@
 #include "dialoganswerer.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 #include <QToolTip>
 
+#include <algorithm>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -126,6 +132,7 @@ private slots:
     void secondInstanceIsRefused();
     void smallScreenAsks_data();
     void smallScreenAsks();
+    void simultaneousStartsHandOverEveryPlan();
 
 private:
     QTemporaryDir m_skins;
@@ -388,6 +395,56 @@ void TestStartup::smallScreenAsks()
     QVERIFY(app->styleSheet().contains(QStringLiteral("BaseDialog")));
     // On the confirmed small-screen path the icon is left alone.
     QVERIFY(app->windowIcon().isNull());
+}
+
+// A file manager that opens many plans at once starts the program once per
+// plan. The first start holds the lock; each later one hands its plan over
+// and ends with status 0. Here the test holds the lock and is as busy at first
+// as a program that is still opening its window, so the later starts queue up.
+void TestStartup::simultaneousStartsHandOverEveryPlan()
+{
+    constexpr int starts = 50;
+    QTemporaryDir runtime;
+    QTemporaryDir plans;
+    SharedTools::QtLocalPeer holder(QStringLiteral("Larkspan"), nullptr, runtime.path());
+    QVERIFY(!holder.isClient());
+    QStringList opened;
+    connect(&holder, &SharedTools::QtLocalPeer::messageReceived, &holder, [&opened](const QString &plan) {
+        opened << plan;
+        // About as long as opening a small plan takes.
+        QThread::msleep(10);
+    });
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QStringList handed;
+    for (int i = 0; i < starts; ++i) {
+        handed << plans.filePath(QStringLiteral("site %1.larkspan").arg(i));
+        auto &process = processes.emplace_back(std::make_unique<QProcess>());
+        process->setProcessEnvironment(environment);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QStringLiteral(LARKSPAN_STAGE_DIR "/larkspan"), {handed.last()});
+    }
+    for (const auto &process : processes)
+        QVERIFY(process->waitForStarted());
+    QThread::msleep(1000);
+
+    const auto allEnded = [&processes] {
+        return std::all_of(processes.begin(), processes.end(),
+                           [](const auto &process) { return process->state() == QProcess::NotRunning; });
+    };
+    for (const QDeadlineTimer deadline(30000); !allEnded() && !deadline.hasExpired();)
+        QTest::qWait(50);
+    for (const auto &process : processes) {
+        QCOMPARE(process->state(), QProcess::NotRunning);
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+    }
+    opened.sort();
+    handed.sort();
+    QCOMPARE(opened, handed);
 }
 
 int main(int argc, char *argv[])
