@@ -1,11 +1,11 @@
 #include "app/commandline.h"
+#include "app/handover.h"
 #include "app/toolsapplication.h"
 #include "app/version.h"
 #include "mainwindow/larkspanmainpage.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -43,8 +43,7 @@ int main(int argc, char *argv[])
     }
 
     // A plan for a Larkspan that already runs is opened there.
-    if (!command.plan.isEmpty() && app.isRunning()
-        && app.sendMessage(QFileInfo(command.plan).absoluteFilePath()))
+    if (!command.plan.isEmpty() && app.isRunning() && app.sendMessage(apt::HandOver::planMessage(command.plan)))
         return 0;
 
     if (!app.init())
@@ -52,8 +51,7 @@ int main(int argc, char *argv[])
 
     LarkspanMainPage window;
     window.connectPages();
-    QObject::connect(&app, &apt::ToolsApplication::messageReceived,
-                     &window, &LarkspanMainPage::openHandedOverPlan);
+    apt::HandOver::connectWindow(&app, &window);
 
     const MainWindowPlacement placement =
         mainWindowPlacement(QGuiApplication::primaryScreen()->availableGeometry());

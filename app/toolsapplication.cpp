@@ -1,6 +1,7 @@
 #include "app/toolsapplication.h"
 
 #include "app/configuremanager.h"
+#include "app/handover.h"
 #include "app/startuplook.h"
 #include "app/startupsteps.h"
 #include "aptui/basedialog.h"
@@ -73,6 +74,8 @@ bool ToolsApplication::init()
     installStartupLook();
 
     if (isRunning()) {
+        // The running window comes to the front, and this notice above it.
+        sendMessage(HandOver::activation());
         runStartupDialog(tr("Larkspan is already running."), false);
         return false;
     }

@@ -549,12 +549,17 @@ bool LarkspanMainPage::openPlan(const QString &path)
     return mayDiscardChanges() && loadPlan(path);
 }
 
-void LarkspanMainPage::openHandedOverPlan(const QString &path)
+void LarkspanMainPage::bringToFront()
 {
     if (isMinimized())
         showNormal();
     raise();
     activateWindow();
+}
+
+void LarkspanMainPage::openHandedOverPlan(const QString &path)
+{
+    bringToFront();
     // While one of the window's dialogs waits for an answer, the plan waits
     // for it: replacing the plan under an open Save As would save the wrong one.
     if (QApplication::activeModalWidget()) {

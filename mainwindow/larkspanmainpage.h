@@ -82,6 +82,9 @@ public slots:
     // A plan handed over by a second start: opened as openPlan() does, and
     // the window comes to the front.
     void openHandedOverPlan(const QString &path);
+    // Shows the window in front, restored if it was minimized, and active; a
+    // second start without a plan asks for this.
+    void bringToFront();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

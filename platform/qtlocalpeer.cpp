@@ -4,15 +4,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include <poll.h>
@@ -49,12 +50,26 @@ QString peerName(const QString &appId)
 const QByteArray kConfirmation = QByteArrayLiteral("ok");
 constexpr qsizetype kLengthBytes = qsizetype(sizeof(quint32));
 
-QString defaultLockDirectory()
+// How long a later peer waits before it asks a busy or not yet listening
+// holder again.
+constexpr std::chrono::milliseconds kRetryDelay(10);
+
+// true when the process at the other end of the connected socket `fd` runs
+// as this user. The socket's mode already keeps others out; this also keeps
+// out a root process and a socket that another user put in place.
+bool peerIsThisUser(int fd)
 {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QDir::tempPath();
-    return directory;
+    ucred credentials{};
+    socklen_t length = sizeof credentials;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0
+           && length == sizeof credentials && credentials.uid == ::geteuid();
+}
+
+// The lock folder of user `owner` in the temporary folder, for a session
+// without a runtime folder of its own.
+QString fallbackFolder(const QString &temporaryDirectory, uint owner)
+{
+    return QDir(temporaryDirectory).filePath(QStringLiteral("larkspan-%1").arg(owner));
 }
 
 // The socket address of `path`; false when the path does not fit one.
@@ -101,6 +116,38 @@ private:
     int m_fd;
 };
 
+// Connects a new socket to `address`; -1 when no holder takes the connection
+// in time. A holder whose queue of waiting connections is full refuses at once
+// (EAGAIN) instead of queueing one more: it is busy, so it is asked again until
+// the deadline. A holder that has taken its lock but does not listen yet has
+// no socket or refuses it: it is asked again for a short grace.
+int connectToHolder(const sockaddr_un &address, const QDeadlineTimer &deadline)
+{
+    const QDeadlineTimer grace(QtLocalPeer::ListenerGraceMs);
+    for (;;) {
+        Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+        if (socket.get() < 0)
+            return -1;
+        if (::connect(socket.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+            return socket.release();
+        const int error = errno;
+        if (error == EINPROGRESS || error == EINTR) {
+            int pending = 0;
+            socklen_t length = sizeof pending;
+            if (!waitFor(socket.get(), POLLOUT, deadline)
+                || ::getsockopt(socket.get(), SOL_SOCKET, SO_ERROR, &pending, &length) != 0 || pending != 0)
+                return -1;
+            return socket.release();
+        }
+        const bool busy = error == EAGAIN || error == EWOULDBLOCK;
+        const bool notListening = error == ENOENT || error == ECONNREFUSED;
+        if (deadline.hasExpired() || !(busy || (notListening && !grace.hasExpired())))
+            return -1;
+        const qint64 left = deadline.remainingTime(); // -1: no deadline
+        std::this_thread::sleep_for(left < 0 ? kRetryDelay : std::min(kRetryDelay, std::chrono::milliseconds(left)));
+    }
+}
+
 // The length a frame announces, once its first four bytes are in.
 quint32 announcedLength(const QByteArray &bytes)
 {
@@ -109,17 +156,24 @@ quint32 announcedLength(const QByteArray &bytes)
 
 // One later peer's connection to the holder: gathers the length and bytes of
 // its message as they arrive, confirms a whole message, announces it and
-// closes. A connection that announces more than a holder takes, or closes
-// before its message is whole, is dropped without a message.
+// closes. A connection that announces more than a holder takes, closes before
+// its message is whole or has not delivered it within `timeout` ms is dropped
+// without a message.
 class PeerConnection final : public QObject
 {
 public:
-    PeerConnection(int fd, QtLocalPeer *peer)
+    PeerConnection(int fd, QtLocalPeer *peer, int timeout)
         : QObject(peer)
         , m_fd(fd)
         , m_notifier(fd, QSocketNotifier::Read)
     {
         connect(&m_notifier, &QSocketNotifier::activated, this, [this, peer] { readFrom(peer); });
+        m_timeout.setSingleShot(true);
+        connect(&m_timeout, &QTimer::timeout, this, [this] {
+            m_notifier.setEnabled(false);
+            deleteLater();
+        });
+        m_timeout.start(timeout);
     }
 
 private:
@@ -152,6 +206,7 @@ private:
             break; // closed early, or failed
         }
         m_notifier.setEnabled(false);
+        m_timeout.stop();
         if (isWhole()) {
             const QString message =
                 QString::fromUtf8(m_bytes.mid(kLengthBytes, qsizetype(announcedLength(m_bytes))));
@@ -166,6 +221,7 @@ private:
 
     Descriptor m_fd;
     QSocketNotifier m_notifier;
+    QTimer m_timeout;
     QByteArray m_bytes;
 };
 
@@ -186,28 +242,76 @@ QtLocalPeer::~QtLocalPeer()
     }
 }
 
+bool QtLocalPeer::isPrivateFolder(const QString &path, uint owner)
+{
+    struct stat status;
+    // lstat: a link, even to a private folder, may have been put there by
+    // someone else.
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &status) == 0
+           && S_ISDIR(status.st_mode) && status.st_uid == owner && (status.st_mode & 07777) == S_IRWXU;
+}
+
+QString QtLocalPeer::privateLockDirectory(const QString &runtimeDirectory, const QString &temporaryDirectory,
+                                          uint owner)
+{
+    if (isPrivateFolder(runtimeDirectory, owner))
+        return runtimeDirectory;
+    if (temporaryDirectory.isEmpty())
+        return QString();
+    // Never the temporary folder itself: anyone may put a lock and a socket
+    // there. A folder of the same name that exists already is used only when
+    // it is this user's and private; it is never taken over or opened up.
+    const QString folder = fallbackFolder(temporaryDirectory, owner);
+    ::mkdir(QFile::encodeName(folder).constData(), S_IRWXU);
+    return isPrivateFolder(folder, owner) ? folder : QString();
+}
+
+QString QtLocalPeer::lockDirectory() const
+{
+    if (!m_privateDirectory) {
+        if (m_lockDirectory.isEmpty()) {
+            m_privateDirectory = privateLockDirectory(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(),
+                                                      ::geteuid());
+        } else {
+            ::mkdir(QFile::encodeName(m_lockDirectory).constData(), S_IRWXU);
+            m_privateDirectory = isPrivateFolder(m_lockDirectory, ::geteuid()) ? m_lockDirectory : QString();
+        }
+    }
+    return *m_privateDirectory;
+}
+
 QString QtLocalPeer::lockFilePath() const
 {
-    // Looked up only when asked: a process that never asks (a report made
-    // without a window) does not touch the runtime directory.
-    const QString directory = m_lockDirectory.isEmpty() ? defaultLockDirectory() : m_lockDirectory;
+    const QString directory = lockDirectory();
+    if (directory.isEmpty())
+        return QString();
     return QDir(directory).filePath(peerName(m_appId) + QLatin1String(".lock"));
 }
 
 QString QtLocalPeer::serverName() const
 {
     QString path = lockFilePath();
+    if (path.isEmpty())
+        return QString();
     path.chop(qsizetype(qstrlen(".lock")));
     return path + QLatin1String(".socket");
 }
 
 bool QtLocalPeer::isClient()
 {
-    if (m_ownsLock)
+    if (m_ownsLock || m_alone)
         return false;
     if (!m_lockFile) {
         const QString path = lockFilePath();
-        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (path.isEmpty()) {
+            const bool own = !m_lockDirectory.isEmpty();
+            qWarning("No private folder for the instance lock: %s is another user's, open to others or not a "
+                     "folder%s. This start runs on its own.",
+                     qPrintable(own ? m_lockDirectory : fallbackFolder(QDir::tempPath(), ::geteuid())),
+                     own ? "" : ", and XDG_RUNTIME_DIR names no folder of this user's");
+            m_alone = true;
+            return false;
+        }
         m_lockFile = std::make_unique<QLockFile>(path);
         // Age never makes a held lock stale; only a dead owner does.
         m_lockFile->setStaleLockTime(0);
@@ -237,7 +341,7 @@ void QtLocalPeer::listen()
     ::fchmod(listener.get(), S_IRUSR | S_IWUSR);
     if (::bind(listener.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
         return;
-    if (::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(listener.get(), 8) != 0) {
+    if (::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(listener.get(), SOMAXCONN) != 0) {
         ::unlink(address.sun_path);
         return;
     }
@@ -251,7 +355,10 @@ void QtLocalPeer::acceptConnections()
     for (;;) {
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd >= 0) {
-            new PeerConnection(fd, this);
+            if (peerIsThisUser(fd))
+                new PeerConnection(fd, this, m_connectionTimeout);
+            else
+                ::close(fd);
         } else if (errno == EMFILE || errno == ENFILE) {
             // Out of descriptors: the waiting connection would wake this
             // again at once, so listen again a little later.
@@ -276,20 +383,10 @@ bool QtLocalPeer::sendMessage(const QString &message, int timeout)
         return false;
 
     const QDeadlineTimer deadline(timeout);
-    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (socket.get() < 0)
+    Descriptor socket(connectToHolder(address, deadline));
+    // A plan's path is for this user's own window only.
+    if (socket.get() < 0 || !peerIsThisUser(socket.get()))
         return false;
-    if (::connect(socket.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-        // A full backlog leaves the connection pending until the holder
-        // accepts it.
-        if (errno != EINPROGRESS && errno != EAGAIN)
-            return false;
-        int error = 0;
-        socklen_t length = sizeof error;
-        if (!waitFor(socket.get(), POLLOUT, deadline)
-            || ::getsockopt(socket.get(), SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0)
-            return false;
-    }
 
     QByteArray frame(kLengthBytes, Qt::Uninitialized);
     qToBigEndian<quint32>(quint32(bytes.size()), frame.data());

@@ -6,21 +6,29 @@
 #include "platform/targetpath.h"
 
 #include <QAtomicInt>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <csignal>
 #include <cstring>
 #include <thread>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +39,76 @@ void writeFile(const QString &path, const QByteArray &content)
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
     file.write(content);
 }
+
+sockaddr_un socketAddress(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    return address;
+}
+
+int connectTo(const QString &path, int flags = 0)
+{
+    const sockaddr_un address = socketAddress(path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | flags, 0);
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int listenOn(const QString &path, int backlog)
+{
+    const sockaddr_un address = socketAddress(path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+        || (backlog >= 0 && ::listen(fd, backlog) != 0)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads what arrives on `fd` within `milliseconds`: -1 for nothing, 0 for
+// the end, else the count.
+ssize_t readWithin(int fd, char *buffer, size_t size, int milliseconds)
+{
+    pollfd entry{fd, POLLIN, 0};
+    if (::poll(&entry, 1, milliseconds) <= 0)
+        return -1;
+    return ::read(fd, buffer, size);
+}
+
+// The frame of a message shorter than 256 bytes.
+QByteArray frame(const QByteArray &message)
+{
+    QByteArray bytes(4, '\0');
+    bytes[3] = char(message.size());
+    return bytes + message;
+}
+
+// Waits for the child `pid` while this thread's events run; its exit status,
+// or -1.
+int waitForChild(pid_t pid)
+{
+    int status = 0;
+    const QDeadlineTimer deadline(10000);
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (deadline.hasExpired()) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+        QTest::qWait(10);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A user id that no test process runs as.
+constexpr uid_t kOtherUser = 65534;
 
 QAtomicInt slowConstructions;
 
@@ -67,6 +145,16 @@ private slots:
     void holderTakesOnlyWholeMessages_data();
     void holderTakesOnlyWholeMessages();
     void staleLockDoesNotBlock();
+    void busyHolderIsAskedAgain();
+    void holderDropsConnectionsThatSendTooLittle_data();
+    void holderDropsConnectionsThatSendTooLittle();
+    void privateFolder_data();
+    void privateFolder();
+    void lockDirectoryChoice_data();
+    void lockDirectoryChoice();
+    void peerRunsAloneWithoutAPrivateFolder();
+    void peerOfAnotherUserIsRefused_data();
+    void peerOfAnotherUserIsRefused();
 };
 
 void TestPlatform::targetPathOverride()
@@ -343,6 +431,310 @@ void TestPlatform::staleLockDoesNotBlock()
 
     SharedTools::QtLocalPeer peer(id, nullptr, dir.path());
     QVERIFY(!peer.isClient());
+}
+
+// A holder too busy to take connections: its queue of waiting connections is
+// full, and a later start's connect fails at once. The later start asks again
+// until the holder gets to it.
+void TestPlatform::busyHolderIsAskedAgain()
+{
+    QTemporaryDir dir;
+    SharedTools::QtLocalPeer later(QStringLiteral("Larkspan"), nullptr, dir.path());
+    QLockFile lock(later.lockFilePath());
+    QVERIFY(lock.tryLock(0));
+    const int listener = listenOn(later.serverName(), 0);
+    QVERIFY(listener >= 0);
+    QList<int> waiting;
+    for (int fd; waiting.size() < 64 && (fd = connectTo(later.serverName(), SOCK_NONBLOCK)) >= 0;)
+        waiting << fd;
+    QVERIFY(connectTo(later.serverName(), SOCK_NONBLOCK) < 0);
+    QVERIFY(later.isClient());
+
+    bool sent = false;
+    std::thread start([&] { sent = later.sendMessage(QStringLiteral("/plans/a.larkspan"), 3000); });
+    QThread::msleep(300);
+    // The holder gets to its queue: the connections that waited in it end,
+    // and the later start's is answered.
+    for (const int fd : std::as_const(waiting))
+        ::close(fd);
+    QByteArray received;
+    for (const QDeadlineTimer deadline(3000); received.isEmpty() && !deadline.hasExpired();) {
+        pollfd entry{listener, POLLIN, 0};
+        if (::poll(&entry, 1, 100) <= 0)
+            continue;
+        const int fd = ::accept(listener, nullptr, nullptr);
+        char buffer[256];
+        const ssize_t got = readWithin(fd, buffer, sizeof buffer, 1000);
+        if (got > 4) {
+            received = QByteArray(buffer, int(got));
+            ::send(fd, "ok", 2, MSG_NOSIGNAL);
+        }
+        ::close(fd);
+    }
+    start.join();
+    ::close(listener);
+
+    QVERIFY(sent);
+    QCOMPARE(received, frame("/plans/a.larkspan"));
+}
+
+void TestPlatform::holderDropsConnectionsThatSendTooLittle_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+
+    QTest::newRow("nothing") << QByteArray();
+    QTest::newRow("half a length") << QByteArray("\0\0", 2);
+    QTest::newRow("part of the message") << QByteArray("\0\0\0\5ab", 6);
+}
+
+// Connections that never deliver a whole message would otherwise stay open
+// as long as the holder runs, until it has no descriptor left for the next.
+void TestPlatform::holderDropsConnectionsThatSendTooLittle()
+{
+    QFETCH(QByteArray, sent);
+
+    QTemporaryDir dir;
+    SharedTools::QtLocalPeer holder(QStringLiteral("Larkspan"), nullptr, dir.path());
+    holder.setConnectionTimeout(100);
+    QVERIFY(!holder.isClient());
+    QSignalSpy messages(&holder, &SharedTools::QtLocalPeer::messageReceived);
+
+    const int fd = connectTo(holder.serverName());
+    QVERIFY(fd >= 0);
+    QCOMPARE(::send(fd, sent.constData(), size_t(sent.size()), MSG_NOSIGNAL), ssize_t(sent.size()));
+    char answer[2];
+    QTRY_COMPARE_WITH_TIMEOUT(::recv(fd, answer, sizeof answer, MSG_DONTWAIT), ssize_t(0), 2000);
+    ::close(fd);
+    QCOMPARE(messages.count(), 0);
+
+    // A whole message later is still taken.
+    SharedTools::QtLocalPeer later(QStringLiteral("Larkspan"), nullptr, dir.path());
+    bool handed = false;
+    std::thread start([&] { handed = later.sendMessage(QStringLiteral("/plans/b.larkspan"), 3000); });
+    {
+        const auto joined = qScopeGuard([&start] { start.join(); });
+        QTRY_COMPARE(messages.count(), 1);
+    }
+    QVERIFY(handed);
+}
+
+void TestPlatform::privateFolder_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("otherOwner");
+    QTest::addColumn<bool>("isPrivate");
+
+    QTest::newRow("own folder, 0700") << "folder" << 0700 << false << true;
+    QTest::newRow("another user's folder, 0700") << "folder" << 0700 << true << false;
+    QTest::newRow("group may read") << "folder" << 0750 << false << false;
+    QTest::newRow("everyone may write, sticky") << "folder" << 01777 << false << false;
+    QTest::newRow("owner may not write") << "folder" << 0500 << false << false;
+    QTest::newRow("a link to an own private folder") << "link" << 0700 << false << false;
+    QTest::newRow("a file") << "file" << 0700 << false << false;
+    QTest::newRow("missing") << "missing" << 0700 << false << false;
+    QTest::newRow("empty path") << "" << 0700 << false << false;
+}
+
+// Tests run as root: another user is another expected owner.
+void TestPlatform::privateFolder()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, mode);
+    QFETCH(bool, otherOwner);
+    QFETCH(bool, isPrivate);
+
+    QTemporaryDir dir;
+    const QString path = kind.isEmpty() ? QString() : dir.filePath(QStringLiteral("runtime"));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(::mkdir(native.constData(), 0700) == 0);
+        QVERIFY(::chmod(native.constData(), mode_t(mode)) == 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(::symlink(QFile::encodeName(dir.path()).constData(), native.constData()) == 0);
+    } else if (kind == QLatin1String("file")) {
+        writeFile(path, "x");
+        QVERIFY(::chmod(native.constData(), mode_t(mode)) == 0);
+    }
+
+    QCOMPARE(SharedTools::QtLocalPeer::isPrivateFolder(path, ::geteuid() + (otherOwner ? 1 : 0)), isPrivate);
+}
+
+void TestPlatform::lockDirectoryChoice_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("fallback");
+    QTest::addColumn<QString>("chosen");
+
+    // What the runtime folder and `larkspan-<uid>` in the temporary folder
+    // are: unset or missing, private, another user's, open to others, a link.
+    QTest::newRow("private runtime folder") << "private" << "missing" << "runtime";
+    QTest::newRow("no runtime folder: a new private fallback") << "" << "missing" << "fallback";
+    QTest::newRow("no runtime folder: own private fallback") << "" << "private" << "fallback";
+    QTest::newRow("runtime folder of another user") << "foreign" << "missing" << "fallback";
+    QTest::newRow("runtime folder open to others") << "open" << "missing" << "fallback";
+    QTest::newRow("fallback made first by another user") << "" << "foreign" << "";
+    QTest::newRow("fallback open to others") << "" << "open" << "";
+    QTest::newRow("fallback a link to a private folder") << "" << "link" << "";
+    QTest::newRow("neither private") << "foreign" << "foreign" << "";
+}
+
+void TestPlatform::lockDirectoryChoice()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QString, fallback);
+    QFETCH(QString, chosen);
+
+    QTemporaryDir dir;
+    const uid_t self = ::geteuid();
+    const QString runtimePath = dir.filePath(QStringLiteral("run"));
+    const QString temporary = dir.filePath(QStringLiteral("tmp"));
+    const QString fallbackPath = temporary + QStringLiteral("/larkspan-%1").arg(self);
+    QVERIFY(QDir().mkpath(temporary));
+    // Each folder as its kind says; another user's is this user's folder
+    // handed to someone else, which needs root.
+    const auto make = [](const QString &path, const QString &kind) {
+        const QByteArray native = QFile::encodeName(path);
+        if (kind == QLatin1String("link")) {
+            const QByteArray target = native + "-target";
+            return ::mkdir(target.constData(), 0700) == 0 && ::symlink(target.constData(), native.constData()) == 0;
+        }
+        if (kind.isEmpty() || kind == QLatin1String("missing"))
+            return true;
+        if (::mkdir(native.constData(), 0700) != 0)
+            return false;
+        if (kind == QLatin1String("open"))
+            return ::chmod(native.constData(), 0777) == 0;
+        if (kind == QLatin1String("foreign"))
+            return ::chown(native.constData(), kOtherUser, kOtherUser) == 0;
+        return true;
+    };
+    if ((runtime == QLatin1String("foreign") || fallback == QLatin1String("foreign")) && self != 0)
+        QSKIP("Handing a folder to another user needs root.");
+    QVERIFY(make(runtimePath, runtime));
+    QVERIFY(make(fallbackPath, fallback));
+
+    const QString expected = chosen == QLatin1String("runtime")    ? runtimePath
+                             : chosen == QLatin1String("fallback") ? fallbackPath
+                                                                   : QString();
+    QCOMPARE(SharedTools::QtLocalPeer::privateLockDirectory(runtime.isEmpty() ? QString() : runtimePath, temporary,
+                                                             self),
+             expected);
+    // The temporary folder itself is never chosen, and a fallback that is not
+    // private is left as it was found.
+    struct stat status;
+    if (fallback == QLatin1String("open")) {
+        QVERIFY(::stat(QFile::encodeName(fallbackPath).constData(), &status) == 0);
+        QCOMPARE(status.st_mode & 07777, mode_t(0777));
+    }
+    if (chosen == QLatin1String("fallback")) {
+        QVERIFY(::lstat(QFile::encodeName(fallbackPath).constData(), &status) == 0);
+        QCOMPARE(status.st_mode & 07777, mode_t(0700));
+    }
+}
+
+// Without a folder of its own a peer takes no lock and listens nowhere: every
+// start runs by itself instead of handing its plan to another user's socket.
+void TestPlatform::peerRunsAloneWithoutAPrivateFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                  | QFileDevice::WriteOther | QFileDevice::ExeOther));
+    const QString id = QStringLiteral("Larkspan");
+    const QRegularExpression warning(QStringLiteral("^No private folder for the instance lock"));
+
+    SharedTools::QtLocalPeer first(id, nullptr, dir.path());
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    QVERIFY(!first.isClient());
+    SharedTools::QtLocalPeer second(id, nullptr, dir.path());
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    QVERIFY(!second.isClient());
+    QVERIFY(!second.sendMessage(QStringLiteral("/plans/a.larkspan"), 200));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList());
+}
+
+void TestPlatform::peerOfAnotherUserIsRefused_data()
+{
+    QTest::addColumn<bool>("holderIsOther");
+
+    QTest::newRow("a sender of another user") << false;
+    QTest::newRow("a holder of another user") << true;
+}
+
+// A forked child that has become another user plays the other end. The
+// folder and socket are opened up by the test only: a peer of another user
+// gets in only where someone (or root) lets it.
+void TestPlatform::peerOfAnotherUserIsRefused()
+{
+    QFETCH(bool, holderIsOther);
+    if (::geteuid() != 0)
+        QSKIP("Acting as another user needs root.");
+
+    QTemporaryDir dir;
+    const QString id = QStringLiteral("Larkspan");
+    const QByteArray message = "/home/someone/site.larkspan";
+
+    if (!holderIsOther) {
+        SharedTools::QtLocalPeer holder(id, nullptr, dir.path());
+        QVERIFY(!holder.isClient());
+        QSignalSpy messages(&holder, &SharedTools::QtLocalPeer::messageReceived);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(holder.serverName()).constData(), 0666) == 0);
+        const sockaddr_un address = socketAddress(holder.serverName());
+        const QByteArray bytes = frame(message);
+
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (::setuid(kOtherUser) != 0
+                || ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+                || ::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
+                ::_exit(2);
+            char answer[2];
+            // 0: no confirmation; the holder closed the connection, unread.
+            ::_exit(readWithin(fd, answer, sizeof answer, 3000) > 0 ? 1 : 0);
+        }
+        QVERIFY(child > 0);
+        QCOMPARE(waitForChild(child), 0);
+        QCOMPARE(messages.count(), 0);
+    } else {
+        SharedTools::QtLocalPeer later(id, nullptr, dir.path());
+        QLockFile lock(later.lockFilePath());
+        QVERIFY(lock.tryLock(0));
+        const int listener = listenOn(later.serverName(), -1);
+        QVERIFY(listener >= 0);
+        int ready[2];
+        QVERIFY(::pipe(ready) == 0);
+
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // The credentials a connecting peer sees are those of listen().
+            if (::setuid(kOtherUser) != 0 || ::listen(listener, 8) != 0 || ::write(ready[1], "r", 1) != 1)
+                ::_exit(2);
+            pollfd entry{listener, POLLIN, 0};
+            if (::poll(&entry, 1, 3000) <= 0)
+                ::_exit(3);
+            const int fd = ::accept(listener, nullptr, nullptr);
+            char buffer[256];
+            const ssize_t got = readWithin(fd, buffer, sizeof buffer, 3000);
+            if (got > 0 && ::write(fd, "ok", 2) != 2)
+                ::_exit(4);
+            // 0: no message reached this user.
+            ::_exit(got > 0 ? 1 : 0);
+        }
+        QVERIFY(child > 0);
+        char byte = 0;
+        QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+        QVERIFY(later.isClient());
+        const bool sent = later.sendMessage(QString::fromUtf8(message), 2000);
+        const int status = waitForChild(child);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        ::close(listener);
+        QVERIFY(!sent);
+        QCOMPARE(status, 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

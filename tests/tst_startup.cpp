@@ -1,26 +1,37 @@
+#include "app/handover.h"
 #include "app/startupsteps.h"
 #include "app/toolsapplication.h"
+#include "mainwindow/larkspanmainpage.h"
 #include "platform/qtlocalpeer.h"
 #include "platform/targetpath.h"
 #include "skin/iskinplugin.h"
 
+#include "datafixture.h"
 #include "dialoganswerer.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 #include <QToolTip>
 
+#include <algorithm>
+#include <memory>
 #include <stdexcept>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -126,6 +137,8 @@ private slots:
     void secondInstanceIsRefused();
     void smallScreenAsks_data();
     void smallScreenAsks();
+    void laterStartBringsTheWindowForward();
+    void simultaneousStartsHandOverEveryPlan();
 
 private:
     QTemporaryDir m_skins;
@@ -320,9 +333,25 @@ void TestStartup::secondInstanceIsRefused()
               "<Setup><Skin><Value>NoSuchSkin</Value></Skin></Setup>");
     OrvaneGUIToolkit::SetTargetPathOverride(dir.path());
 
-    // Another instance of the same id already holds the lock.
-    SharedTools::QtLocalPeer running(app->id());
-    QVERIFY(!running.isClient());
+    // Another instance of the same id already holds the lock, and answers
+    // from its own thread's event loop.
+    QThread thread;
+    auto *running = new SharedTools::QtLocalPeer(app->id());
+    running->moveToThread(&thread);
+    connect(&thread, &QThread::finished, running, &QObject::deleteLater);
+    thread.start();
+    const auto stop = qScopeGuard([&thread] {
+        thread.quit();
+        thread.wait();
+    });
+    bool holds = false;
+    QMetaObject::invokeMethod(
+        running, [running, &holds] { holds = !running->isClient(); }, Qt::BlockingQueuedConnection);
+    QVERIFY(holds);
+    QStringList handed;
+    QObject receiver;
+    connect(running, &SharedTools::QtLocalPeer::messageReceived, &receiver,
+            [&handed](const QString &message) { handed << message; });
 
     DialogSeen seen;
     answerNextDialog([&seen](QDialog *dialog) {
@@ -335,6 +364,8 @@ void TestStartup::secondInstanceIsRefused()
     qInstallMessageHandler(previous);
 
     QVERIFY(!started);
+    // The running window was asked to come to the front, and nothing else.
+    QTRY_COMPARE(handed, QStringList{apt::HandOver::activation()});
     QCOMPARE(seen.objectName, QStringLiteral("APP_WARNINGDLG"));
     QCOMPARE(seen.title, QStringLiteral("Hint"));
     QCOMPARE(seen.text, QStringLiteral("Larkspan is already running."));
@@ -388,6 +419,93 @@ void TestStartup::smallScreenAsks()
     QVERIFY(app->styleSheet().contains(QStringLiteral("BaseDialog")));
     // On the confirmed small-screen path the icon is left alone.
     QVERIFY(app->windowIcon().isNull());
+}
+
+// The running window, minimized behind another, comes to the front when a
+// later start asks; no plan is opened.
+void TestStartup::laterStartBringsTheWindowForward()
+{
+    auto *app = qobject_cast<apt::ToolsApplication *>(qApp);
+    QTemporaryDir data;
+    QVERIFY(copyFixtureTree(shippedDataDir(), data.path()));
+    OrvaneGUIToolkit::SetTargetPathOverride(data.path());
+    QVERIFY(!app->isRunning());
+
+    LarkspanMainPage window;
+    window.connectPages();
+    apt::HandOver::connectWindow(app, &window);
+    window.setGeometry(100, 50, 1280, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    window.showMinimized();
+    QTRY_VERIFY(window.isMinimized());
+
+    bool sent = false;
+    std::thread later([&sent, id = app->id()] {
+        SharedTools::QtLocalPeer peer(id);
+        sent = peer.sendMessage(apt::HandOver::activation(), 3000);
+    });
+    {
+        const auto joined = qScopeGuard([&later] { later.join(); });
+        QTRY_VERIFY(!window.isMinimized());
+        QTRY_VERIFY(window.isActiveWindow());
+    }
+    QVERIFY(sent);
+    QCOMPARE(window.planPath(), QString());
+}
+
+// A file manager that opens many plans at once starts the program once per
+// plan. The first start holds the lock; each later one hands its plan over
+// and ends with status 0. Here the test holds the lock and is as busy at first
+// as a program that is still opening its window, so the later starts queue up.
+void TestStartup::simultaneousStartsHandOverEveryPlan()
+{
+    constexpr int starts = 50;
+    QTemporaryDir runtime;
+    QTemporaryDir plans;
+    SharedTools::QtLocalPeer holder(QStringLiteral("Larkspan"), nullptr, runtime.path());
+    QVERIFY(!holder.isClient());
+    QStringList opened;
+    connect(&holder, &SharedTools::QtLocalPeer::messageReceived, &holder, [&opened](const QString &plan) {
+        opened << plan;
+        // About as long as opening a small plan takes.
+        QThread::msleep(10);
+    });
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QStringList handed;
+    for (int i = 0; i < starts; ++i) {
+        handed << plans.filePath(QStringLiteral("site %1.larkspan").arg(i));
+        auto &process = processes.emplace_back(std::make_unique<QProcess>());
+        process->setProcessEnvironment(environment);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QStringLiteral(LARKSPAN_STAGE_DIR "/larkspan"), {handed.last()});
+    }
+    for (const auto &process : processes)
+        QVERIFY(process->waitForStarted());
+    QThread::msleep(1000);
+
+    const auto allEnded = [&processes] {
+        return std::all_of(processes.begin(), processes.end(),
+                           [](const auto &process) { return process->state() == QProcess::NotRunning; });
+    };
+    for (const QDeadlineTimer deadline(30000); !allEnded() && !deadline.hasExpired();)
+        QTest::qWait(50);
+    for (const auto &process : processes) {
+        QCOMPARE(process->state(), QProcess::NotRunning);
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+    }
+    opened.sort();
+    handed.sort();
+    QCOMPARE(opened, handed);
 }
 
 int main(int argc, char *argv[])
