@@ -102,9 +102,12 @@ private slots:
     void onPrintReport();
     void onPlanChanged();
     void refreshRecentPlans();
+    void onLanguageChosen(QAction *action);
 
 private:
     void createPlanActions();
+    // The languages to choose from; the choice counts from the next start.
+    void createLanguageMenu();
     DeviceAddPage *deviceList() const;
     DataCalculatorPage *calculatorPage() const;
     // Asks Save / Don't Save / Cancel while the plan has unsaved changes;
@@ -133,6 +136,9 @@ private:
     bool coverIt = false;
 
     aptui::Menu *m_pRecentMenu = nullptr;
+    aptui::Menu *m_pLanguageMenu = nullptr;
+    // The language the window's texts were made in.
+    int m_interfaceLanguage = 0;
     QString m_planPath;
     bool m_planModified = false;
     // Set while an opened plan is put on the pages, whose changes then are
