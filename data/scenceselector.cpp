@@ -109,10 +109,11 @@ void ScenceSelector::setScencePicture(const QString &path)
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         label->setStyleSheet(QString());
         const QImage image(path);
-        // A file that does not decode leaves the label empty.
+        // A file that does not decode leaves the label empty. A picture keeps
+        // its proportions: as large as the label holds, centred in it.
         if (!image.isNull()) {
             label->setPixmap(QPixmap::fromImage(
-                image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+                image.scaled(label->size(), Qt::KeepAspectRatio, Qt::FastTransformation)));
         }
         return;
     }
