@@ -49,6 +49,7 @@ void Menu::initMenu()
     flags |= Qt::NoDropShadowWindowHint;
 #endif
     setWindowFlags(flags);
+    setAttribute(Qt::WA_TranslucentBackground);
     applyPanelLook();
     setObjectName(QStringLiteral("Menu"));
     // Before the menu measures itself for the popup.
@@ -57,18 +58,15 @@ void Menu::initMenu()
 
 void Menu::applyPanelLook()
 {
+    // The window stays one with an alpha channel either way (making it
+    // anew while the program runs is not worth the risk): the opaque panel
+    // paints every pixel at full alpha, which shows right without
+    // compositing too.
     const bool translucent = screenCompositing();
     const QVariant opaque = property(kOpaquePanel);
     if (opaque.isValid() && opaque.toBool() != translucent)
         return;
 
-    // A native window keeps the kind of window it was made with (with or
-    // without alpha): a hidden one is made again at the next show.
-    if (testAttribute(Qt::WA_WState_Created) && !isVisible())
-        destroy();
-    setAttribute(Qt::WA_TranslucentBackground, translucent);
-    if (!translucent)
-        setAttribute(Qt::WA_NoSystemBackground, false);
     setProperty(kOpaquePanel, !translucent);
     // The style sheet selects on the property only when it polishes anew,
     // and the menu measures its items again only after a style change; the

@@ -7,9 +7,9 @@ namespace aptui {
 // Frameless, translucent popup menu whose border and shadow come from the
 // style sheet alone: the window system's own drop shadow is switched off.
 // Where the screen cannot blend a translucent window (no compositing
-// manager on X11) the menu is opaque instead and carries the property
-// "opaquePanel", with which the style sheet draws a plain border without the
-// shadow's margin.
+// manager on X11) the menu carries the property "opaquePanel", with which
+// the style sheet paints it opaque with a plain border, without the shadow's
+// margin that would show black.
 class Menu final : public QMenu
 {
     Q_OBJECT
@@ -30,9 +30,9 @@ protected:
 
 private:
     void initMenu();
-    // Translucent, or opaque with "opaquePanel" set, as screenCompositing()
-    // answers now; run before each popup, since a compositing manager may
-    // start or stop while the program runs.
+    // Sets "opaquePanel" as screenCompositing() answers now; run before each
+    // popup, since a compositing manager may start or stop while the program
+    // runs.
     void applyPanelLook();
 };
 

@@ -92,9 +92,9 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     m_pAboutMenu->addAction(m_pAboutDialog.get());
     m_pAboutMenu->setObjectName(QStringLiteral("aboutMenu"));
     // Keeps what the menu itself adds (on some platforms it declines the
-    // window system's shadow through a flag). The menu is translucent where
-    // the screen can show it, opaque elsewhere: it decides that itself.
+    // window system's shadow through a flag).
     m_pAboutMenu->setWindowFlags(m_pAboutMenu->windowFlags() | Qt::Popup | Qt::FramelessWindowHint);
+    m_pAboutMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_pAboutMenu->setFocusPolicy(Qt::NoFocus);
 
     ui->topLayout->addWidget(m_pTitle);
