@@ -110,10 +110,11 @@ void ScenceSelector::setScencePicture(const QString &path)
         label->setStyleSheet(QString());
         const QImage image(path);
         // A file that does not decode leaves the label empty. A picture keeps
-        // its proportions: as large as the label holds, centred in it.
+        // its proportions: as large as the label holds inside its border,
+        // centred in it.
         if (!image.isNull()) {
-            label->setPixmap(QPixmap::fromImage(
-                image.scaled(label->size(), Qt::KeepAspectRatio, Qt::FastTransformation)));
+            label->setPixmap(QPixmap::fromImage(image.scaled(label->contentsRect().size(),
+                                                             Qt::KeepAspectRatio, Qt::FastTransformation)));
         }
         return;
     }
