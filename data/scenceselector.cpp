@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidgetItem>
+#include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QStyle>
@@ -111,10 +112,19 @@ void ScenceSelector::setScencePicture(const QString &path)
         const QImage image(path);
         // A file that does not decode leaves the label empty. A picture keeps
         // its proportions: as large as the label holds inside its border,
-        // centred in it.
+        // centred in it. It is painted on a clear canvas of the label's own
+        // size, since the label asks the layout for the size of its pixmap:
+        // a smaller pixmap would shrink the label, and the editor with it.
         if (!image.isNull()) {
-            label->setPixmap(QPixmap::fromImage(image.scaled(label->contentsRect().size(),
-                                                             Qt::KeepAspectRatio, Qt::FastTransformation)));
+            const QRect area = label->contentsRect();
+            const QImage fitted = image.scaled(area.size(), Qt::KeepAspectRatio, Qt::FastTransformation);
+            QPixmap canvas(label->size());
+            canvas.fill(Qt::transparent);
+            QPainter painter(&canvas);
+            painter.drawImage(area.x() + (area.width() - fitted.width()) / 2,
+                              area.y() + (area.height() - fitted.height()) / 2, fitted);
+            painter.end();
+            label->setPixmap(canvas);
         }
         return;
     }
