@@ -1,6 +1,6 @@
 #include "app/lanaguagemanager.h"
 
-#include "app/configuremanager.h"
+#include "app/languagechoice.h"
 #include "platform/targetpath.h"
 
 #include <QCoreApplication>
@@ -8,9 +8,16 @@
 
 namespace apt {
 
+namespace {
+// The manager whose catalogues are installed; a later choice of the user
+// does not change the running interface.
+const LanaguageManager *s_current = nullptr;
+} // namespace
+
 LanaguageManager::LanaguageManager()
-    : m_language(int(ConfigureManager::instance()->translator()))
+    : m_language(LanguageChoice::startupLanguage())
 {
+    s_current = this;
     const Catalogues catalogues = cataloguesFor(m_language);
     m_locale = catalogues.locale;
 
@@ -24,8 +31,15 @@ LanaguageManager::LanaguageManager()
 
 LanaguageManager::~LanaguageManager()
 {
+    if (s_current == this)
+        s_current = nullptr;
     // Deleting a translator also removes it from the application.
     qDeleteAll(m_translators);
+}
+
+int LanaguageManager::interfaceLanguage()
+{
+    return s_current ? s_current->language() : LanguageChoice::startupLanguage();
 }
 
 QString LanaguageManager::translationsDirectory()

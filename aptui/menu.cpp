@@ -1,12 +1,21 @@
 #include "aptui/menu.h"
 
+#include "aptui/screencompositing.h"
+
+#include <QCoreApplication>
 #include <QEvent>
+#include <QStyle>
+#include <QVariant>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace aptui {
+
+namespace {
+const char *const kOpaquePanel = "opaquePanel";
+} // namespace
 
 #ifdef Q_OS_WIN
 namespace {
@@ -41,7 +50,33 @@ void Menu::initMenu()
 #endif
     setWindowFlags(flags);
     setAttribute(Qt::WA_TranslucentBackground);
+    applyPanelLook();
     setObjectName(QStringLiteral("Menu"));
+    // Before the menu measures itself for the popup.
+    connect(this, &QMenu::aboutToShow, this, &Menu::applyPanelLook);
+}
+
+void Menu::applyPanelLook()
+{
+    // The window stays one with an alpha channel either way (making it
+    // anew while the program runs is not worth the risk): the opaque panel
+    // paints every pixel at full alpha, which shows right without
+    // compositing too.
+    const bool translucent = screenCompositing();
+    const QVariant opaque = property(kOpaquePanel);
+    if (opaque.isValid() && opaque.toBool() != translucent)
+        return;
+
+    setProperty(kOpaquePanel, !translucent);
+    // The style sheet selects on the property only when it polishes anew,
+    // and the menu measures its items again only after a style change; the
+    // first decision comes before the first polish.
+    if (opaque.isValid()) {
+        style()->unpolish(this);
+        style()->polish(this);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(this, &styleChange);
+    }
 }
 
 Menu *Menu::addMenu(const QString &title)

@@ -6,6 +6,10 @@ namespace aptui {
 
 // Frameless, translucent popup menu whose border and shadow come from the
 // style sheet alone: the window system's own drop shadow is switched off.
+// Where the screen cannot blend a translucent window (no compositing
+// manager on X11) the menu carries the property "opaquePanel", with which
+// the style sheet paints it opaque with a plain border, without the shadow's
+// margin that would show black.
 class Menu final : public QMenu
 {
     Q_OBJECT
@@ -26,6 +30,10 @@ protected:
 
 private:
     void initMenu();
+    // Sets "opaquePanel" as screenCompositing() answers now; run before each
+    // popup, since a compositing manager may start or stop while the program
+    // runs.
+    void applyPanelLook();
 };
 
 } // namespace aptui

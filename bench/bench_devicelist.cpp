@@ -1,4 +1,5 @@
 #include "app/configuremanager.h"
+#include "app/languagechoice.h"
 #include "app/startuplook.h"
 #include "data/bitratecalculator.h"
 #include "device/deviceaddpage.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -173,6 +176,7 @@ private:
 
     QString m_dataDir = QStringLiteral(LARKSPAN_STAGE_DIR);
     GroupMaker m_maker;
+    QTemporaryDir m_userSettings;
 };
 
 void BenchDeviceList::initTestCase()
@@ -183,6 +187,9 @@ void BenchDeviceList::initTestCase()
     if (g_look) {
         QCoreApplication::addLibraryPath(m_dataDir + QStringLiteral("/plugins"));
         apt::ConfigureManager::instance()->load(m_dataDir + QStringLiteral("/Setup.xml"));
+        // English texts whatever the system's language, so that runs compare.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_userSettings.path());
+        apt::LanguageChoice::storeChoice(apt::LanguageChoice::English);
         QVERIFY(apt::installStartupLook());
     }
     qInfo("%s, load average %s", g_look ? "with the program's look" : "plain widgets",

@@ -3,6 +3,7 @@
 #include "calc/capacityinputs.h"
 #include "calc/diskarray.h"
 #include "data/deviceinfomanager.h"
+#include "data/scenenames.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ QStringList PlanReport::groupRow(const PlanGroup &group, const GroupFigures &fig
             group.resolution,
             fixed ? group.frameRate : QString(),
             group.encoding,
-            fixed ? QString() : group.scene,
+            fixed ? QString() : SceneNames::displayName(group.scene),
             decimal(group.kbps, 3),
             mbpsText(figures.mbps),
             gbText(figures.gbPerDay)};

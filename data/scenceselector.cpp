@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidgetItem>
+#include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QStyle>
@@ -114,10 +115,21 @@ void ScenceSelector::setScencePicture(const QString &path)
         QByteArray bytes;
         readRegularFile(path, &bytes);
         const QImage image = QImage::fromData(bytes);
-        // A file that does not decode leaves the label empty.
+        // A file that does not decode leaves the label empty. A picture keeps
+        // its proportions: as large as the label holds inside its border,
+        // centred in it. It is painted on a clear canvas of the label's own
+        // size, since the label asks the layout for the size of its pixmap:
+        // a smaller pixmap would shrink the label, and the editor with it.
         if (!image.isNull()) {
-            label->setPixmap(QPixmap::fromImage(
-                image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+            const QRect area = label->contentsRect();
+            const QImage fitted = image.scaled(area.size(), Qt::KeepAspectRatio, Qt::FastTransformation);
+            QPixmap canvas(label->size());
+            canvas.fill(Qt::transparent);
+            QPainter painter(&canvas);
+            painter.drawImage(area.x() + (area.width() - fitted.width()) / 2,
+                              area.y() + (area.height() - fitted.height()) / 2, fitted);
+            painter.end();
+            label->setPixmap(canvas);
         }
         return;
     }

@@ -7,6 +7,7 @@
 #include "data/deviceinfomanager.h"
 #include "data/scenceselector.h"
 #include "data/siteplan.h"
+#include "data/scenenames.h"
 #include "platform/cintvalidator.h"
 #include "platform/fieldvalue.h"
 
@@ -121,8 +122,10 @@ void DeviceEditor::initForm()
 
     QVector<SCENCE_ITEM> scences;
     const QVector<QString> names = m_pDeviceInfoManager->sceneNames();
+    // The buttons show the names in the interface's language; the group
+    // keeps the table's name (sceneName()).
     for (int i = 0; i < names.size(); ++i)
-        scences.append(SCENCE_ITEM{i, names.at(i)});
+        scences.append(SCENCE_ITEM{i, SceneNames::displayName(names.at(i))});
     ui->m_scenceSelector->setScenceData(scences);
     if (scences.isEmpty())
         ui->m_radioButtonVarRate->hide();

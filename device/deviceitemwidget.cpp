@@ -1,5 +1,7 @@
 #include "device/deviceitemwidget.h"
 
+#include "data/scenenames.h"
+
 #include "ui_deviceitemwidget.h"
 
 #include <QResizeEvent>
@@ -70,7 +72,7 @@ void DeviceItemWidget::setDeviceData(int channelCounts, const QString &resolutio
         setTextAndTip(ui->m_labelDeviceBitRate, tr("Variable Rate : %1 kbps").arg(rate));
         setTextAndTip(ui->m_labelDeviceResolution, tr("Resolution : %1").arg(resolution), false);
         setTextAndTip(ui->m_labelEncodeType, tr("Encode Type : %1").arg(encodeType));
-        setTextAndTip(ui->m_labelScenceName, tr("Scene Type : %1").arg(scenceName));
+        setTextAndTip(ui->m_labelScenceName, tr("Scene Type : %1").arg(SceneNames::displayName(scenceName)));
     }
 
     ui->m_labelScenceName->show();

@@ -1,6 +1,6 @@
 #include "mainwindow/aboutdialog.h"
 
-#include "app/configuremanager.h"
+#include "app/lanaguagemanager.h"
 #include "app/version.h"
 #include "aptui/basedialog.h"
 #include "aptui/desktopurl.h"
@@ -42,7 +42,9 @@ AboutDialog::~AboutDialog() = default;
 
 bool AboutDialog::onGetHelp()
 {
-    const unsigned language = apt::ConfigureManager::instance()->translator();
+    // The manual in the language of the interface, which may be the user's
+    // choice rather than the one Setup.xml names.
+    const auto language = unsigned(apt::LanaguageManager::interfaceLanguage());
     // Beside the executable first: started from a launcher or from another
     // folder, the program's working directory is not its own.
     const QStringList folders{QDir::cleanPath(OrvaneGUIToolkit::GetTargetPath()), QDir::currentPath()};

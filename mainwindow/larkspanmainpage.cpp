@@ -1,5 +1,7 @@
 #include "mainwindow/larkspanmainpage.h"
 
+#include "app/lanaguagemanager.h"
+#include "app/languagechoice.h"
 #include "data/recentplans.h"
 #include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
@@ -22,6 +24,7 @@
 #include "ui_larkspanmainpage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -70,6 +73,7 @@ MainWindowPlacement mainWindowPlacement(const QRect &available)
 LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::LarkspanMainPage>())
+    , m_interfaceLanguage(apt::LanaguageManager::interfaceLanguage())
     , m_pDocument(new SiteDocument(this))
 {
     ui->setupUi(this);
@@ -86,6 +90,7 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     m_pAboutDialog = std::make_unique<AboutDialog>();
     m_pAboutMenu = new aptui::Menu(this);
     createPlanActions();
+    createLanguageMenu();
     m_pAboutMenu->addAction(m_pAboutDialog.get());
     m_pAboutMenu->setObjectName(QStringLiteral("aboutMenu"));
     // Keeps what the menu itself adds (on some platforms it declines the
@@ -378,6 +383,40 @@ void LarkspanMainPage::createPlanActions()
     // Plans deleted since they were listed drop out each time the menu opens.
     connect(m_pAboutMenu, &QMenu::aboutToShow, this, &LarkspanMainPage::refreshRecentPlans);
     refreshRecentPlans();
+}
+
+void LarkspanMainPage::createLanguageMenu()
+{
+    m_pLanguageMenu = m_pAboutMenu->addMenu(tr("Language"));
+    m_pLanguageMenu->setObjectName(QStringLiteral("languageMenu"));
+    auto *languages = new QActionGroup(m_pLanguageMenu);
+    // Each language is named in itself, so that a person who cannot read
+    // the interface's language still finds their own.
+    const std::pair<int, QString> entries[] = {
+        {apt::LanguageChoice::English, QStringLiteral("English")},
+        {apt::LanguageChoice::Chinese, QStringLiteral("中文")},
+    };
+    for (const auto &[code, name] : entries) {
+        QAction *action = m_pLanguageMenu->addAction(name);
+        action->setObjectName(code == apt::LanguageChoice::Chinese ? QStringLiteral("languageChinese")
+                                                                   : QStringLiteral("languageEnglish"));
+        action->setCheckable(true);
+        action->setChecked(code == m_interfaceLanguage);
+        action->setData(code);
+        languages->addAction(action);
+    }
+    connect(languages, &QActionGroup::triggered, this, &LarkspanMainPage::onLanguageChosen);
+    m_pAboutMenu->addSeparator();
+}
+
+void LarkspanMainPage::onLanguageChosen(QAction *action)
+{
+    const int code = action->data().toInt();
+    apt::LanguageChoice::storeChoice(code);
+    // The texts of every page were made at start-up; they change with the
+    // next start. Choosing the language already shown changes nothing.
+    if (code != m_interfaceLanguage)
+        showNotice(tr("The language changes when Larkspan starts again."));
 }
 
 void LarkspanMainPage::refreshRecentPlans()

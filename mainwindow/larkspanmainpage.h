@@ -109,9 +109,12 @@ private slots:
     void onPlanChanged();
     void onDocumentChanged(int changes);
     void refreshRecentPlans();
+    void onLanguageChosen(QAction *action);
 
 private:
     void createPlanActions();
+    // The languages to choose from; the choice counts from the next start.
+    void createLanguageMenu();
     DeviceAddPage *deviceList() const;
     DataCalculatorPage *calculatorPage() const;
     // Asks Save / Don't Save / Cancel while the plan has unsaved changes;
@@ -145,6 +148,9 @@ private:
     bool coverIt = false;
 
     aptui::Menu *m_pRecentMenu = nullptr;
+    aptui::Menu *m_pLanguageMenu = nullptr;
+    // The language the window's texts were made in.
+    int m_interfaceLanguage = 0;
     QAction *m_pUndoAction = nullptr;
     QAction *m_pRedoAction = nullptr;
     SiteDocument *m_pDocument;

@@ -1,4 +1,5 @@
 #include "app/configuremanager.h"
+#include "app/languagechoice.h"
 #include "app/version.h"
 #include "aptui/desktopurl.h"
 #include "aptui/dlgabout.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,9 +28,14 @@ void clickButton(QWidget *panel, const char *name)
     QTest::mouseClick(panel->findChild<QPushButton *>(name), Qt::LeftButton);
 }
 
-// Settings with the given language code, loaded as at start-up.
+// Settings with the given language code, loaded as at start-up. Setup.xml's
+// 0 leaves the language to the system's, so 0 is the user's choice of
+// English too: the manual then does not follow the machine's language.
 bool loadLanguage(const QString &folder, int code)
 {
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Larkspan", "Larkspan").clear();
+    if (code == apt::LanguageChoice::English)
+        apt::LanguageChoice::storeChoice(code);
     const QByteArray xml = "<Config><Translator><Value>" + QByteArray::number(code)
                            + "</Value></Translator></Config>\n";
     return writeFixture(folder, "Setup.xml", xml)
@@ -42,6 +49,7 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void buildNumber_data();
     void buildNumber();
     void panelShowsCompileDate();
@@ -50,7 +58,15 @@ private slots:
     void manualAddress();
     void userHelpOpensManualOrNotice_data();
     void userHelpOpensManualOrNotice();
+
+private:
+    QTemporaryDir m_userSettings;
 };
+
+void TestAbout::initTestCase()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_userSettings.path());
+}
 
 void TestAbout::buildNumber_data()
 {

@@ -160,7 +160,37 @@ private slots:
     void drivesLine_data();
     void drivesLine();
     void drivesLineChangesTheArray();
+    void resultStaysUnderTheInputs_data();
+    void resultStaysUnderTheInputs();
 };
+
+void TestCalculatorPage::resultStaysUnderTheInputs_data()
+{
+    QTest::addColumn<QString>("side");   // the switch button that shows the page
+    QTest::addColumn<QString>("result"); // the page's result
+
+    QTest::newRow("time page") << "m_btnON" << "m_displayPageTime";
+    QTest::newRow("size page") << "m_btnOFF" << "m_displayPageSize";
+}
+
+// A taller page (a maximised window) keeps its result where a 768-pixel
+// window has it, under the inputs; the height it gains stays below.
+void TestCalculatorPage::resultStaysUnderTheInputs()
+{
+    QFETCH(QString, side);
+    QFETCH(QString, result);
+
+    CalculatorPage p;
+    p.click(qPrintable(side));
+    auto *shown = p.find<QWidget>(qPrintable(result));
+    p.page.resize(380, 760);
+    QCoreApplication::processEvents();
+    const int top = shown->mapTo(&p.page, QPoint(0, 0)).y();
+
+    p.page.resize(380, 1100);
+    QCoreApplication::processEvents();
+    QCOMPARE(shown->mapTo(&p.page, QPoint(0, 0)).y(), top);
+}
 
 void TestCalculatorPage::constructionComputesNothing()
 {

@@ -1,8 +1,10 @@
 #include "app/configuremanager.h"
 #include "app/lanaguagemanager.h"
+#include "app/languagechoice.h"
 #include "platform/targetpath.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -28,6 +30,7 @@ class TestConfiguration : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void cleanup();
     void settingsLookups_data();
     void settingsLookups();
@@ -36,14 +39,27 @@ private slots:
     void keysOutsideTheTableMatchNothing();
     void catalogueTable_data();
     void catalogueTable();
+    void startupLanguage_data();
+    void startupLanguage();
     void installsCataloguesForCode_data();
     void installsCataloguesForCode();
     void chineseCatalogueTranslates();
+
+private:
+    QTemporaryDir m_userSettings;
 };
+
+void TestConfiguration::initTestCase()
+{
+    // The user's language choice lives in the per-user settings: here, a
+    // folder of the test.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_userSettings.path());
+}
 
 void TestConfiguration::cleanup()
 {
     OrvaneGUIToolkit::SetTargetPathOverride(QString());
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Larkspan", "Larkspan").clear();
 }
 
 void TestConfiguration::settingsLookups_data()
@@ -188,37 +204,77 @@ void TestConfiguration::catalogueTable()
     QCOMPARE(catalogues.locale, locale);
 }
 
+void TestConfiguration::startupLanguage_data()
+{
+    QTest::addColumn<QString>("stored");     // the user's choice in the per-user settings
+    QTest::addColumn<unsigned>("setup");     // Translator in Setup.xml
+    QTest::addColumn<QString>("system");     // the system's interface language
+    QTest::addColumn<int>("language");
+
+    QTest::newRow("no choice, shipped Setup.xml, English system") << "" << 0u << "en_US" << 0;
+    QTest::newRow("no choice, shipped Setup.xml, Chinese system") << "" << 0u << "zh_CN" << 1;
+    QTest::newRow("traditional Chinese system gets Chinese") << "" << 0u << "zh_TW" << 1;
+    QTest::newRow("German system gets English") << "" << 0u << "de_DE" << 0;
+    QTest::newRow("C locale gets English") << "" << 0u << "C" << 0;
+    QTest::newRow("Setup.xml edited to Chinese on an English system") << "" << 1u << "en_US" << 1;
+    QTest::newRow("Setup.xml's other code is kept") << "" << 7u << "zh_CN" << 7;
+    QTest::newRow("Chinese chosen on an English system") << "zh" << 0u << "en_US" << 1;
+    QTest::newRow("English chosen over Setup.xml's Chinese") << "en" << 1u << "zh_CN" << 0;
+    QTest::newRow("English chosen over Setup.xml's other code") << "en" << 7u << "en_US" << 0;
+    QTest::newRow("unknown stored value counts as no choice") << "fr" << 0u << "zh_CN" << 1;
+}
+
+void TestConfiguration::startupLanguage()
+{
+    QFETCH(QString, stored);
+    QFETCH(unsigned, setup);
+    QFETCH(QString, system);
+    QFETCH(int, language);
+
+    QCOMPARE(apt::LanguageChoice::languageFor(stored, setup, QLocale(system)), language);
+}
+
 void TestConfiguration::installsCataloguesForCode_data()
 {
     QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<int>("chosen"); // stored by the menu; -1: no choice
+    QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QLocale>("locale");
 
+    const QStringList english{"larkspan_en.qm", "larkspan_en.qm"};
+    const QStringList chinese{"larkspan_zh.qm", "qt_zh_CN.qm", "OrvaneGUIToolkit_zh.qm"};
+    const QLocale unitedStates(QLocale::English, QLocale::UnitedStates);
+    const QLocale china(QLocale::Chinese, QLocale::China);
     // Install order: application, Qt, toolkit; the last one is asked first.
-    QTest::newRow("0: English twice") << QByteArray("0")
-                                      << QStringList{"larkspan_en.qm", "larkspan_en.qm"}
-                                      << QLocale(QLocale::English, QLocale::UnitedStates);
-    QTest::newRow("1: three Chinese catalogues")
-        << QByteArray("1") << QStringList{"larkspan_zh.qm", "qt_zh_CN.qm", "OrvaneGUIToolkit_zh.qm"}
-        << QLocale(QLocale::Chinese, QLocale::China);
-    QTest::newRow("7: two empty translators") << QByteArray("7") << QStringList{QString(), QString()}
+    QTest::newRow("0, English chosen: English twice") << QByteArray("0") << 0 << 0 << english << unitedStates;
+    QTest::newRow("1: three Chinese catalogues") << QByteArray("1") << -1 << 1 << chinese << china;
+    QTest::newRow("7: two empty translators") << QByteArray("7") << -1 << 7 << QStringList{QString(), QString()}
                                               << QLocale();
+    QTest::newRow("Chinese chosen over Setup.xml's 0") << QByteArray("0") << 1 << 1 << chinese << china;
+    QTest::newRow("English chosen over Setup.xml's 1") << QByteArray("1") << 0 << 0 << english << unitedStates;
+    QTest::newRow("a code outside the choices is not stored") << QByteArray("1") << 7 << 1 << chinese << china;
 }
 
 void TestConfiguration::installsCataloguesForCode()
 {
     QFETCH(QByteArray, code);
+    QFETCH(int, chosen);
+    QFETCH(int, language);
     QFETCH(QStringList, files);
     QFETCH(QLocale, locale);
 
     QTemporaryDir dir;
     writeSetup(dir.filePath(QStringLiteral("Setup.xml")), "<Translator><Value>" + code + "</Value></Translator>");
     QVERIFY(apt::ConfigureManager::instance()->load(dir.filePath(QStringLiteral("Setup.xml"))));
+    if (chosen >= 0)
+        apt::LanguageChoice::storeChoice(chosen);
     // The compiled catalogues of the staged program.
     OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
 
     apt::LanaguageManager manager;
-    QCOMPARE(manager.language(), code.toInt());
+    QCOMPARE(manager.language(), language);
+    QCOMPARE(apt::LanaguageManager::interfaceLanguage(), language);
     QCOMPARE(manager.locale(), locale);
     QStringList installed;
     for (const QTranslator *translator : manager.translators())

@@ -1,5 +1,6 @@
 #include "app/configuremanager.h"
 #include "app/lanaguagemanager.h"
+#include "app/languagechoice.h"
 #include "data/scenceselector.h"
 #include "device/deviceeditor.h"
 #include "platform/targetpath.h"
@@ -15,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,6 +163,7 @@ private slots:
 
 private:
     QTemporaryDir m_tables;
+    QTemporaryDir m_userSettings;
 };
 
 void TestDeviceEditor::initTestCase()
@@ -177,6 +180,10 @@ void TestDeviceEditor::initTestCase()
                                  + "</Value></Translator></Setup>"));
         QVERIFY(apt::ConfigureManager::instance()->load(m_tables.filePath(QStringLiteral("Setup.xml"))));
     }
+    // Setup.xml's 0 would leave the language to the system's: the code is
+    // the user's choice as well, English unless a child run names another.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_userSettings.path());
+    apt::LanguageChoice::storeChoice(language.isEmpty() ? apt::LanguageChoice::English : language.toInt());
     OrvaneGUIToolkit::SetTargetPathOverride(m_tables.path());
     apt::LanaguageManager::instance();
 }
@@ -387,12 +394,15 @@ void TestDeviceEditor::recommendedModeShowsTheScenePicture()
     QLabel *picture = child<QLabel>(editor, "m_labelScenceImage");
 
     perform(editor, QStringLiteral("varRate"));
+    // The picture keeps its proportions, centred: its middle is the
+    // label's.
     const QImage hospital = picture->pixmap().toImage();
     QVERIFY(!hospital.isNull());
-    QCOMPARE(hospital.pixelColor(2, 2), QColor(Qt::red));
+    const QPoint middle(hospital.width() / 2, hospital.height() / 2);
+    QCOMPARE(hospital.pixelColor(middle), QColor(Qt::red));
 
     perform(editor, QStringLiteral("scene=1"));
-    QCOMPARE(picture->pixmap().toImage().pixelColor(2, 2), QColor(Qt::blue));
+    QCOMPARE(picture->pixmap().toImage().pixelColor(middle), QColor(Qt::blue));
 }
 
 void TestDeviceEditor::selectorHighlightsTheAppliedScene_data()

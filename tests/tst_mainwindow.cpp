@@ -1,3 +1,4 @@
+#include "app/languagechoice.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
 
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +76,8 @@ private slots:
     void keys();
     void menuOpensLeftOfCursor();
     void userHelpClosesMenuAndOpensNotice();
+    void languageChoice_data();
+    void languageChoice();
     void updateDialogRunsDimmed();
     void closing_data();
     void closing();
@@ -112,6 +116,10 @@ void TestMainWindow::initTestCase()
 {
     QVERIFY(copyFixtureTree(shippedDataDir(), m_data.path()));
     OrvaneGUIToolkit::SetTargetPathOverride(m_data.path());
+    // The windows are English, whatever the system's language; the choice
+    // that the menu stores goes to a folder of the test.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_work.filePath(QStringLiteral("settings")));
+    apt::LanguageChoice::storeChoice(apt::LanguageChoice::English);
     // No user manual here: help ends in the notice.
     QDir::setCurrent(m_work.path());
 }
@@ -305,6 +313,65 @@ void TestMainWindow::userHelpClosesMenuAndOpensNotice()
     QVERIFY(seen.covered);
     QVERIFY(!menu->isVisible());
     QVERIFY(!cover()->isVisible());
+}
+
+void TestMainWindow::languageChoice_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("Chinese in the English window: kept, until the next start")
+        << "languageChinese" << int(apt::LanguageChoice::Chinese)
+        << "The language changes when Larkspan starts again.";
+    QTest::newRow("English in the English window: kept, nothing to wait for")
+        << "languageEnglish" << int(apt::LanguageChoice::English) << QString();
+}
+
+void TestMainWindow::languageChoice()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, stored);
+    QFETCH(QString, notice);
+
+    click(*m_window, "m_btnSystemMenu");
+    auto *menu = child<QMenu>(*m_window, "aboutMenu");
+    auto *languages = child<QMenu>(*m_window, "languageMenu");
+    QCOMPARE(languages->menuAction()->text(), QStringLiteral("Language"));
+    menu->setActiveAction(languages->menuAction());
+    QTRY_VERIFY(languages->isVisible());
+    QStringList names;
+    QStringList checked;
+    for (const QAction *action : languages->actions()) {
+        names << action->text();
+        if (action->isChecked())
+            checked << action->text();
+    }
+    QCOMPARE(names, (QStringList{"English", "中文"}));
+    QCOMPARE(checked, QStringList{"English"});
+
+    auto *action = languages->findChild<QAction *>(entry);
+    QVERIFY(action);
+    // A notice runs its own event loop within the click; the guard ends the
+    // timer when none ran.
+    QString shown;
+    QObject guard;
+    QTimer::singleShot(200, &guard, [&shown] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        shown = child<QLabel>(*dialog, "m_labelNULL")->text();
+        QTest::mouseClick(child<QAbstractButton>(*dialog, "btnClose"), Qt::LeftButton);
+    });
+    QTest::mouseClick(languages, Qt::LeftButton, {}, languages->actionGeometry(action).center());
+
+    QCOMPARE(shown, notice);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(apt::LanguageChoice::storedChoice(), stored);
+    QVERIFY(action->isChecked());
+    // The next window starts in the language chosen.
+    QCOMPARE(apt::LanguageChoice::startupLanguage(), stored);
+    apt::LanguageChoice::storeChoice(apt::LanguageChoice::English);
 }
 
 void TestMainWindow::updateDialogRunsDimmed()

@@ -229,6 +229,15 @@ void TestPlans::roundTripThroughTheWindow()
         QCOMPARE(seenAfter.size(), seen.size()); // the rows name the types in the other language
     else
         QCOMPARE(seenAfter, seen);
+    // The shipped scene is shown in the window's language, its buttons too;
+    // the plan keeps the table's name (the JSON above).
+    const QString office = openedRenamed ? QStringLiteral("办公室") : QStringLiteral("Office");
+    QVERIFY(seenAfter.contains(QStringLiteral("Scene Type : ") + office));
+    QStringList buttons;
+    for (const QAbstractButton *button : child<QWidget>(editor(), "m_listWidgetScences")
+                                              ->findChildren<QAbstractButton *>())
+        buttons << button->text();
+    QVERIFY2(buttons.contains(office), qPrintable(buttons.join(QLatin1Char(','))));
     QCOMPARE(seenAfter.mid(seenAfter.size() - 4), seen.mid(seen.size() - 4));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("site - Larkspan"));
     QVERIFY(!m_window->isPlanModified());

@@ -108,6 +108,10 @@ void TestReportCommand::command()
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command needs no screen of its own
     // Without a session's runtime folder Qt warns; the command's stderr is its own still.
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    // English, as the figures it is compared with: no language the user chose
+    // in the menu, and an English system.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     larkspan.setProcessEnvironment(environment);
     larkspan.start(QStringLiteral(LARKSPAN_STAGE_DIR "/larkspan"), arguments);
     QVERIFY(larkspan.waitForFinished(30000));

@@ -53,6 +53,20 @@ QLabel *pictureLabel(ScenceSelector &selector)
     return selector.findChild<QLabel *>(QStringLiteral("m_labelScenceImage"));
 }
 
+// Where the label shows red, as a person sees it.
+QRect redArea(QLabel *label)
+{
+    const QImage shown = label->grab().toImage();
+    QRect area;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixelColor(x, y) == QColor(Qt::red))
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
 } // namespace
 
 class TestScenceSelector : public QObject
@@ -72,6 +86,8 @@ private slots:
     void picture_data();
     void picture();
     void resizingRescalesThePicture();
+    void pictureKeepsItsProportions_data();
+    void pictureKeepsItsProportions();
 
 private:
     QTemporaryDir m_dir;
@@ -83,6 +99,11 @@ void TestScenceSelector::initTestCase()
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(Qt::green);
     QVERIFY(image.save(m_dir.filePath(QStringLiteral("picture.png"))));
+    for (const QSize &size : {QSize(640, 360), QSize(90, 160), QSize(40, 40)}) {
+        QImage red(size, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(m_dir.filePath(QStringLiteral("%1x%2.png").arg(size.width()).arg(size.height()))));
+    }
     QFile junk(m_dir.filePath(QStringLiteral("junk.png")));
     QVERIFY(junk.open(QIODevice::WriteOnly));
     junk.write("not a picture");
@@ -208,8 +229,6 @@ void TestScenceSelector::picture()
     selector.setScencePicture(file.isEmpty() ? QString() : m_dir.filePath(file));
 
     QCOMPARE(!label->pixmap().isNull(), showsPicture);
-    if (showsPicture)
-        QCOMPARE(label->pixmap().size(), label->size());
     QCOMPARE(label->text().contains(QStringLiteral("Get Picture Failure")), showsFailureText);
     QCOMPARE(label->styleSheet().contains(QStringLiteral("#f4f5f6")), showsFailureText);
 }
@@ -220,15 +239,54 @@ void TestScenceSelector::resizingRescalesThePicture()
     selector.resize(400, 300);
     selector.show();
     QVERIFY(QTest::qWaitForWindowExposed(&selector));
-    selector.setScencePicture(m_dir.filePath(QStringLiteral("picture.png")));
+    selector.setScencePicture(m_dir.filePath(QStringLiteral("640x360.png")));
     QLabel *label = pictureLabel(selector);
-    const QSize before = label->pixmap().size();
+    const QSize before = redArea(label).size();
 
     selector.resize(520, 380);
     QCoreApplication::processEvents();
 
-    QVERIFY(label->size() != before);
-    QCOMPARE(label->pixmap().size(), label->size());
+    // A wide picture fills the width of the wider label.
+    QVERIFY(redArea(label).size() != before);
+    QCOMPARE(redArea(label).width(), label->width());
+    QVERIFY(redArea(label).height() < label->height());
+}
+
+void TestScenceSelector::pictureKeepsItsProportions_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("selector");
+
+    QTest::newRow("wide picture in a squarer label") << "640x360.png" << QSize(400, 300);
+    QTest::newRow("tall picture") << "90x160.png" << QSize(400, 300);
+    QTest::newRow("small square picture grows to fit") << "40x40.png" << QSize(400, 300);
+    QTest::newRow("wide picture in a wide label") << "640x360.png" << QSize(700, 200);
+}
+
+void TestScenceSelector::pictureKeepsItsProportions()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, selector);
+
+    ScenceSelector widget;
+    widget.resize(selector);
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    widget.setScencePicture(m_dir.filePath(file));
+    QLabel *label = pictureLabel(widget);
+
+    const QRect shown = redArea(label);
+    const QSize picture = QImage(m_dir.filePath(file)).size();
+    // As large as the label holds: one side fills it.
+    QVERIFY2(shown.width() == label->width() || shown.height() == label->height(),
+             qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(shown.width()).arg(shown.height())
+                            .arg(label->width()).arg(label->height())));
+    // Its proportions, to the pixel that rounding takes.
+    QVERIFY(qAbs(shown.width() * picture.height() - shown.height() * picture.width())
+            <= qMax(picture.width(), picture.height()));
+    // Centred: the margins on either side differ by a pixel at most.
+    QVERIFY(qAbs(shown.left() - (label->width() - 1 - shown.right())) <= 1);
+    QVERIFY(qAbs(shown.top() - (label->height() - 1 - shown.bottom())) <= 1);
 }
 
 QTEST_MAIN(TestScenceSelector)

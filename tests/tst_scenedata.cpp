@@ -2,9 +2,11 @@
 #include "data/localetextfile.h"
 #include "data/scenefile.h"
 #include "data/sceneimport.h"
+#include "data/scenenames.h"
 #include "platform/targetpath.h"
 #include "platform/writablepath.h"
 #include "tests/datafixture.h"
+#include "tests/renamingtranslator.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -105,6 +107,8 @@ private slots:
 
     void shippedScenes_data();
     void shippedScenes();
+    void sceneNamesShown_data();
+    void sceneNamesShown();
 
 private:
     void writeScenes(const QByteArray &bytes)
@@ -578,6 +582,36 @@ void TestSceneData::shippedScenes()
              qPrintable(pictureFile));
     QCOMPARE(qFromBigEndian<quint32>(header.constData() + 16), 640u);
     QCOMPARE(qFromBigEndian<quint32>(header.constData() + 20), 360u);
+}
+
+void TestSceneData::sceneNamesShown_data()
+{
+    QTest::addColumn<QString>("name"); // as the scene table writes it
+    QTest::addColumn<QString>("shown");
+
+    // The translator knows Office and Hospital.
+    QTest::newRow("shipped scene, translated") << "Office" << "办公室";
+    QTest::newRow("another shipped scene, translated") << "Hospital" << "医院";
+    QTest::newRow("shipped scene the catalogue lacks stays English") << "Bank" << "Bank";
+    QTest::newRow("user's scene as typed") << "Loading Dock" << "Loading Dock";
+    QTest::newRow("user's scene in Chinese as typed") << "医院" << "医院";
+    QTest::newRow("other case is the user's own scene") << "office" << "office";
+    QTest::newRow("trailing space is the user's own scene") << "Office " << "Office ";
+    QTest::newRow("empty name") << "" << "";
+}
+
+void TestSceneData::sceneNamesShown()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+
+    RenamingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QString result = SceneNames::displayName(name);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(result, shown);
+    // Without a catalogue every name is the table's own.
+    QCOMPARE(SceneNames::displayName(name), name);
 }
 
 QTEST_GUILESS_MAIN(TestSceneData)

@@ -182,6 +182,7 @@ private slots:
     void reportDiskArrayLines_data();
     void reportDiskArrayLines();
     void csvReadsBack();
+    void reportNamesShippedScenesInTheInterfaceLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -728,6 +729,19 @@ void TestSitePlan::csvReadsBack()
     QCOMPARE(totals.at(2), QStringLiteral("1032"));
     QCOMPARE(totals.at(9).toDouble(), std::round(figures.kbps) / 1000.0);
     QCOMPARE(totals.at(10), QString::number(figures.gbPerDay, 'f', 2));
+}
+
+void TestSitePlan::reportNamesShippedScenesInTheInterfaceLanguage()
+{
+    const SitePlan plan = samplePlan(FramePAL);
+    RenamingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QByteArray csv = PlanReport::toCsv(plan, planFigures(plan, BitrateCalculator()));
+    QCoreApplication::removeTranslator(&translator);
+
+    // The plan's "Office", a shipped scene, in the language of the report.
+    const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
+    QCOMPARE(rows.at(2).at(7), QStringLiteral("办公室"));
 }
 
 QTEST_GUILESS_MAIN(TestSitePlan)

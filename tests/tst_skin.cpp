@@ -1,5 +1,8 @@
+#include "app/languagechoice.h"
 #include "app/startuplook.h"
 #include "aptui/basedialog.h"
+#include "aptui/menu.h"
+#include "aptui/screencompositing.h"
 #include "aptui/switch.h"
 #include "aptui/windowtitle.h"
 #include "data/scenceselector.h"
@@ -22,7 +25,9 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QSettings>
 #include <QStyledItemDelegate>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -174,14 +179,21 @@ private slots:
     void statesLookDistinct_data();
     void statesLookDistinct();
 
+    void menuPanelFollowsCompositing_data();
+    void menuPanelFollowsCompositing();
+
 private:
+    QTemporaryDir m_userSettings;
     QObject *m_skin = nullptr;
     std::unique_ptr<QStyle> m_style;
 };
 
 void TestSkin::initTestCase()
 {
-    // The program's own look, from the staged skin and style.
+    // The program's own look, from the staged skin and style, in English
+    // whatever the system's language or the user's own choice.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_userSettings.path());
+    apt::LanguageChoice::storeChoice(apt::LanguageChoice::English);
     OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
     QCoreApplication::addLibraryPath(PluginsDir);
     QVERIFY(apt::installStartupLook());
@@ -190,6 +202,65 @@ void TestSkin::initTestCase()
     m_skin = loader.instance();
     QVERIFY2(m_skin, qPrintable(loader.errorString()));
     m_style.reset(QStyleFactory::create(QStringLiteral("CommonStyle")));
+}
+
+void TestSkin::menuPanelFollowsCompositing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("atFirstPopup"); // whether the screen composites
+    QTest::addColumn<bool>("atSecondPopup");
+    QTest::addColumn<QPoint>("firstItem");  // top left of the first entry in the menu
+    QTest::addColumn<bool>("translucent");  // some pixels let the desktop through
+
+    // Translucent: the panel image's 8 px slices hold the shadow. Opaque: a
+    // 1 px border, no shadow margin.
+    QTest::newRow("compositing: translucent with the shadow")
+        << "Menu" << true << true << QPoint(8, 8) << true;
+    QTest::newRow("no compositing: opaque, without the margin")
+        << "Menu" << false << false << QPoint(1, 4) << false;
+    QTest::newRow("about menu, compositing") << "aboutMenu" << true << true << QPoint(18, 8) << true;
+    QTest::newRow("about menu, no compositing") << "aboutMenu" << false << false << QPoint(13, 4) << false;
+    QTest::newRow("compositing stopped after the first popup")
+        << "Menu" << true << false << QPoint(1, 4) << false;
+    QTest::newRow("compositing started after the first popup")
+        << "Menu" << false << true << QPoint(8, 8) << true;
+}
+
+void TestSkin::menuPanelFollowsCompositing()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, atFirstPopup);
+    QFETCH(bool, atSecondPopup);
+    QFETCH(QPoint, firstItem);
+    QFETCH(bool, translucent);
+
+    aptui::setScreenCompositingOverride(atFirstPopup);
+    aptui::Menu menu;
+    menu.setObjectName(name);
+    QAction *first = menu.addAction(QStringLiteral("Open..."));
+    menu.addAction(QStringLiteral("Save"));
+    menu.popup(QPoint(20, 20));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.close();
+
+    aptui::setScreenCompositingOverride(atSecondPopup);
+    menu.popup(QPoint(20, 20));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    aptui::setScreenCompositingOverride(std::nullopt);
+
+    QCOMPARE(menu.actionGeometry(first).topLeft(), firstItem);
+    // Without compositing no pixel may be less than opaque: it would show
+    // black. With it, the corner is the shadow's faint edge.
+    const QImage picture = menu.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    bool allOpaque = true;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            allOpaque = allOpaque && qAlpha(picture.pixel(x, y)) == 255;
+    }
+    QCOMPARE(allOpaque, !translucent);
+    if (!translucent)
+        QCOMPARE(picture.pixelColor(0, picture.height() / 2), QColor(0xcf, 0xd2, 0xd6));
+    menu.close();
 }
 
 void TestSkin::offersCommonSkin()

@@ -3,6 +3,7 @@
 // Runs the real start-up on the staged data, skin and style, composes the
 // manual's example in the main window and saves one PNG per step. Needs a
 // screen of at least 1024 x 768 (run it under Xvfb on a build machine).
+#include "app/languagechoice.h"
 #include "app/toolsapplication.h"
 #include "calc/diskarraydialog.h"
 #include "data/updatedialog.h"
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidgetAction>
 
@@ -75,6 +78,11 @@ int main(int argc, char *argv[])
     g_imageFolder = args.at(2);
     OrvaneGUIToolkit::SetTargetPathOverride(args.at(1));
     app.addLibraryPath(args.at(1) + QStringLiteral("/plugins"));
+    // The manual's pictures are English whatever the system's language or
+    // the user's own choice, which stay out of them.
+    QTemporaryDir userSettings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
+    apt::LanguageChoice::storeChoice(apt::LanguageChoice::English);
     if (!app.init())
         return 1;
 

@@ -9,8 +9,10 @@
 // Popups and dialogs are separate windows; each picture paints them over the
 // window where they stand, the way a person sees them.
 #include "app/configuremanager.h"
+#include "app/languagechoice.h"
 #include "app/startuplook.h"
 #include "calc/planreportdocument.h"
+#include "data/scenenames.h"
 #include "data/siteplan.h"
 #include "data/updatedialog.h"
 #include "mainwindow/larkspanmainpage.h"
@@ -273,7 +275,7 @@ void Session::run(const QSize &windowSize)
     click(editor, "m_radioButtonVarRate");
     for (QAbstractButton *scene : find<QWidget>(editor, "m_listWidgetScences")
                                       ->findChildren<QAbstractButton *>()) {
-        if (scene->text() == QLatin1String(kSceneName))
+        if (scene->text() == SceneNames::displayName(QLatin1String(kSceneName)))
             QTest::mouseClick(scene, Qt::LeftButton);
     }
     choose(editor, "m_comboBoxResolution", QStringLiteral("4MP"));
@@ -356,6 +358,8 @@ int renderOne(const QStringList &args)
     // The recent plans of the pictures stay out of the user's own settings.
     QTemporaryDir userSettings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
+    // The language asked for, whatever the system's language.
+    apt::LanguageChoice::storeChoice(code);
 
     // The shipped settings with the language asked for.
     QTemporaryDir settingsDir;
