@@ -736,7 +736,7 @@ void TestSitePlan::reportNamesShippedScenesInTheInterfaceLanguage()
     const SitePlan plan = samplePlan(FramePAL);
     RenamingTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    const QByteArray csv = PlanReport::toCsv(plan, planFigures(plan, BitrateCalculator()));
+    const QByteArray csv = PlanReport::toCsv(plan, planFigures(plan));
     QCoreApplication::removeTranslator(&translator);
 
     // The plan's "Office", a shipped scene, in the language of the report.
