@@ -127,6 +127,7 @@ DiskArrayInput faultInput(DiskArrayFault fault)
     case DiskArrayFault::UnevenGroups:
         return DiskArrayInput::Groups;
     case DiskArrayFault::SparesOutOfRange:
+    case DiskArrayFault::SparesNotRebuilt:
         return DiskArrayInput::HotSpares;
     case DiskArrayFault::FillOutOfRange:
         return DiskArrayInput::FillLimit;
@@ -154,6 +155,8 @@ DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup)
         faults.append(DiskArrayFault::GroupsOutOfRange);
     if (setup.hotSpares < 0 || (setup.drives > 0 && setup.hotSpares >= setup.drives))
         faults.append(DiskArrayFault::SparesOutOfRange);
+    else if (setup.hotSpares > 0 && !takesHotSpares(setup.level))
+        faults.append(DiskArrayFault::SparesNotRebuilt);
     // The level's rule is about the drive count and the groups, and is said
     // only when those inputs are sound on their own.
     for (const DiskArrayFault fault : std::as_const(faults)) {
@@ -169,6 +172,21 @@ DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup)
     }
     capacity.usableCentiGB = qint64(capacity.dataDrives) * setup.driveGB * setup.fillPercent;
     return capacity;
+}
+
+bool takesHotSpares(RaidLevel level)
+{
+    return level != RaidLevel::Single && level != RaidLevel::Raid0;
+}
+
+int dropUnusableSpares(DiskArraySetup *setup)
+{
+    if (takesHotSpares(setup->level) || setup->hotSpares <= 0)
+        return 0;
+    const int dropped = setup->hotSpares;
+    setup->drives = qMax(setup->drives - dropped, 0);
+    setup->hotSpares = 0;
+    return dropped;
 }
 
 DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given)
@@ -285,10 +303,20 @@ QString DiskArrayText::fault(DiskArrayFault fault, const DiskArraySetup &setup)
             .arg(setup.groups);
     case DiskArrayFault::SparesOutOfRange:
         return tr("Fewer hot spares than drives: the array needs drives of its own.");
+    case DiskArrayFault::SparesNotRebuilt:
+        return tr("%1 keeps no copy to rebuild onto a hot spare: take none.").arg(level);
     case DiskArrayFault::FillOutOfRange:
         break;
     }
     return tr("From 1 to 100 %.");
+}
+
+QString DiskArrayText::sparesDropped(int spares, RaidLevel level)
+{
+    return tr("The disk array's %n hot spare(s) were dropped: %1 keeps no copy to rebuild onto a "
+              "spare. The drives that hold data are as they were.",
+              nullptr, spares)
+        .arg(levelName(level));
 }
 
 QString DiskArrayText::drives(const DiskArraySetup &setup)

@@ -23,8 +23,10 @@
 //   RAID 50, RAID 60      2 to 16 equal groups striped together, each a
 //                         RAID 5 set (3 to 32 drives) or a RAID 6 set (4 to 32)
 // An array holds at most 64 drives, hot spares included: what a recorder
-// with its disk shelves holds. Hot spares hold no data. Usable capacity is
-// data drives x drive size x fill limit (1 to 100 %).
+// with its disk shelves holds. Hot spares hold no data; they stand by for a
+// failed drive to be rebuilt onto, so single drives and RAID 0, which keep no
+// copy to rebuild from, take none. Usable capacity is data drives x drive
+// size x fill limit (1 to 100 %).
 
 enum class RaidLevel {
     Single,
@@ -72,6 +74,7 @@ enum class DiskArrayFault {
     GroupsOutOfRange, // groups: RAID 50 or 60 of fewer than 2 or more than 16
     UnevenGroups,     // groups: the drives do not split into equal groups
     SparesOutOfRange, // hot spares: negative, or leaving no drive for the array
+    SparesNotRebuilt, // hot spares: single drives and RAID 0 rebuild nothing onto one
     FillOutOfRange,   // fill limit: outside 1 to 100 %
 };
 
@@ -90,6 +93,14 @@ struct DiskArrayCapacity
 
 // What the set gives. A set that is not possible has no drives and no capacity.
 DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup);
+
+// Whether the level rebuilds a failed drive onto a hot spare.
+bool takesHotSpares(RaidLevel level);
+
+// A set saved before single drives and RAID 0 refused hot spares: the spares
+// leave the drive count, so that the drives holding data, and with them the
+// capacity, stay as they were saved. Returns how many spares were dropped.
+int dropUnusableSpares(DiskArraySetup *setup);
 
 // The smallest set with the drive size, level, groups, hot spares and fill
 // limit of `given` (its drive count is not used) whose usable capacity holds
@@ -131,6 +142,8 @@ public:
     static QString capacity(qint64 centiGB);
     // Why the set is refused, said next to the input it is about.
     static QString fault(DiskArrayFault fault, const DiskArraySetup &setup);
+    // What dropUnusableSpares did to a set of `level`.
+    static QString sparesDropped(int spares, RaidLevel level);
     // "6 × 8 TB in RAID 5" and its breakdown "(5 data + 1 parity)".
     static QString drives(const DiskArraySetup &setup);
     static QString breakdown(const DiskArraySetup &setup, const DiskArrayCapacity &capacity);

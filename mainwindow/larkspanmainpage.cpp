@@ -7,6 +7,7 @@
 #include "aptui/tipdialog.h"
 #include "aptui/windowtitle.h"
 #include "calc/capacitycalculation.h"
+#include "calc/diskarray.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
 #include "calc/planreportdocument.h"
@@ -524,8 +525,15 @@ bool LarkspanMainPage::loadPlan(const QString &path)
                    + QLatin1Char('\n') + error);
         return false;
     }
+    const RaidLevel level = plan.calculation.diskArray.level;
+    const int droppedSpares = dropUnusableSpares(&plan.calculation.diskArray);
     applyPlan(plan, QFileInfo(path).absoluteFilePath());
     apt::RecentPlans::remember(m_planPath);
+    if (droppedSpares > 0) {
+        // The window no longer shows what the file holds: saving writes the change.
+        setPlanModified(true);
+        showNotice(DiskArrayText::sparesDropped(droppedSpares, level));
+    }
     return true;
 }
 

@@ -483,6 +483,8 @@ void TestCalculatorPage::diskArrayDialog_data()
     // One refused set per input: the rules themselves are the model's tests.
     QTest::newRow("RAID 5 of 2") << ArrayInputs{"2", "8", "RAID 5", "0", "100"} << "None"
                                  << "m_labelDrivesFault" << QString();
+    QTest::newRow("RAID 0 with a hot spare") << ArrayInputs{"5", "8", "RAID 0", "1", "100"} << "None"
+                                             << "m_labelHotSparesFault" << QString();
     QTest::newRow("more spares than drives") << ArrayInputs{"4", "8", "RAID 5", "6", "100"} << "None"
                                              << "m_labelHotSparesFault" << QString();
     QTest::newRow("RAID 50 of 7 in 2 groups") << ArrayInputs{"7", "8", "RAID 50", "0", "100"} << "None"

@@ -33,6 +33,8 @@ private slots:
     void capacity();
     void drivesNeeded_data();
     void drivesNeeded();
+    void dropUnusableSpares_data();
+    void dropUnusableSpares();
     void diskSizeEntry_data();
     void diskSizeEntry();
     void texts_data();
@@ -55,7 +57,12 @@ void TestDiskArray::capacity_data()
     };
 
     ok("single drive: 1 × 8 TB", array(L::Single, 1), 1, 0, 8000);
-    ok("JBOD, 3 drives with a spare: 2 hold data", array(L::Single, 3, 8000, 1), 2, 0, 16000);
+    refused("JBOD with a spare: nothing to rebuild onto it", array(L::Single, 3, 8000, 1),
+            {F::SparesNotRebuilt});
+    refused("RAID 0 with a spare: nothing to rebuild onto it", array(L::Raid0, 5, 8000, 1),
+            {F::SparesNotRebuilt});
+    refused("RAID 0, as many spares as drives: the count is said first", array(L::Raid0, 2, 8000, 2),
+            {F::SparesOutOfRange});
     refused("RAID 0 of 1 drive", array(L::Raid0, 1), {F::TooFewDrives});
     ok("RAID 0 of 2, the fewest", array(L::Raid0, 2), 2, 0, 16000);
     ok("RAID 0 of 64, the most", array(L::Raid0, 64), 64, 0, 512000);
@@ -155,6 +162,7 @@ void TestDiskArray::drivesNeeded_data()
         << qint64(1000000) << array(L::Raid5, 3, 8000, 61) << beyond << 64;
     QTest::newRow("no drive size") << qint64(1000) << array(L::Raid5, 3, 0) << impossible << 64;
     QTest::newRow("RAID 5 with 62 spares") << qint64(1000) << array(L::Raid5, 3, 8000, 62) << impossible << 64;
+    QTest::newRow("RAID 0 with a spare") << qint64(1000) << array(L::Raid0, 3, 8000, 1) << impossible << 64;
 }
 
 void TestDiskArray::drivesNeeded()
@@ -184,6 +192,35 @@ void TestDiskArray::drivesNeeded()
             QVERIFY(!less.isPossible() || less.usableCentiGB < neededGB * 100);
         }
     }
+}
+
+void TestDiskArray::dropUnusableSpares_data()
+{
+    QTest::addColumn<DiskArraySetup>("saved");
+    QTest::addColumn<DiskArraySetup>("opened");
+    QTest::addColumn<int>("dropped");
+
+    QTest::newRow("RAID 0 of 4 and a spare: the 4 stay")
+        << array(L::Raid0, 5, 8000, 1) << array(L::Raid0, 4) << 1;
+    QTest::newRow("JBOD of 3 and 2 spares: the 3 stay")
+        << array(L::Single, 5, 8000, 2, 90) << array(L::Single, 3, 8000, 0, 90) << 2;
+    QTest::newRow("RAID 0, all spares: none stay") << array(L::Raid0, 2, 8000, 3) << array(L::Raid0, 0) << 3;
+    QTest::newRow("RAID 5 keeps its spare") << array(L::Raid5, 5, 8000, 1) << array(L::Raid5, 5, 8000, 1) << 0;
+    QTest::newRow("RAID 0 without spares") << array(L::Raid0, 4) << array(L::Raid0, 4) << 0;
+}
+
+void TestDiskArray::dropUnusableSpares()
+{
+    QFETCH(DiskArraySetup, saved);
+    QFETCH(DiskArraySetup, opened);
+    QFETCH(int, dropped);
+
+    DiskArraySetup setup = saved;
+    QCOMPARE(::dropUnusableSpares(&setup), dropped);
+    QCOMPARE(setup, opened);
+    // What held data before still does.
+    if (dropped > 0 && diskArrayCapacity(opened).isPossible())
+        QCOMPARE(diskArrayCapacity(opened).dataDrives, saved.drives - saved.hotSpares);
 }
 
 void TestDiskArray::diskSizeEntry_data()
@@ -251,6 +288,12 @@ void TestDiskArray::texts_data()
     QTest::newRow("beyond the level's limits") << line(300000, array(L::Raid5, 3))
                                                << "No RAID 5 array of 8 TB drives holds 300 TB "
                                                   "(the largest, 32 drives, holds 248 TB)";
+    QTest::newRow("refused spare") << DiskArrayText::fault(F::SparesNotRebuilt, array(L::Raid0, 3, 8000, 1))
+                                   << "RAID 0 keeps no copy to rebuild onto a hot spare: take none.";
+    QTest::newRow("spares dropped") << DiskArrayText::sparesDropped(2, L::Single)
+                                    << "The disk array's 2 hot spare(s) were dropped: Single drives (JBOD) "
+                                       "keeps no copy to rebuild onto a spare. The drives that hold data are "
+                                       "as they were.";
     QTest::newRow("no set possible") << line(1000, array(L::Raid6, 4, 0))
                                      << "No RAID 6 array is possible (Enter the size of one drive, above 0 TB.)";
 }
