@@ -2,6 +2,9 @@
 
 #include "calc/capacityresults.h"
 
+#include <QLocale>
+#include <QString>
+
 class BitrateCalculator;
 
 // The inputs of the two calculations and the results they give for a total
@@ -13,6 +16,46 @@ enum class DiskUnit {
     GB,
     TB, // 1 TB = 1000 GB
 };
+
+// The disk-size field: 0 to 50000, in TB with up to three decimals (whole
+// GB) or in whole GB.
+namespace DiskSizeLimits {
+constexpr int Largest = 50000;
+constexpr int TBDecimals = 3;
+constexpr int Thousandths = 1000;
+} // namespace DiskSizeLimits
+
+// What a text in the disk-size field is, as a validator states it.
+enum class DiskSizeTextState {
+    Invalid,      // typing more cannot make it a size: refused
+    Intermediate, // not a size yet ("", ".", "1,00", "7.5" GB): reads as 0
+    Acceptable,
+};
+
+struct DiskSizeReading
+{
+    DiskSizeTextState state = DiskSizeTextState::Intermediate;
+    double size = 0.0; // in the field's unit; 0 unless acceptable
+};
+
+// Reads the disk-size field's text in `unit`. Both the point and the
+// locale's decimal separator separate the decimals; a GB figure with
+// decimals is intermediate, as it is no whole number yet. The locale's
+// group separator may group the whole part in threes ("12,500") when it is
+// not a decimal separator itself; a leading plus sign is allowed.
+DiskSizeReading readDiskSize(const QString &text, DiskUnit unit, const QLocale &locale);
+
+// The field's text for a size: up to three decimals, trailing zeros
+// dropped, the locale's decimal separator and no group separator.
+QString diskSizeFieldText(double size, const QLocale &locale);
+
+// Whether the field takes `size` in `unit` (a plan's figure): 0 to 50000,
+// whole in GB, at most three decimals in TB.
+bool isFieldDiskSize(double size, DiskUnit unit);
+
+// `size` as the field holds it in `unit`: to the nearest thousandth of a TB,
+// or the nearest whole GB (halves away from zero).
+double fieldDiskSize(double size, DiskUnit unit);
 
 enum class PeriodUnit {
     Day,

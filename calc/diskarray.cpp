@@ -10,8 +10,10 @@ using namespace DiskArrayLimits;
 
 constexpr qint64 kCentiGBPerGB = 100;
 constexpr qint64 kCentiGBPerTB = 100000;
-// The disk-size field takes whole numbers up to this, in TB or GB.
-constexpr int kLargestFieldValue = 50000;
+// A thousandth of a TB, the disk-size field's finest step, is a GB.
+static_assert(DiskSizeLimits::Thousandths * kCentiGBPerGB == kCentiGBPerTB);
+// The largest array goes into the disk-size field whole.
+static_assert(qint64(MaxDrives) * MaxDriveGB <= qint64(DiskSizeLimits::Largest) * 1000);
 
 bool isGrouped(RaidLevel level)
 {
@@ -219,13 +221,15 @@ DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given)
 DiskSizeEntry diskSizeEntry(qint64 usableCentiGB)
 {
     const qint64 centiGB = qMax<qint64>(usableCentiGB, 0);
-    const qint64 wholeTB = centiGB / kCentiGBPerTB;
-    if (centiGB % kCentiGBPerTB == 0 && wholeTB <= kLargestFieldValue)
-        return {int(wholeTB), DiskUnit::TB, false};
     const qint64 wholeGB = centiGB / kCentiGBPerGB;
-    if (wholeGB <= kLargestFieldValue)
-        return {int(wholeGB), DiskUnit::GB, centiGB % kCentiGBPerGB != 0};
-    return {int(qMin<qint64>(wholeTB, kLargestFieldValue)), DiskUnit::TB, true};
+    const bool fractionOfGB = centiGB % kCentiGBPerGB != 0;
+    if (centiGB < kCentiGBPerTB)
+        return {double(wholeGB), DiskUnit::GB, fractionOfGB};
+    // Whole GB are thousandths of a TB: exact in the field.
+    const qint64 largest = qint64(DiskSizeLimits::Largest) * DiskSizeLimits::Thousandths;
+    if (wholeGB > largest)
+        return {double(DiskSizeLimits::Largest), DiskUnit::TB, true};
+    return {double(wholeGB) / DiskSizeLimits::Thousandths, DiskUnit::TB, fractionOfGB};
 }
 
 QString DiskArrayText::levelName(RaidLevel level)

@@ -119,11 +119,11 @@ struct DrivesNeeded
 DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given);
 
 // What goes into the disk-size field for a usable capacity, never more than
-// it: whole TB when it is a whole number of TB, else whole GB rounded down;
-// a GB figure past the field's 50000 goes in as whole TB rounded down.
+// it: from 1 TB on, TB with up to three decimals (whole GB); below, whole GB.
+// A fraction of a GB is rounded down.
 struct DiskSizeEntry
 {
-    int size = 0;
+    double size = 0.0; // in `unit`, as the field takes it
     DiskUnit unit = DiskUnit::GB;
     bool roundedDown = false;
 };

@@ -161,11 +161,12 @@ void DiskArrayDialog::showDiskSize(const DiskArraySetup &setup)
     ui->m_labelUsableSum->setText(DiskArrayText::usableSum(setup, capacity));
     const DiskSizeEntry entry = diskSizeEntry(capacity.usableCentiGB);
     const QString unit = entry.unit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB");
-    QString text = tr("\"Use\" sets the disk size to %1 %2.").arg(entry.size).arg(unit);
+    QString text = tr("\"Use\" sets the disk size to %1 %2.")
+                       .arg(diskSizeFieldText(entry.size, locale()), unit);
     if (entry.roundedDown && entry.unit == DiskUnit::GB)
         text += QLatin1Char(' ') + tr("Rounded down to a whole GB: the field takes whole numbers.");
     else if (entry.roundedDown)
-        text += QLatin1Char(' ') + tr("Rounded down to a whole TB: the field takes at most 50000 GB.");
+        text += QLatin1Char(' ') + tr("Rounded down to a whole GB: the field takes three decimals of a TB.");
     ui->m_labelEntry->setText(text);
 }
 

@@ -4,6 +4,8 @@
 #include "calc/diskarray.h"
 #include "data/deviceinfomanager.h"
 
+#include <cmath>
+
 namespace {
 
 // Fixed decimals with trailing zeros dropped; never a group separator.
@@ -49,6 +51,12 @@ QString csvLine(const QStringList &fields)
     for (const QString &field : fields)
         quoted << csvField(field);
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+// A disk-size field's figure in whole GB, which it always is.
+qint64 fieldGigabytes(double size, DiskUnit unit)
+{
+    return std::llround(unit == DiskUnit::TB ? size * DiskSizeLimits::Thousandths : size);
 }
 
 QString periodUnitText(PeriodUnit unit)
@@ -137,7 +145,7 @@ QString PlanReport::recordTimeLine(const PlanCalculation &inputs, const PlanFigu
 {
     return tr("A disk of %1 %2, recording %3 h per day, holds %4 day(s), that is %5 week(s) or "
               "%6 month(s).")
-        .arg(inputs.diskSize)
+        .arg(decimal(inputs.diskSize, DiskSizeLimits::TBDecimals))
         .arg(inputs.diskUnit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB"))
         .arg(inputs.timeHoursPerDay)
         .arg(figures.time.day, figures.time.week, figures.time.month);
@@ -158,7 +166,9 @@ QString PlanReport::diskArrayLine(const PlanCalculation &inputs)
     const DiskArraySetup &array = inputs.diskArray;
     const DiskArrayCapacity capacity = diskArrayCapacity(array);
     const DiskSizeEntry entry = diskSizeEntry(capacity.usableCentiGB);
-    if (!capacity.isPossible() || entry.size != inputs.diskSize || entry.unit != inputs.diskUnit)
+    // In either unit: a plan saved before TB took decimals holds 43.2 TB as 43200 GB.
+    if (!capacity.isPossible()
+        || fieldGigabytes(entry.size, entry.unit) != fieldGigabytes(inputs.diskSize, inputs.diskUnit))
         return {};
     return tr("The disk is an array of %1 %2: %3.")
         .arg(DiskArrayText::drives(array), DiskArrayText::breakdown(array, capacity),

@@ -148,6 +148,11 @@ private slots:
     void zeroBitrate_data();
     void zeroBitrate();
     void unitToggleComputesOncePerButton();
+    void unitToggleKeepsTheFigure_data();
+    void unitToggleKeepsTheFigure();
+    void diskSizeOutline_data();
+    void diskSizeOutline();
+    void decimalDiskSizeOfAPlan();
     void sliderAndSpinBoxStayInStep();
     void hiddenPageKeepsItsTexts();
     void pressingTheSelectedSideDoesNothing();
@@ -211,6 +216,8 @@ void TestCalculatorPage::timeCalculation_data()
                                           << QStringList{"811", "115", "27"};
     QTest::newRow("1,000 GB, written with a group separator") << 2048.0 << "1,000" << "m_radioBtnGB" << "24"
                                                               << QStringList{"44", "6", "1"};
+    QTest::newRow("7.5 TB is 7.5, not 75") << 4096.0 << "7.5" << "m_radioBtnTB" << "24"
+                                           << QStringList{"165", "23", "5"};
     QTest::newRow("+4 TB, written with a sign") << 4096.0 << "+4" << "m_radioBtnTB" << "24"
                                                 << QStringList{"88", "12", "2"};
     QTest::newRow("4096 kbps, 5000 GB, 1 h") << 4096.0 << "5000" << "m_radioBtnGB" << "1"
@@ -367,6 +374,84 @@ void TestCalculatorPage::unitToggleComputesOncePerButton()
     QCOMPARE(texts(p.time.at(1)), kMoreTime);
 }
 
+void TestCalculatorPage::unitToggleKeepsTheFigure_data()
+{
+    QTest::addColumn<QString>("typed"); // in TB
+    QTest::addColumn<QString>("inGB");
+    QTest::addColumn<QStringList>("timeInGB"); // at 4096 kbps
+
+    // The buttons say which unit the figure is in; GB take no decimals.
+    QTest::newRow("4 TB becomes 4 GB") << "4" << "4" << kZeroTime;
+    QTest::newRow("7.5 TB becomes 8 GB") << "7.5" << "8" << kZeroTime;
+    QTest::newRow("4000.4 TB becomes 4000 GB") << "4000.4" << "4000" << QStringList{"88", "12", "2"};
+    QTest::newRow("an empty field stays empty") << "" << "" << kZeroTime;
+}
+
+void TestCalculatorPage::unitToggleKeepsTheFigure()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, inGB);
+    QFETCH(QStringList, timeInGB);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    auto *field = p.find<QLineEdit>("m_lineEditGT");
+    p.type(field, typed);
+    p.clearSpies();
+    p.click("m_radioBtnGB");
+    QCOMPARE(field->text(), inGB);
+    // Both buttons' runs see the whole GB figure.
+    QCOMPARE(p.time.count(), 2);
+    QCOMPARE(texts(p.time.at(0)), timeInGB);
+    QCOMPARE(texts(p.time.at(1)), timeInGB);
+    QCOMPARE(p.page.inputs().diskSize, inGB.toDouble());
+
+    p.click("m_radioBtnTB");
+    QCOMPARE(field->text(), inGB);
+}
+
+void TestCalculatorPage::diskSizeOutline_data()
+{
+    QTest::addColumn<QString>("unitButton");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("outlined");
+    QTest::addColumn<QStringList>("time"); // at 4096 kbps
+
+    QTest::newRow("7.5 TB") << "m_radioBtnTB" << "7.5" << false << QStringList{"165", "23", "5"};
+    QTest::newRow("7.5 GB: GB are whole, so no size yet") << "m_radioBtnGB" << "7.5" << true << kZeroTime;
+    QTest::newRow("7,5 where the comma groups: no size yet") << "m_radioBtnTB" << "7,5" << true << kZeroTime;
+    QTest::newRow("an empty field is not outlined") << "m_radioBtnTB" << "" << false << kZeroTime;
+}
+
+void TestCalculatorPage::diskSizeOutline()
+{
+    QFETCH(QString, unitButton);
+    QFETCH(QString, typed);
+    QFETCH(bool, outlined);
+    QFETCH(QStringList, time);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    p.click(qPrintable(unitButton));
+    auto *field = p.find<QLineEdit>("m_lineEditGT");
+    p.type(field, typed);
+    QCOMPARE(field->text(), typed);
+    QCOMPARE(field->property("refused").toBool(), outlined);
+    QCOMPARE(lastTexts(p.time), time);
+}
+
+void TestCalculatorPage::decimalDiskSizeOfAPlan()
+{
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    PlanCalculation plan = p.page.inputs();
+    plan.diskSize = 7.5;
+    p.page.setInputs(plan);
+    QCOMPARE(p.find<QLineEdit>("m_lineEditGT")->text(), QStringLiteral("7.5"));
+    QCOMPARE(p.page.inputs().diskSize, 7.5);
+    QCOMPARE(lastTexts(p.time), (QStringList{"165", "23", "5"}));
+}
+
 void TestCalculatorPage::sliderAndSpinBoxStayInStep()
 {
     CalculatorPage p;
@@ -443,7 +528,8 @@ void TestCalculatorPage::fieldsAcceptOnlyWhatTheValidatorsLetThrough_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("disk size: letters are refused") << "m_lineEditGT" << "4a.b" << "4";
+    QTest::newRow("disk size: letters are refused") << "m_lineEditGT" << "4a.b" << "4.";
+    QTest::newRow("disk size: a point and three decimals") << "m_lineEditGT" << "7.1234" << "7.123";
     QTest::newRow("disk size: no sign") << "m_lineEditGT" << "-3" << "3";
     QTest::newRow("disk size: at most five digits") << "m_lineEditGT" << "123456" << "12345";
     QTest::newRow("save time: letters are refused") << "m_lineEditSaveTime" << "x7" << "7";
@@ -470,14 +556,16 @@ void TestCalculatorPage::diskArrayDialog_data()
     QTest::addColumn<QString>("entry");
 
     QTest::newRow("9 × 8 TB in RAID 6 with a spare at 90 %")
-        << ArrayInputs{"9", "8", "RAID 6", "1", "90"} << "43.2 TB" << QString() << "43200 GB.";
+        << ArrayInputs{"9", "8", "RAID 6", "1", "90"} << "43.2 TB" << QString() << "43.2 TB.";
     QTest::newRow("3 × 1.2 TB in RAID 0") << ArrayInputs{"3", "1.2", "RAID 0", "0", "100"} << "3.6 TB"
-                                          << QString() << "3600 GB.";
+                                          << QString() << "3.6 TB.";
     QTest::newRow("6 × 8 TB in RAID 5: whole TB") << ArrayInputs{"6", "8", "RAID 5", "0", "100"} << "40 TB"
                                                   << QString() << "40 TB.";
-    QTest::newRow("5 × 12.5 TB in RAID 0: past 50000 GB")
-        << ArrayInputs{"5", "12.5", "RAID 0", "0", "100"} << "62.5 TB" << QString()
-        << "62 TB. Rounded down to a whole TB";
+    QTest::newRow("5 × 12.5 TB in RAID 0: exact in TB")
+        << ArrayInputs{"5", "12.5", "RAID 0", "0", "100"} << "62.5 TB" << QString() << "62.5 TB.";
+    QTest::newRow("3 × 1.111 TB in RAID 5 at 90 %: a fraction of a GB")
+        << ArrayInputs{"3", "1.111", "RAID 5", "0", "90"} << "1.999 TB" << QString()
+        << "1.999 TB. Rounded down to a whole GB";
     QTest::newRow("1 × 0.5 TB at 33 %") << ArrayInputs{"1", "0.5", "Single drives (JBOD)", "0", "33"}
                                         << "165 GB" << QString() << "165 GB.";
     // One refused set per input: the rules themselves are the model's tests.
@@ -522,7 +610,7 @@ void TestCalculatorPage::diskArrayUse_data()
     QTest::addColumn<QStringList>("time");
 
     // 4096 kbps: 4 TB last 88 days, so 40 TB 880 and 43.2 TB 950.
-    QTest::newRow("Use: 43.2 TB in GB") << true << "43200" << "m_radioBtnGB" << QStringList{"950", "135", "31"};
+    QTest::newRow("Use: 43.2 TB") << true << "43.2" << "m_radioBtnTB" << QStringList{"950", "135", "31"};
     QTest::newRow("Cancel changes nothing") << false << "4" << "m_radioBtnTB" << QStringList{"88", "12", "2"};
 }
 

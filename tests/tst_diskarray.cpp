@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 // The array rules: what a set of drives gives, the smallest set that holds a
 // size, what goes into the disk-size field, and the texts that show a set.
 
@@ -226,27 +228,29 @@ void TestDiskArray::dropUnusableSpares()
 void TestDiskArray::diskSizeEntry_data()
 {
     QTest::addColumn<qint64>("usableCentiGB");
-    QTest::addColumn<int>("size");
+    QTest::addColumn<double>("size");
     QTest::addColumn<bool>("inTB");
     QTest::addColumn<bool>("roundedDown");
 
-    QTest::newRow("48 TB, a whole number of TB") << qint64(4800000) << 48 << true << false;
-    QTest::newRow("43.2 TB goes in as 43200 GB") << qint64(4320000) << 43200 << false << false;
-    QTest::newRow("330.33 GB goes in as 330 GB") << qint64(33033) << 330 << false << true;
-    QTest::newRow("0.5 GB goes in as 0 GB") << qint64(50) << 0 << false << true;
-    QTest::newRow("nothing") << qint64(0) << 0 << true << false;
-    QTest::newRow("50000 GB is 50 TB") << qint64(5000000) << 50 << true << false;
-    QTest::newRow("50000.5 GB: 50000 GB, the field's largest") << qint64(5000050) << 50000 << false << true;
-    QTest::newRow("50001 GB: past the field in GB, 50 TB") << qint64(5000100) << 50 << true << true;
-    QTest::newRow("62.5 TB: 62 TB") << qint64(6250000) << 62 << true << true;
-    QTest::newRow("12800 TB, the largest array") << qint64(1280000000) << 12800 << true << false;
-    QTest::newRow("60000 TB: the field's largest, 50000 TB") << qint64(6000000000) << 50000 << true << true;
+    QTest::newRow("48 TB, a whole number of TB") << qint64(4800000) << 48.0 << true << false;
+    QTest::newRow("43.2 TB goes in as 43.2 TB") << qint64(4320000) << 43.2 << true << false;
+    QTest::newRow("3.6 TB goes in as 3.6 TB") << qint64(360000) << 3.6 << true << false;
+    QTest::newRow("1234.56789 TB: 1234.567 TB") << qint64(123456789) << 1234.567 << true << true;
+    QTest::newRow("1 TB") << qint64(100000) << 1.0 << true << false;
+    QTest::newRow("999.99 GB: 999 GB") << qint64(99999) << 999.0 << false << true;
+    QTest::newRow("330.33 GB goes in as 330 GB") << qint64(33033) << 330.0 << false << true;
+    QTest::newRow("0.5 GB goes in as 0 GB") << qint64(50) << 0.0 << false << true;
+    QTest::newRow("nothing") << qint64(0) << 0.0 << false << false;
+    QTest::newRow("50000.5 GB: 50 TB") << qint64(5000050) << 50.0 << true << true;
+    QTest::newRow("62.5 TB: no longer rounded to 62") << qint64(6250000) << 62.5 << true << false;
+    QTest::newRow("12800 TB, the largest array") << qint64(1280000000) << 12800.0 << true << false;
+    QTest::newRow("60000 TB: the field's largest, 50000 TB") << qint64(6000000000) << 50000.0 << true << true;
 }
 
 void TestDiskArray::diskSizeEntry()
 {
     QFETCH(qint64, usableCentiGB);
-    QFETCH(int, size);
+    QFETCH(double, size);
     QFETCH(bool, inTB);
     QFETCH(bool, roundedDown);
 
@@ -254,9 +258,9 @@ void TestDiskArray::diskSizeEntry()
     QCOMPARE(entry.size, size);
     QCOMPARE(entry.unit, inTB ? DiskUnit::TB : DiskUnit::GB);
     QCOMPARE(entry.roundedDown, roundedDown);
-    // Never more than the array holds, and within the field's 0 to 50000.
-    QVERIFY(qint64(entry.size) * (inTB ? 100000 : 100) <= usableCentiGB);
-    QVERIFY(entry.size >= 0 && entry.size <= 50000);
+    // Never more than the array holds, and a figure the field takes.
+    QVERIFY(std::llround(entry.size * (inTB ? 100000 : 100)) <= usableCentiGB);
+    QVERIFY(isFieldDiskSize(entry.size, entry.unit));
 }
 
 void TestDiskArray::texts_data()

@@ -162,6 +162,8 @@ private slots:
     void unreadablePaths();
     void laterSectionsAndKeysAreIgnored();
     void planWithoutDiskArrayOpensWithItsDefaults();
+    void diskSizeInTheFile_data();
+    void diskSizeInTheFile();
     void tenThousandGroupsOpen();
     void failedSaveKeepsTheOldFile();
 
@@ -306,6 +308,22 @@ void TestSitePlan::refusedFiles_data()
                                     << "Disk array: \"fillPercent\" is not a whole number from 1 to 100.";
     QTest::newRow("drive size in TB with decimals") << editedArray("driveSizeGB", 1.2)
                                                     << "Disk array: \"driveSizeGB\" is not a whole number";
+    const auto editedCalculation = [](const char *key, const QJsonValue &value, const char *unit) {
+        return edited([key, value, unit](QJsonObject &r) {
+            QJsonObject c = r[QStringLiteral("calculation")].toObject();
+            c[QLatin1String(key)] = value;
+            c[QStringLiteral("diskUnit")] = QLatin1String(unit);
+            r[QStringLiteral("calculation")] = c;
+        });
+    };
+    QTest::newRow("7.5 GB") << editedCalculation("diskSize", 7.5, "GB")
+                            << "Calculation: \"diskSize\" is not a whole number of GB.";
+    QTest::newRow("7.1234 TB") << editedCalculation("diskSize", 7.1234, "TB")
+                               << "Calculation: \"diskSize\" has more than three decimals of a TB.";
+    QTest::newRow("50001 TB") << editedCalculation("diskSize", 50001, "TB")
+                              << "Calculation: \"diskSize\" is not a number from 0 to 50000.";
+    QTest::newRow("disk size as text") << editedCalculation("diskSize", QStringLiteral("7.5"), "TB")
+                                       << "Calculation: \"diskSize\" is not a number";
     QTest::newRow("disk unit as display text") << edited([](QJsonObject &r) {
         QJsonObject c = r[QStringLiteral("calculation")].toObject();
         c[QStringLiteral("saveUnit")] = QStringLiteral("WEEK");
@@ -388,6 +406,37 @@ void TestSitePlan::planWithoutDiskArrayOpensWithItsDefaults()
     QVERIFY2(SitePlanFile::fromJson(bytes, &plan, &error), qPrintable(error));
     QCOMPARE(plan.calculation.diskArray, DiskArraySetup());
     QCOMPARE(plan.calculation.diskSize, 123);
+}
+
+void TestSitePlan::diskSizeInTheFile_data()
+{
+    QTest::addColumn<double>("diskSize");
+    QTest::addColumn<bool>("inTB");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("4 TB, whole: as before") << 4.0 << true << QByteArray("\"diskSize\": 4,");
+    QTest::newRow("123 GB") << 123.0 << false << QByteArray("\"diskSize\": 123,");
+    QTest::newRow("7.5 TB, a JSON number") << 7.5 << true << QByteArray("\"diskSize\": 7.5,");
+    QTest::newRow("1234.567 TB") << 1234.567 << true << QByteArray("\"diskSize\": 1234.567,");
+    QTest::newRow("50000 TB, the largest") << 50000.0 << true << QByteArray("\"diskSize\": 50000,");
+}
+
+void TestSitePlan::diskSizeInTheFile()
+{
+    QFETCH(double, diskSize);
+    QFETCH(bool, inTB);
+    QFETCH(QByteArray, written);
+
+    SitePlan plan;
+    plan.calculation.diskSize = diskSize;
+    plan.calculation.diskUnit = inTB ? DiskUnit::TB : DiskUnit::GB;
+    const QByteArray json = SitePlanFile::toJson(plan);
+    QVERIFY2(json.contains(written), json.constData());
+    SitePlan opened;
+    QString error;
+    QVERIFY2(SitePlanFile::fromJson(json, &opened, &error), qPrintable(error));
+    QCOMPARE(opened.calculation.diskSize, diskSize);
+    QCOMPARE(SitePlanFile::toJson(opened), json);
 }
 
 void TestSitePlan::tenThousandGroupsOpen()
@@ -474,37 +523,44 @@ void TestSitePlan::reportFigures()
 void TestSitePlan::reportDiskArrayLines_data()
 {
     QTest::addColumn<double>("kbps");
-    QTest::addColumn<int>("diskSizeGB");
+    QTest::addColumn<double>("diskSize");
+    QTest::addColumn<bool>("inTB");
     QTest::addColumn<DiskArraySetup>("array");
     QTest::addColumn<QString>("arrayLine");
     QTest::addColumn<QString>("drivesLine");
 
     const DiskArraySetup raid6{9, 8000, RaidLevel::Raid6, 2, 1, 90};
-    QTest::newRow("the disk size is the array's")
-        << 4096.0 << 43200 << raid6
+    QTest::newRow("the disk size is the array's, in TB as Use enters it")
+        << 4096.0 << 43.2 << true << raid6
         << "The disk is an array of 9 × 8 TB in RAID 6 (6 data + 2 parity + 1 hot spare(s); filled to "
            "90 %): 6 data drive(s) × 8 TB × 90 % = 43.2 TB."
         << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity + 1 hot spare(s); filled to 90 %).";
-    QTest::newRow("a disk size typed by hand") << 4096.0 << 43000 << raid6 << QString()
+    QTest::newRow("the disk size is the array's, in GB as Use entered it before")
+        << 4096.0 << 43200.0 << false << raid6
+        << "The disk is an array of 9 × 8 TB in RAID 6 (6 data + 2 parity + 1 hot spare(s); filled to "
+           "90 %): 6 data drive(s) × 8 TB × 90 % = 43.2 TB."
+        << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity + 1 hot spare(s); filled to 90 %).";
+    QTest::newRow("a disk size typed by hand") << 4096.0 << 43000.0 << false << raid6 << QString()
                                                << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity "
                                                   "+ 1 hot spare(s); filled to 90 %).";
-    QTest::newRow("a refused array gives no size") << 4096.0 << 0 << DiskArraySetup{0, 8000} << QString()
+    QTest::newRow("a refused array gives no size") << 4096.0 << 0.0 << false << DiskArraySetup{0, 8000} << QString()
                                                    << "Drives for it: 3 × 8 TB in RAID 5 (2 data + 1 parity).";
-    QTest::newRow("no groups: no drives") << 0.0 << 4000 << DiskArraySetup() << QString() << QString();
+    QTest::newRow("no groups: no drives") << 0.0 << 4000.0 << false << DiskArraySetup() << QString() << QString();
 }
 
 void TestSitePlan::reportDiskArrayLines()
 {
     QFETCH(double, kbps);
-    QFETCH(int, diskSizeGB);
+    QFETCH(double, diskSize);
+    QFETCH(bool, inTB);
     QFETCH(DiskArraySetup, array);
     QFETCH(QString, arrayLine);
     QFETCH(QString, drivesLine);
 
     SitePlan plan;
     plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {}, kbps, 1));
-    plan.calculation.diskSize = diskSizeGB;
-    plan.calculation.diskUnit = DiskUnit::GB;
+    plan.calculation.diskSize = diskSize;
+    plan.calculation.diskUnit = inTB ? DiskUnit::TB : DiskUnit::GB;
     plan.calculation.diskArray = array;
     const PlanFigures figures = planFigures(plan, BitrateCalculator());
     QCOMPARE(PlanReport::diskArrayLine(plan.calculation), arrayLine);
