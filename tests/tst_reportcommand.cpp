@@ -114,7 +114,8 @@ void TestReportCommand::command()
 
     if (written.endsWith(QLatin1String(".csv"))) {
         QCOMPARE(readFixture(m_dir.path(), written),
-                 PlanReport::toCsv(m_plan, planFigures(m_plan, BitrateCalculator())));
+                 PlanReport::toCsv(QFileInfo(written).completeBaseName(), QDate::currentDate(), m_plan,
+                                   planFigures(m_plan, BitrateCalculator())));
     } else if (written.endsWith(QLatin1String(".pdf"))) {
         QVERIFY(readFixture(m_dir.path(), written).startsWith("%PDF"));
     }

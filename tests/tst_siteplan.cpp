@@ -172,6 +172,8 @@ private slots:
     void reportDiskArrayLines_data();
     void reportDiskArrayLines();
     void csvReadsBack();
+    void csvResultRows_data();
+    void csvResultRows();
 
 private:
     QTemporaryDir m_dir;
@@ -571,13 +573,13 @@ void TestSitePlan::csvReadsBack()
 {
     const SitePlan plan = samplePlan(FramePAL);
     const PlanFigures figures = planFigures(plan, BitrateCalculator());
-    const QByteArray csv = PlanReport::toCsv(plan, figures);
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Site \"A\", east"), QDate(2026, 12, 8), plan, figures);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
 
     const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
-    QCOMPARE(rows.size(), plan.groups.size() + 2);
+    const qsizetype tableRows = plan.groups.size() + 2;
     QCOMPARE(rows.first(), PlanReport::columnTitles(13));
-    for (const QStringList &row : rows)
+    for (const QStringList &row : rows.mid(0, tableRows))
         QCOMPARE(row.size(), 11);
     QCOMPARE(rows.at(1).at(0), QStringLiteral("Gate, \"north\"(3)"));
     QCOMPARE(rows.at(1).at(5), QStringLiteral("1/2"));
@@ -587,11 +589,73 @@ void TestSitePlan::csvReadsBack()
     QCOMPARE(rows.at(2).at(7), QStringLiteral("Office"));
     // 1024 channels at 204800 kbps: no group separator in the figures.
     QCOMPARE(rows.at(2).at(9), QStringLiteral("209715.200"));
-    const QStringList totals = rows.last();
+    const QStringList totals = rows.at(tableRows - 1);
     QCOMPARE(totals.at(0), QStringLiteral("Total"));
     QCOMPARE(totals.at(2), QStringLiteral("1032"));
     QCOMPARE(totals.at(9).toDouble(), std::round(figures.kbps) / 1000.0);
     QCOMPARE(totals.at(10), QString::number(figures.gbPerDay, 'f', 2));
+
+    // An empty row, then the results as labelled rows, quoted where needed.
+    QCOMPARE(rows.at(tableRows), QStringList{QString()});
+    QCOMPARE(rows.at(tableRows + 1), (QStringList{"Storage plan", "Site \"A\", east"}));
+    QCOMPARE(rows.mid(tableRows + 1), QList<QStringList>(PlanReport::resultRows(
+                                          QStringLiteral("Site \"A\", east"), QDate(2026, 12, 8), plan, figures)));
+}
+
+void TestSitePlan::csvResultRows_data()
+{
+    QTest::addColumn<double>("diskSize");
+    QTest::addColumn<QList<QStringList>>("rows");
+
+    // 4096 kbps on one channel; the array is nine 8 TB drives in RAID 6 with
+    // a spare, filled to 90 %: 43.2 TB.
+    const QList<QStringList> start{
+        {"Storage plan", "Depot"}, {"Date", "2026-12-08"}, {"Frame standard", "NTSC"}};
+    const QList<QStringList> sizeRows{
+        {"Disk size: save time", "1", "week(s)"},
+        {"Disk size: hours per day", "24", "h"},
+        {"Disk size: recording hours", "168", "h"},
+        {"Disk size needed", "319", "GB"},
+        {"Disk size: drives", "5 × 8 TB in RAID 6", "(2 data + 2 parity + 1 hot spare(s); filled to 90 %)"},
+        {"Conventions", PlanReport::conventionsLine()},
+    };
+    QTest::newRow("the array's 43.2 TB")
+        << 43.2
+        << start + QList<QStringList>{
+               {"Recording time: disk size", "43.2", "TB"},
+               {"Recording time: hours per day", "24", "h"},
+               {"Recording time", "950", "day(s)"},
+               {"Recording time", "135", "week(s)"},
+               {"Recording time", "31", "month(s)"},
+               {"Recording time: disk array", "9 × 8 TB in RAID 6",
+                "(6 data + 2 parity + 1 hot spare(s); filled to 90 %)",
+                "6 data drive(s) × 8 TB × 90 % = 43.2 TB"},
+           } + sizeRows;
+    QTest::newRow("4 TB typed by hand: no array")
+        << 4.0
+        << start + QList<QStringList>{
+               {"Recording time: disk size", "4", "TB"},
+               {"Recording time: hours per day", "24", "h"},
+               {"Recording time", "88", "day(s)"},
+               {"Recording time", "12", "week(s)"},
+               {"Recording time", "2", "month(s)"},
+           } + sizeRows;
+}
+
+void TestSitePlan::csvResultRows()
+{
+    QFETCH(double, diskSize);
+    QFETCH(QList<QStringList>, rows);
+
+    SitePlan plan;
+    plan.frameStandard = FrameNTSC;
+    plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {}, 4096.0, 1));
+    plan.calculation.diskSize = diskSize;
+    plan.calculation.diskArray = {9, 8000, RaidLevel::Raid6, 2, 1, 90};
+    const PlanFigures figures = planFigures(plan, BitrateCalculator());
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Depot"), QDate(2026, 12, 8), plan, figures);
+    const QList<QStringList> read = parseCsv(QString::fromUtf8(csv.mid(3)));
+    QCOMPARE(read.mid(read.size() - rows.size()), rows);
 }
 
 QTEST_GUILESS_MAIN(TestSitePlan)
