@@ -1,7 +1,9 @@
+#include "app/startuplook.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
 #include "calc/diskarraydialog.h"
 #include "calc/sizedisplaypage.h"
+#include "platform/targetpath.h"
 #include "data/siteplan.h"
 
 #include "dialoganswerer.h"
@@ -165,6 +167,10 @@ private slots:
     void drivesLine_data();
     void drivesLine();
     void drivesLineChangesTheArray();
+    void buttonsCarryNoToolTipOfTheirOwnText();
+    // Last: it installs the program's look for the rest of the run.
+    void diskArrayDialogKeepsItsLayout_data();
+    void diskArrayDialogKeepsItsLayout();
 };
 
 void TestCalculatorPage::constructionComputesNothing()
@@ -602,6 +608,64 @@ void TestCalculatorPage::diskArrayDialog()
              qPrintable(textOf(&dialog, "m_labelEntry")));
 }
 
+void TestCalculatorPage::diskArrayDialogKeepsItsLayout_data()
+{
+    QTest::addColumn<ArrayInputs>("inputs");
+
+    // The longest reason of each input.
+    QTest::newRow("RAID 60 of 7 in 16 groups") << ArrayInputs{"7", "8", "RAID 60", "0", "100", "16"};
+    QTest::newRow("RAID 1 of 3") << ArrayInputs{"3", "8", "RAID 1", "0", "100"};
+    QTest::newRow("RAID 5 of 33") << ArrayInputs{"33", "8", "RAID 5", "0", "100"};
+    QTest::newRow("a 250 TB drive") << ArrayInputs{"4", "250", "RAID 5", "0", "100"};
+    QTest::newRow("RAID 50 of 63 in 2 groups") << ArrayInputs{"63", "8", "RAID 50", "0", "100"};
+    QTest::newRow("single drives with a spare") << ArrayInputs{"4", "8", "Single drives (JBOD)", "1", "100"};
+    QTest::newRow("as many spares as drives") << ArrayInputs{"4", "8", "RAID 5", "4", "100"};
+    QTest::newRow("every input refused") << ArrayInputs{"0", "", "RAID 50", "1", "100", "2"};
+}
+
+void TestCalculatorPage::diskArrayDialogKeepsItsLayout()
+{
+    QFETCH(ArrayInputs, inputs);
+
+    // The skin's fonts and spacing, which a cramped layout would squeeze.
+    static const bool look = [] {
+        OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
+        QCoreApplication::addLibraryPath(QStringLiteral(LARKSPAN_STAGE_DIR "/plugins"));
+        return apt::installStartupLook();
+    }();
+    QVERIFY(look);
+    // The fullest valid set: a wrapped breakdown and a note under Use.
+    DiskArrayDialog dialog(DiskArraySetup{33, 1111, RaidLevel::Raid60, 3, 3, 90}, DiskArrayDialog::ForDiskSize);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Everything down to the result: what is below it holds longer or
+    // shorter texts.
+    const char *const names[] = {"m_spinBoxDrives", "m_lineEditDriveSize", "m_comboBoxLevel", "m_spinBoxGroups",
+                                 "m_spinBoxHotSpares", "m_spinBoxFillLimit", "m_labelDrivesFault",
+                                 "m_labelDriveSizeFault", "m_labelGroupsFault", "m_labelHotSparesFault",
+                                 "m_labelFillLimitFault", "m_lineResult", "m_labelResultTitle", "m_labelResult",
+                                 "m_labelBreakdown"};
+    const auto geometries = [&dialog, &names] {
+        QList<QRect> rects;
+        for (const char *name : names) {
+            const auto *widget = dialog.findChild<QWidget *>(QLatin1String(name));
+            rects << QRect(widget->mapTo(&dialog, QPoint()), widget->size());
+        }
+        return rects;
+    };
+    const QList<QRect> before = geometries();
+    enterArray(&dialog, inputs);
+    QCOMPARE(textOf(&dialog, "m_labelResult"), QStringLiteral("None"));
+    QCoreApplication::processEvents();
+    QCOMPARE(geometries(), before);
+    // Each reason fits the room it has.
+    for (const char *name : {"m_labelDrivesFault", "m_labelDriveSizeFault", "m_labelGroupsFault",
+                             "m_labelHotSparesFault", "m_labelFillLimitFault"}) {
+        const auto *reason = dialog.findChild<QLabel *>(QLatin1String(name));
+        QVERIFY2(reason->heightForWidth(reason->width()) <= reason->height(), qPrintable(reason->text()));
+    }
+}
+
 void TestCalculatorPage::diskArrayUse_data()
 {
     QTest::addColumn<bool>("use");
@@ -724,6 +788,17 @@ void TestCalculatorPage::drivesLineChangesTheArray()
     QCOMPARE(drives->text(), QStringLiteral("5 × 10 TB in RAID 10\n(2 data + 2 mirror + 1 hot spare(s))"));
     QCOMPARE(p.page.inputs().diskArray, (DiskArraySetup{7, 10000, RaidLevel::Raid10, 2, 1, 100}));
     QCOMPARE(changed.count(), 1);
+}
+
+void TestCalculatorPage::buttonsCarryNoToolTipOfTheirOwnText()
+{
+    // The application shows a button's own text for any tool tip it has:
+    // on a button with a text, a tool tip only repeats it.
+    CalculatorPage p;
+    for (QPushButton *button : p.page.findChildren<QPushButton *>()) {
+        if (!button->text().isEmpty())
+            QVERIFY2(button->toolTip().isEmpty(), qPrintable(button->objectName()));
+    }
 }
 
 QTEST_MAIN(TestCalculatorPage)
