@@ -6,6 +6,7 @@
 #include "data/siteplan.h"
 #include "platform/cintvalidator.h"
 #include "platform/fieldvalue.h"
+#include "platform/guiinit.h"
 
 #include "ui_datacalculatorpage.h"
 
@@ -161,6 +162,8 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
     ui->m_btnDrivesNeeded->hide();
 
     m_diskSizeValidator = new DiskSizeValidator(this);
+    // The interface language's decimal separator, whatever the system's.
+    m_diskSizeValidator->setLocale(OrvaneGUIToolkit::GuiLocale());
     ui->m_lineEditGT->setValidator(m_diskSizeValidator);
     ui->m_lineEditGT->setMaxLength(kDiskSizeLength);
     ui->m_lineEditSaveTime->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 365, this));

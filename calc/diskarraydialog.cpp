@@ -1,5 +1,7 @@
 #include "calc/diskarraydialog.h"
 
+#include "platform/guiinit.h"
+
 #include "ui_diskarraydialog.h"
 
 #include <QRegularExpression>
@@ -209,7 +211,7 @@ void DiskArrayDialog::showDiskSize(const DiskArraySetup &setup)
     const DiskSizeEntry entry = diskSizeEntry(capacity.usableCentiGB);
     const QString unit = entry.unit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB");
     QString text = tr("\"Use\" sets the disk size to %1 %2.")
-                       .arg(diskSizeFieldText(entry.size, locale()), unit);
+                       .arg(diskSizeFieldText(entry.size, OrvaneGUIToolkit::GuiLocale()), unit);
     if (entry.roundedDown && entry.unit == DiskUnit::GB)
         text += QLatin1Char(' ') + tr("Rounded down to a whole GB: the field takes whole numbers.");
     else if (entry.roundedDown)

@@ -3,8 +3,9 @@
 #include "calc/datadisplaypage.h"
 #include "calc/diskarraydialog.h"
 #include "calc/sizedisplaypage.h"
-#include "platform/targetpath.h"
 #include "data/siteplan.h"
+#include "platform/guiinit.h"
+#include "platform/targetpath.h"
 
 #include "dialoganswerer.h"
 
@@ -155,6 +156,7 @@ private slots:
     void diskSizeOutline_data();
     void diskSizeOutline();
     void decimalDiskSizeOfAPlan();
+    void diskSizeInTheInterfaceLanguage();
     void sliderAndSpinBoxStayInStep();
     void hiddenPageKeepsItsTexts();
     void pressingTheSelectedSideDoesNothing();
@@ -456,6 +458,26 @@ void TestCalculatorPage::decimalDiskSizeOfAPlan()
     QCOMPARE(p.find<QLineEdit>("m_lineEditGT")->text(), QStringLiteral("7.5"));
     QCOMPARE(p.page.inputs().diskSize, 7.5);
     QCOMPARE(lastTexts(p.time), (QStringList{"165", "23", "5"}));
+}
+
+void TestCalculatorPage::diskSizeInTheInterfaceLanguage()
+{
+    // An interface whose decimal separator is the comma; the point still is one.
+    const QLocale chosen = OrvaneGUIToolkit::GuiLocale();
+    OrvaneGUIToolkit::InitGuiLocale(QLocale(QLocale::German, QLocale::Germany));
+    CalculatorPage p;
+    OrvaneGUIToolkit::InitGuiLocale(chosen);
+    p.page.OnDeviceChanged(4096.0);
+    auto *field = p.find<QLineEdit>("m_lineEditGT");
+    for (const QString &typed : {QStringLiteral("7,5"), QStringLiteral("7.5")}) {
+        p.type(field, typed);
+        QCOMPARE(field->text(), typed);
+        QCOMPARE(lastTexts(p.time), (QStringList{"165", "23", "5"}));
+    }
+    PlanCalculation plan = p.page.inputs();
+    plan.diskSize = 7.25;
+    p.page.setInputs(plan);
+    QCOMPARE(field->text(), QStringLiteral("7,25"));
 }
 
 void TestCalculatorPage::sliderAndSpinBoxStayInStep()
