@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "calc/diskarray.h"
 #include "calc/planreportdocument.h"
 #include "data/siteplanfile.h"
 
@@ -107,6 +108,9 @@ int runReportCommand(const QString &plan, const QString &output)
         printError(CommandLineTexts::tr("larkspan: %1: %2").arg(plan, error));
         return 1;
     }
+    const RaidLevel level = opened.calculation.diskArray.level;
+    if (const int dropped = dropUnusableSpares(&opened.calculation.diskArray))
+        printError(CommandLineTexts::tr("larkspan: %1: %2").arg(plan, DiskArrayText::sparesDropped(dropped, level)));
     if (!writePlanReport(output, QFileInfo(plan).completeBaseName(), opened, &error)) {
         printError(CommandLineTexts::tr("larkspan: %1").arg(error));
         return 1;

@@ -6,11 +6,15 @@
 #include "data/siteplan.h"
 #include "platform/cintvalidator.h"
 #include "platform/fieldvalue.h"
+#include "platform/guiinit.h"
 
 #include "ui_datacalculatorpage.h"
 
 #include <QIcon>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QValidator>
 
 namespace {
 
@@ -23,6 +27,9 @@ int hoursOf(const QSpinBox *spinBox)
 }
 
 
+// The longest text the disk-size field takes: "+50,000.000".
+constexpr int kDiskSizeLength = 11;
+
 QString calculatorImage(const char *name)
 {
     return QStringLiteral(":/CommonSkin/Larkspan/Images/Larkspan/CalculatorPage/")
@@ -30,6 +37,35 @@ QString calculatorImage(const char *name)
 }
 
 } // namespace
+
+// The disk-size field's rule, in the unit chosen beside it.
+class DiskSizeValidator final : public QValidator
+{
+public:
+    explicit DiskSizeValidator(QObject *parent)
+        : QValidator(parent)
+    {
+    }
+
+    void setUnit(DiskUnit unit) { m_unit = unit; }
+    DiskSizeReading read(const QString &text) const { return readDiskSize(text, m_unit, locale()); }
+
+    State validate(QString &input, int &) const override
+    {
+        switch (read(input).state) {
+        case DiskSizeTextState::Invalid:
+            return Invalid;
+        case DiskSizeTextState::Intermediate:
+            return Intermediate;
+        case DiskSizeTextState::Acceptable:
+            break;
+        }
+        return Acceptable;
+    }
+
+private:
+    DiskUnit m_unit = DiskUnit::TB;
+};
 
 DataCalculatorPage::DataCalculatorPage(QWidget *parent)
     : QWidget(parent)
@@ -67,6 +103,11 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
             ui->m_horizontalSliderTime, &QSlider::setValue);
     connect(ui->m_spinBoxDailyTime, &QSpinBox::valueChanged,
             ui->m_hSliderDailyTime, &QSlider::setValue);
+
+    // Before the calculation: a TB figure with decimals becomes a whole GB
+    // one before either button's toggled computes with it.
+    connect(ui->m_radioBtnTB, &QRadioButton::toggled, this, &DataCalculatorPage::onDiskUnitToggled);
+    connect(ui->m_lineEditGT, &QLineEdit::textChanged, this, &DataCalculatorPage::markDiskSize);
 
     connect(ui->m_lineEditGT, &QLineEdit::textChanged,
             this, &DataCalculatorPage::OnCalculateTimeDataChanged, Qt::DirectConnection);
@@ -110,8 +151,11 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
     ui->m_btnDrivesNeeded->setText(QStringLiteral("\n"));
     ui->m_btnDrivesNeeded->hide();
 
-    ui->m_lineEditGT->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 50000, this));
-    ui->m_lineEditGT->setMaxLength(5);
+    m_diskSizeValidator = new DiskSizeValidator(this);
+    // The interface language's decimal separator, whatever the system's.
+    m_diskSizeValidator->setLocale(OrvaneGUIToolkit::GuiLocale());
+    ui->m_lineEditGT->setValidator(m_diskSizeValidator);
+    ui->m_lineEditGT->setMaxLength(kDiskSizeLength);
     ui->m_lineEditSaveTime->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 365, this));
 }
 
@@ -120,8 +164,8 @@ DataCalculatorPage::~DataCalculatorPage() = default;
 PlanCalculation DataCalculatorPage::inputs() const
 {
     PlanCalculation inputs;
-    inputs.diskSize = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditGT);
-    inputs.diskUnit = ui->m_radioBtnTB->isChecked() ? DiskUnit::TB : DiskUnit::GB;
+    inputs.diskSize = diskSize();
+    inputs.diskUnit = diskUnit();
     inputs.timeHoursPerDay = hoursOf(ui->m_spinBoxTime);
     inputs.saveTime = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditSaveTime);
     inputs.saveUnit = ui->m_radioBtnDay->isChecked()    ? PeriodUnit::Day
@@ -137,7 +181,7 @@ void DataCalculatorPage::setInputs(const PlanCalculation &inputs)
 {
     // First: recomputing the size below shows the drives for this array.
     setDiskArray(inputs.diskArray);
-    ui->m_lineEditGT->setText(QString::number(inputs.diskSize));
+    ui->m_lineEditGT->setText(diskSizeFieldText(inputs.diskSize, m_diskSizeValidator->locale()));
     (inputs.diskUnit == DiskUnit::TB ? ui->m_radioBtnTB : ui->m_radioBtnGB)->setChecked(true);
     ui->m_spinBoxTime->setValue(inputs.timeHoursPerDay);
     ui->m_lineEditSaveTime->setText(QString::number(inputs.saveTime));
@@ -191,9 +235,8 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 
 void DataCalculatorPage::OnCalculateTimeDataChanged()
 {
-    const RecordTimeText time = recordTimeResult(
-        m_dTotalBitrate, OrvaneGUIToolkit::FieldNumber(ui->m_lineEditGT),
-        ui->m_radioBtnTB->isChecked() ? DiskUnit::TB : DiskUnit::GB, hoursOf(ui->m_spinBoxTime));
+    const RecordTimeText time =
+        recordTimeResult(m_dTotalBitrate, diskSize(), diskUnit(), hoursOf(ui->m_spinBoxTime));
     emit setTime(time.day, time.week, time.month);
 }
 
@@ -213,7 +256,49 @@ void DataCalculatorPage::onDiskArrayClicked()
     setDiskArray(array);
     const DiskSizeEntry entry = diskSizeEntry(diskArrayCapacity(array).usableCentiGB);
     (entry.unit == DiskUnit::TB ? ui->m_radioBtnTB : ui->m_radioBtnGB)->setChecked(true);
-    ui->m_lineEditGT->setText(QString::number(entry.size));
+    ui->m_lineEditGT->setText(diskSizeFieldText(entry.size, m_diskSizeValidator->locale()));
+}
+
+void DataCalculatorPage::onDiskUnitToggled()
+{
+    const DiskUnit unit = diskUnit();
+    const QString text = ui->m_lineEditGT->text();
+    // The buttons say which unit the typed figure is in, so the figure
+    // stays; a GB figure is whole, so a TB figure's decimals are rounded
+    // off (7.5 TB becomes 8 GB). Quietly: the buttons' toggled computes.
+    const DiskSizeReading asTB = readDiskSize(text, DiskUnit::TB, m_diskSizeValidator->locale());
+    m_diskSizeValidator->setUnit(unit);
+    if (unit == DiskUnit::GB && asTB.state == DiskSizeTextState::Acceptable
+        && m_diskSizeValidator->read(text).state != DiskSizeTextState::Acceptable) {
+        const QSignalBlocker blocker(ui->m_lineEditGT);
+        ui->m_lineEditGT->setText(
+            diskSizeFieldText(fieldDiskSize(asTB.size, DiskUnit::GB), m_diskSizeValidator->locale()));
+    }
+    markDiskSize();
+}
+
+void DataCalculatorPage::markDiskSize()
+{
+    // A figure that is no size yet reads as 0: the outline says why the
+    // result is 0. An empty field needs no saying.
+    QLineEdit *field = ui->m_lineEditGT;
+    const bool refused = !field->text().isEmpty()
+                         && m_diskSizeValidator->read(field->text()).state != DiskSizeTextState::Acceptable;
+    if (field->property("refused").toBool() == refused)
+        return;
+    field->setProperty("refused", refused);
+    field->style()->unpolish(field);
+    field->style()->polish(field);
+}
+
+DiskUnit DataCalculatorPage::diskUnit() const
+{
+    return ui->m_radioBtnTB->isChecked() ? DiskUnit::TB : DiskUnit::GB;
+}
+
+double DataCalculatorPage::diskSize() const
+{
+    return m_diskSizeValidator->read(ui->m_lineEditGT->text()).size;
 }
 
 void DataCalculatorPage::onDrivesNeededClicked()

@@ -8,6 +8,7 @@
 #include <memory>
 
 class BitrateCalculator;
+class DiskSizeValidator;
 class QDialog;
 class QObject;
 struct PlanCalculation;
@@ -57,6 +58,8 @@ private slots:
     void OnCalculateDiskSizeDataChanged();
     void onDiskArrayClicked();
     void onDrivesNeededClicked();
+    void onDiskUnitToggled();
+    void markDiskSize();
 
 private:
     bool isSizePageShown() const;
@@ -67,9 +70,13 @@ private:
     // The drives line under a size result; none for no size or a "more than" one.
     void showDrivesNeeded(const DiskSizeText &size);
     DiskSizeText currentSizeResult() const;
+    // The disk size as the field and its unit give it; 0 while it is no size.
+    DiskUnit diskUnit() const;
+    double diskSize() const;
 
     std::unique_ptr<Ui::DataCalculatorPage> ui;
     std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
     double m_dTotalBitrate = 0.0;
     DiskArraySetup m_diskArray;
+    DiskSizeValidator *m_diskSizeValidator = nullptr; // a child of the page
 };

@@ -10,8 +10,10 @@ using namespace DiskArrayLimits;
 
 constexpr qint64 kCentiGBPerGB = 100;
 constexpr qint64 kCentiGBPerTB = 100000;
-// The disk-size field takes whole numbers up to this, in TB or GB.
-constexpr int kLargestFieldValue = 50000;
+// A thousandth of a TB, the disk-size field's finest step, is a GB.
+static_assert(DiskSizeLimits::Thousandths * kCentiGBPerGB == kCentiGBPerTB);
+// The largest array goes into the disk-size field whole.
+static_assert(qint64(MaxDrives) * MaxDriveGB <= qint64(DiskSizeLimits::Largest) * 1000);
 
 bool isGrouped(RaidLevel level)
 {
@@ -116,6 +118,7 @@ DiskArrayInput faultInput(DiskArrayFault fault)
     case DiskArrayFault::UnevenGroups:
         return DiskArrayInput::Groups;
     case DiskArrayFault::SparesOutOfRange:
+    case DiskArrayFault::SparesNotRebuilt:
         return DiskArrayInput::HotSpares;
     case DiskArrayFault::FillOutOfRange:
         return DiskArrayInput::FillLimit;
@@ -143,6 +146,8 @@ DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup)
         faults.append(DiskArrayFault::GroupsOutOfRange);
     if (setup.hotSpares < 0 || (setup.drives > 0 && setup.hotSpares >= setup.drives))
         faults.append(DiskArrayFault::SparesOutOfRange);
+    else if (setup.hotSpares > 0 && !takesHotSpares(setup.level))
+        faults.append(DiskArrayFault::SparesNotRebuilt);
     // The level's rule is about the drive count and the groups, and is said
     // only when those inputs are sound on their own.
     for (const DiskArrayFault fault : std::as_const(faults)) {
@@ -158,6 +163,21 @@ DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup)
     }
     capacity.usableCentiGB = qint64(capacity.dataDrives) * setup.driveGB * setup.fillPercent;
     return capacity;
+}
+
+bool takesHotSpares(RaidLevel level)
+{
+    return level != RaidLevel::Single && level != RaidLevel::Raid0;
+}
+
+int dropUnusableSpares(DiskArraySetup *setup)
+{
+    if (takesHotSpares(setup->level) || setup->hotSpares <= 0)
+        return 0;
+    const int dropped = setup->hotSpares;
+    setup->drives = qMax(setup->drives - dropped, 0);
+    setup->hotSpares = 0;
+    return dropped;
 }
 
 DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given)
@@ -190,13 +210,15 @@ DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given)
 DiskSizeEntry diskSizeEntry(qint64 usableCentiGB)
 {
     const qint64 centiGB = qMax<qint64>(usableCentiGB, 0);
-    const qint64 wholeTB = centiGB / kCentiGBPerTB;
-    if (centiGB % kCentiGBPerTB == 0 && wholeTB <= kLargestFieldValue)
-        return {int(wholeTB), DiskUnit::TB, false};
     const qint64 wholeGB = centiGB / kCentiGBPerGB;
-    if (wholeGB <= kLargestFieldValue)
-        return {int(wholeGB), DiskUnit::GB, centiGB % kCentiGBPerGB != 0};
-    return {int(qMin<qint64>(wholeTB, kLargestFieldValue)), DiskUnit::TB, true};
+    const bool fractionOfGB = centiGB % kCentiGBPerGB != 0;
+    if (centiGB < kCentiGBPerTB)
+        return {double(wholeGB), DiskUnit::GB, fractionOfGB};
+    // Whole GB are thousandths of a TB: exact in the field.
+    const qint64 largest = qint64(DiskSizeLimits::Largest) * DiskSizeLimits::Thousandths;
+    if (wholeGB > largest)
+        return {double(DiskSizeLimits::Largest), DiskUnit::TB, true};
+    return {double(wholeGB) / DiskSizeLimits::Thousandths, DiskUnit::TB, fractionOfGB};
 }
 
 QString DiskArrayText::levelName(RaidLevel level)
@@ -274,10 +296,20 @@ QString DiskArrayText::fault(DiskArrayFault fault, const DiskArraySetup &setup)
             .arg(setup.groups);
     case DiskArrayFault::SparesOutOfRange:
         return tr("Fewer hot spares than drives: the array needs drives of its own.");
+    case DiskArrayFault::SparesNotRebuilt:
+        return tr("%1 keeps no copy to rebuild onto a hot spare: take none.").arg(level);
     case DiskArrayFault::FillOutOfRange:
         break;
     }
     return tr("From 1 to 100 %.");
+}
+
+QString DiskArrayText::sparesDropped(int spares, RaidLevel level)
+{
+    return tr("The disk array's %n hot spare(s) were dropped: %1 keeps no copy to rebuild onto a "
+              "spare. The drives that hold data are as they were.",
+              nullptr, spares)
+        .arg(levelName(level));
 }
 
 QString DiskArrayText::drives(const DiskArraySetup &setup)

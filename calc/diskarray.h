@@ -24,8 +24,10 @@
 //   RAID 50, RAID 60      2 to 16 equal groups striped together, each a
 //                         RAID 5 set (3 to 32 drives) or a RAID 6 set (4 to 32)
 // An array holds at most 64 drives, hot spares included: what a recorder
-// with its disk shelves holds. Hot spares hold no data. Usable capacity is
-// data drives x drive size x fill limit (1 to 100 %).
+// with its disk shelves holds. Hot spares hold no data; they stand by for a
+// failed drive to be rebuilt onto, so single drives and RAID 0, which keep no
+// copy to rebuild from, take none. Usable capacity is data drives x drive
+// size x fill limit (1 to 100 %).
 
 // Why a set is not possible; each is about one input.
 enum class DiskArrayFault {
@@ -40,6 +42,7 @@ enum class DiskArrayFault {
     GroupsOutOfRange, // groups: RAID 50 or 60 of fewer than 2 or more than 16
     UnevenGroups,     // groups: the drives do not split into equal groups
     SparesOutOfRange, // hot spares: negative, or leaving no drive for the array
+    SparesNotRebuilt, // hot spares: single drives and RAID 0 rebuild nothing onto one
     FillOutOfRange,   // fill limit: outside 1 to 100 %
 };
 
@@ -59,6 +62,14 @@ struct DiskArrayCapacity
 // What the set gives. A set that is not possible has no drives and no capacity.
 DiskArrayCapacity diskArrayCapacity(const DiskArraySetup &setup);
 
+// Whether the level rebuilds a failed drive onto a hot spare.
+bool takesHotSpares(RaidLevel level);
+
+// A set saved before single drives and RAID 0 refused hot spares: the spares
+// leave the drive count, so that the drives holding data, and with them the
+// capacity, stay as they were saved. Returns how many spares were dropped.
+int dropUnusableSpares(DiskArraySetup *setup);
+
 // The smallest set with the drive size, level, groups, hot spares and fill
 // limit of `given` (its drive count is not used) whose usable capacity holds
 // `neededGB`.
@@ -76,11 +87,11 @@ struct DrivesNeeded
 DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given);
 
 // What goes into the disk-size field for a usable capacity, never more than
-// it: whole TB when it is a whole number of TB, else whole GB rounded down;
-// a GB figure past the field's 50000 goes in as whole TB rounded down.
+// it: from 1 TB on, TB with up to three decimals (whole GB); below, whole GB.
+// A fraction of a GB is rounded down.
 struct DiskSizeEntry
 {
-    int size = 0;
+    double size = 0.0; // in `unit`, as the field takes it
     DiskUnit unit = DiskUnit::GB;
     bool roundedDown = false;
 };
@@ -99,6 +110,8 @@ public:
     static QString capacity(qint64 centiGB);
     // Why the set is refused, said next to the input it is about.
     static QString fault(DiskArrayFault fault, const DiskArraySetup &setup);
+    // What dropUnusableSpares did to a set of `level`.
+    static QString sparesDropped(int spares, RaidLevel level);
     // "6 × 8 TB in RAID 5" and its breakdown "(5 data + 1 parity)".
     static QString drives(const DiskArraySetup &setup);
     static QString breakdown(const DiskArraySetup &setup, const DiskArrayCapacity &capacity);

@@ -1,18 +1,29 @@
 #include "calc/diskarraydialog.h"
 
+#include "platform/guiinit.h"
+
 #include "ui_diskarraydialog.h"
 
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QStringList>
+
+#include <utility>
 
 namespace {
 
+// The least size; the dialog grows to what its texts take in the program's
+// fonts (reserveRoom).
 constexpr int kDialogWidth = 580;
 constexpr int kDialogHeight = 460;
 // Without the drive count, which is the answer when drives are counted.
 constexpr int kCountDialogHeight = 420;
 constexpr double kGBPerTB = 1000.0;
+// The fields' height; a reason beside one takes up to two lines, and so
+// do the result's breakdown and what Use enters.
+constexpr int kFieldHeight = 30;
+constexpr int kWrappedLines = 2;
 
 const RaidLevel kLevels[] = {RaidLevel::Single, RaidLevel::Raid0,  RaidLevel::Raid1,  RaidLevel::Raid5,
                              RaidLevel::Raid6,  RaidLevel::Raid10, RaidLevel::Raid50, RaidLevel::Raid60};
@@ -20,6 +31,17 @@ const RaidLevel kLevels[] = {RaidLevel::Single, RaidLevel::Raid0,  RaidLevel::Ra
 bool isGrouped(RaidLevel level)
 {
     return level == RaidLevel::Raid50 || level == RaidLevel::Raid60;
+}
+
+// The height `lines` lines of text take in the label, with its margins.
+int linesHeight(QLabel *label, int lines)
+{
+    label->ensurePolished();
+    const QString text = label->text();
+    label->setText(QStringList(lines, QStringLiteral("X")).join(QLatin1Char('\n')));
+    const int height = label->sizeHint().height();
+    label->setText(text);
+    return height;
 }
 
 // The style sheet marks a field whose input is refused, and a result that
@@ -48,6 +70,7 @@ DiskArrayDialog::DiskArrayDialog(const DiskArraySetup &setup, Purpose purpose, q
     // The content area takes ownership of the widget.
     setContentWidget(content);
     setDialogFixedSize(kDialogWidth, purpose == ForDiskSize ? kDialogHeight : kCountDialogHeight);
+    reserveRoom(content);
     setConfirmButtonText(purpose == ForDiskSize ? tr("Use") : tr("Apply"));
 
     using namespace DiskArrayLimits;
@@ -86,6 +109,32 @@ DiskArrayDialog::DiskArrayDialog(const DiskArraySetup &setup, Purpose purpose, q
 }
 
 DiskArrayDialog::~DiskArrayDialog() = default;
+
+void DiskArrayDialog::reserveRoom(QWidget *content)
+{
+    // Every text has its room from the start: a reason beside its field, the
+    // result its line in the larger font of a capacity, the lines under it
+    // theirs. A layout short of room squeezes the rows of inputs, and they
+    // would move as the texts change. The fonts come from the style sheet,
+    // known once the labels are polished.
+    for (QLabel *reason : {ui->m_labelDrivesFault, ui->m_labelDriveSizeFault, ui->m_labelGroupsFault,
+                           ui->m_labelHotSparesFault, ui->m_labelFillLimitFault}) {
+        reason->setFixedHeight(qMax(kFieldHeight, linesHeight(reason, kWrappedLines)));
+        reason->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    const std::pair<QLabel *, int> lines[] = {{ui->m_labelResult, 1},
+                                              {ui->m_labelBreakdown, kWrappedLines},
+                                              {ui->m_labelUsableSum, 1},
+                                              {ui->m_labelEntry, kWrappedLines}};
+    for (const auto &[label, count] : lines)
+        label->setMinimumHeight(linesHeight(label, count));
+    // The dialog grows by what its content lacks (a larger font, a longer
+    // language).
+    QWidget *area = content->parentWidget();
+    const int shortBy = area->layout()->minimumSize().height() - area->height();
+    if (shortBy > 0)
+        setDialogFixedSize(width(), height() + shortBy);
+}
 
 DiskArraySetup DiskArrayDialog::setup() const
 {
@@ -161,11 +210,12 @@ void DiskArrayDialog::showDiskSize(const DiskArraySetup &setup)
     ui->m_labelUsableSum->setText(DiskArrayText::usableSum(setup, capacity));
     const DiskSizeEntry entry = diskSizeEntry(capacity.usableCentiGB);
     const QString unit = entry.unit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB");
-    QString text = tr("\"Use\" sets the disk size to %1 %2.").arg(entry.size).arg(unit);
+    QString text = tr("\"Use\" sets the disk size to %1 %2.")
+                       .arg(diskSizeFieldText(entry.size, OrvaneGUIToolkit::GuiLocale()), unit);
     if (entry.roundedDown && entry.unit == DiskUnit::GB)
         text += QLatin1Char(' ') + tr("Rounded down to a whole GB: the field takes whole numbers.");
     else if (entry.roundedDown)
-        text += QLatin1Char(' ') + tr("Rounded down to a whole TB: the field takes at most 50000 GB.");
+        text += QLatin1Char(' ') + tr("Rounded down to a whole GB: the field takes three decimals of a TB.");
     ui->m_labelEntry->setText(text);
 }
 

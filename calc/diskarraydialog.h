@@ -37,6 +37,7 @@ private slots:
     void onInputsChanged();
 
 private:
+    void reserveRoom(QWidget *content);
     void showFaults(const QVector<DiskArrayFault> &faults, const DiskArraySetup &setup);
     void showDiskSize(const DiskArraySetup &setup);
     void showDrivesNeeded(const DiskArraySetup &setup);

@@ -5,6 +5,8 @@
 #include "data/deviceinfomanager.h"
 #include "data/scenenames.h"
 
+#include <cmath>
+
 namespace {
 
 // Fixed decimals with trailing zeros dropped; never a group separator.
@@ -50,6 +52,32 @@ QString csvLine(const QStringList &fields)
     for (const QString &field : fields)
         quoted << csvField(field);
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+// A disk-size field's figure in whole GB, which it always is.
+qint64 fieldGigabytes(double size, DiskUnit unit)
+{
+    return std::llround(unit == DiskUnit::TB ? size * DiskSizeLimits::Thousandths : size);
+}
+
+// The array that gave the entered disk size, when it did; in either unit, as
+// a plan saved before TB took decimals holds 43.2 TB as 43200 GB.
+bool arrayGaveDiskSize(const PlanCalculation &inputs, DiskArrayCapacity *capacity)
+{
+    *capacity = diskArrayCapacity(inputs.diskArray);
+    const DiskSizeEntry entry = diskSizeEntry(capacity->usableCentiGB);
+    return capacity->isPossible()
+           && fieldGigabytes(entry.size, entry.unit) == fieldGigabytes(inputs.diskSize, inputs.diskUnit);
+}
+
+// The drives that hold the needed size, when there is one to hold.
+bool drivesForNeededSize(const PlanCalculation &inputs, const PlanFigures &figures, DiskArrayText::Line *line)
+{
+    const qint64 neededGB = figures.size.gigabytes;
+    if (figures.size.moreThan || neededGB <= 0)
+        return false;
+    *line = DiskArrayText::drivesNeeded(drivesNeeded(neededGB, inputs.diskArray), neededGB);
+    return true;
 }
 
 QString periodUnitText(PeriodUnit unit)
@@ -138,7 +166,7 @@ QString PlanReport::recordTimeLine(const PlanCalculation &inputs, const PlanFigu
 {
     return tr("A disk of %1 %2, recording %3 h per day, holds %4 day(s), that is %5 week(s) or "
               "%6 month(s).")
-        .arg(inputs.diskSize)
+        .arg(decimal(inputs.diskSize, DiskSizeLimits::TBDecimals))
         .arg(inputs.diskUnit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB"))
         .arg(inputs.timeHoursPerDay)
         .arg(figures.time.day, figures.time.week, figures.time.month);
@@ -157,9 +185,8 @@ QString PlanReport::diskSizeLine(const PlanCalculation &inputs, const PlanFigure
 QString PlanReport::diskArrayLine(const PlanCalculation &inputs)
 {
     const DiskArraySetup &array = inputs.diskArray;
-    const DiskArrayCapacity capacity = diskArrayCapacity(array);
-    const DiskSizeEntry entry = diskSizeEntry(capacity.usableCentiGB);
-    if (!capacity.isPossible() || entry.size != inputs.diskSize || entry.unit != inputs.diskUnit)
+    DiskArrayCapacity capacity;
+    if (!arrayGaveDiskSize(inputs, &capacity))
         return {};
     return tr("The disk is an array of %1 %2: %3.")
         .arg(DiskArrayText::drives(array), DiskArrayText::breakdown(array, capacity),
@@ -168,11 +195,9 @@ QString PlanReport::diskArrayLine(const PlanCalculation &inputs)
 
 QString PlanReport::drivesNeededLine(const PlanCalculation &inputs, const PlanFigures &figures)
 {
-    const qint64 neededGB = figures.size.gigabytes;
-    if (figures.size.moreThan || neededGB <= 0)
+    DiskArrayText::Line line;
+    if (!drivesForNeededSize(inputs, figures, &line))
         return {};
-    const DiskArrayText::Line line =
-        DiskArrayText::drivesNeeded(drivesNeeded(neededGB, inputs.diskArray), neededGB);
     return tr("Drives for it: %1 %2.").arg(line.head, line.tail);
 }
 
@@ -183,12 +208,50 @@ QString PlanReport::conventionsLine()
               "30 days.");
 }
 
-QByteArray PlanReport::toCsv(const SitePlan &plan, const PlanFigures &figures)
+QVector<QStringList> PlanReport::resultRows(const QString &planName, const QDate &date, const SitePlan &plan,
+                                             const PlanFigures &figures)
+{
+    const PlanCalculation &inputs = plan.calculation;
+    const QString hours = tr("h", "hours");
+    QVector<QStringList> rows{
+        {tr("Storage plan"), planName},
+        {tr("Date"), date.toString(Qt::ISODate)},
+        {tr("Frame standard"), frameStandardText(plan.frameStandard)},
+        {tr("Recording time: disk size"), decimal(inputs.diskSize, DiskSizeLimits::TBDecimals),
+         inputs.diskUnit == DiskUnit::TB ? QStringLiteral("TB") : QStringLiteral("GB")},
+        {tr("Recording time: hours per day"), QString::number(inputs.timeHoursPerDay), hours},
+        {tr("Recording time"), figures.time.day, periodUnitText(PeriodUnit::Day)},
+        {tr("Recording time"), figures.time.week, periodUnitText(PeriodUnit::Week)},
+        {tr("Recording time"), figures.time.month, periodUnitText(PeriodUnit::Month)},
+    };
+    DiskArrayCapacity capacity;
+    if (arrayGaveDiskSize(inputs, &capacity)) {
+        rows.append({tr("Recording time: disk array"), DiskArrayText::drives(inputs.diskArray),
+                     DiskArrayText::breakdown(inputs.diskArray, capacity),
+                     DiskArrayText::usableSum(inputs.diskArray, capacity)});
+    }
+    rows.append({tr("Disk size: save time"), QString::number(inputs.saveTime), periodUnitText(inputs.saveUnit)});
+    rows.append({tr("Disk size: hours per day"), QString::number(inputs.sizeHoursPerDay), hours});
+    rows.append({tr("Disk size: recording hours"), QString::number(figures.recordHours), hours});
+    rows.append({tr("Disk size needed"), figures.size.size, figures.size.unit});
+    DiskArrayText::Line drives;
+    if (drivesForNeededSize(inputs, figures, &drives))
+        rows.append({tr("Disk size: drives"), drives.head, drives.tail});
+    rows.append({tr("Conventions"), conventionsLine()});
+    return rows;
+}
+
+QByteArray PlanReport::toCsv(const QString &planName, const QDate &date, const SitePlan &plan,
+                             const PlanFigures &figures)
 {
     // The byte order mark lets spreadsheet programs read the file as UTF-8.
     QString csv = QChar(0xFEFF) + csvLine(columnTitles(figures.hoursPerDay));
     for (qsizetype i = 0; i < plan.groups.size(); ++i)
         csv += csvLine(groupRow(plan.groups.at(i), figures.groups.at(i)));
     csv += csvLine(totalsRow(figures));
+    // An empty row sets the results apart from the table, as the page does.
+    csv += QStringLiteral("\r\n");
+    for (const QStringList &row : resultRows(planName, date, plan, figures))
+        csv += csvLine(row);
     return csv.toUtf8();
 }

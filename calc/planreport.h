@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -56,8 +57,18 @@ public:
     static QString drivesNeededLine(const PlanCalculation &inputs, const PlanFigures &figures);
     static QString conventionsLine();
 
-    // One row per group and a totals row under a header row, UTF-8 with a
-    // byte order mark, lines ended by CR LF, fields quoted where they hold a
-    // comma, a quote or a line break.
-    static QByteArray toCsv(const SitePlan &plan, const PlanFigures &figures);
+    // What the report says under the table, one labelled row each: the plan,
+    // its date (ISO 8601) and frame standard, the recording time with its
+    // inputs and the array that gave the disk size, the disk size needed
+    // with its inputs and the drives that hold it, and the conventions. A
+    // row is a label, then the figure and its unit (or the texts of a line).
+    static QVector<QStringList> resultRows(const QString &planName, const QDate &date, const SitePlan &plan,
+                                           const PlanFigures &figures);
+
+    // One row per group and a totals row under a header row, then an empty
+    // row and the result rows; UTF-8 with a byte order mark, lines ended by
+    // CR LF, fields quoted where they hold a comma, a quote or a line break
+    // (RFC 4180).
+    static QByteArray toCsv(const QString &planName, const QDate &date, const SitePlan &plan,
+                            const PlanFigures &figures);
 };

@@ -224,7 +224,7 @@ bool writePlanReport(const QString &path, const QString &planName, const SitePla
     const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
     if (suffix == QLatin1String("csv")) {
-        bytes = PlanReport::toCsv(plan, planFigures(plan));
+        bytes = PlanReport::toCsv(planName, QDate::currentDate(), plan, planFigures(plan));
     } else if (suffix == QLatin1String("pdf")) {
         // Laid out in memory first: the file is written only once the whole
         // report exists.

@@ -1,5 +1,9 @@
 #include "data/planrecords.h"
 
+#include <cmath>
+
+using namespace DiskSizeLimits;
+
 bool operator==(const DiskArraySetup &a, const DiskArraySetup &b)
 {
     return a.drives == b.drives && a.driveGB == b.driveGB && a.level == b.level
@@ -22,4 +26,21 @@ bool operator==(const GroupRecording &a, const GroupRecording &b)
 bool operator!=(const GroupRecording &a, const GroupRecording &b)
 {
     return !(a == b);
+}
+
+bool isFieldDiskSize(double size, DiskUnit unit)
+{
+    if (!(size >= 0.0 && size <= Largest))
+        return false;
+    // A binary fraction is a little off the decimal it stands for (7.123).
+    constexpr double kSlack = 1e-6;
+    const double steps = unit == DiskUnit::TB ? size * Thousandths : size;
+    return std::abs(steps - std::round(steps)) < kSlack;
+}
+
+double fieldDiskSize(double size, DiskUnit unit)
+{
+    if (unit == DiskUnit::GB)
+        return std::round(size);
+    return double(std::llround(size * Thousandths)) / Thousandths;
 }

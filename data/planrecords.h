@@ -12,6 +12,22 @@ enum class DiskUnit {
     TB, // 1 TB = 1000 GB
 };
 
+// The disk-size field: 0 to 50000, in TB with up to three decimals (whole
+// GB) or in whole GB.
+namespace DiskSizeLimits {
+constexpr int Largest = 50000;
+constexpr int TBDecimals = 3;
+constexpr int Thousandths = 1000;
+} // namespace DiskSizeLimits
+
+// Whether the field takes `size` in `unit` (a plan's figure): 0 to 50000,
+// whole in GB, at most three decimals in TB.
+bool isFieldDiskSize(double size, DiskUnit unit);
+
+// `size` as the field holds it in `unit`: to the nearest thousandth of a TB,
+// or the nearest whole GB (halves away from zero).
+double fieldDiskSize(double size, DiskUnit unit);
+
 enum class PeriodUnit {
     Day,
     Week,  // 7 days

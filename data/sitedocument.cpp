@@ -95,6 +95,15 @@ void SiteDocument::setPlan(SitePlan plan)
     apply(std::move(plan));
 }
 
+void SiteDocument::correct(const PlanCalculation &calculation)
+{
+    if (calculation == m_plan.calculation)
+        return;
+    const bool wasModified = isModified();
+    m_plan.calculation = calculation;
+    emit changed(InputsChanged | (wasModified != isModified() ? ModifiedChanged : Changes()));
+}
+
 void SiteDocument::undo()
 {
     travel(m_undo, m_redo);

@@ -68,6 +68,11 @@ public:
     // the other (typing a number) are one step.
     void setPlan(SitePlan plan);
 
+    // Corrects the inputs of a plan just opened, without a step of undo: the
+    // file still holds what was corrected, so the plan is modified until it
+    // is saved.
+    void correct(const PlanCalculation &calculation);
+
     bool canUndo() const { return !m_undo.isEmpty(); }
     bool canRedo() const { return !m_redo.isEmpty(); }
     void undo();

@@ -64,7 +64,7 @@ inline bool operator!=(const PlanGroup &a, const PlanGroup &b) { return !(a == b
 // The inputs of the two calculations, and which result is shown.
 struct PlanCalculation
 {
-    int diskSize = 4;
+    double diskSize = 4; // whole GB, or TB with up to three decimals
     DiskUnit diskUnit = DiskUnit::TB;
     int timeHoursPerDay = 24;
     int saveTime = 1;

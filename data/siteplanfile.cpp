@@ -23,7 +23,6 @@ const QString kFormat = QStringLiteral("larkspan-plan");
 constexpr int kMaxChannels = 1024;
 constexpr double kMaxKbps = 10000000.0; // 10 Gbit/s for one channel
 constexpr int kMaxFrameRateIndex = 999;
-constexpr int kMaxDiskSize = 50000;
 constexpr int kMaxHoursPerDay = 24;
 constexpr int kMaxSaveTime = 365;
 
@@ -230,7 +229,7 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
     int diskUnit = 0;
     int saveUnit = 0;
     int shown = 0;
-    if (!(in.integer("diskSize", 0, kMaxDiskSize, &calculation->diskSize)
+    if (!(in.number("diskSize", DiskSizeLimits::Largest, &calculation->diskSize)
           && in.choice("diskUnit", kDiskUnits, &diskUnit)
           && in.integer("timeHoursPerDay", 0, kMaxHoursPerDay, &calculation->timeHoursPerDay)
           && in.integer("saveTime", 0, kMaxSaveTime, &calculation->saveTime)
@@ -240,6 +239,14 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
         return false;
     }
     calculation->diskUnit = DiskUnit(diskUnit);
+    // The field's decimals: none in GB, three in TB.
+    if (!isFieldDiskSize(calculation->diskSize, calculation->diskUnit)) {
+        return in.fail(calculation->diskUnit == DiskUnit::GB
+                           ? SitePlanFile::tr("%1: \"diskSize\" is not a whole number of GB.").arg(where)
+                           : SitePlanFile::tr("%1: \"diskSize\" has more than three decimals of a TB.")
+                                 .arg(where));
+    }
+    calculation->diskSize = fieldDiskSize(calculation->diskSize, calculation->diskUnit);
     calculation->saveUnit = PeriodUnit(saveUnit);
     calculation->sizeShown = shown == 1;
     return true;

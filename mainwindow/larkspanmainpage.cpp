@@ -2,7 +2,6 @@
 
 #include "app/lanaguagemanager.h"
 #include "app/languagechoice.h"
-#include "data/recentplans.h"
 #include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
 #include "aptui/filenotice.h"
@@ -12,8 +11,10 @@
 #include "calc/capacitycalculation.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
+#include "calc/diskarray.h"
 #include "calc/planreportdocument.h"
 #include "calc/sizedisplaypage.h"
+#include "data/recentplans.h"
 #include "data/sitedocument.h"
 #include "data/updatedialog.h"
 #include "device/deviceaddpage.h"
@@ -616,7 +617,16 @@ bool LarkspanMainPage::loadPlan(const QString &path)
                    + QLatin1Char('\n') + error);
         return false;
     }
+    // Spares that the level cannot rebuild onto are dropped: the window no
+    // longer shows what the file holds, so the plan counts as changed.
+    PlanCalculation calculation = m_pDocument->plan().calculation;
+    const RaidLevel level = calculation.diskArray.level;
+    const int droppedSpares = dropUnusableSpares(&calculation.diskArray);
+    if (droppedSpares > 0)
+        m_pDocument->correct(calculation);
     apt::RecentPlans::remember(m_pDocument->filePath());
+    if (droppedSpares > 0)
+        showNotice(DiskArrayText::sparesDropped(droppedSpares, level));
     return true;
 }
 

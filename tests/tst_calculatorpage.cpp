@@ -1,8 +1,11 @@
+#include "app/startuplook.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
 #include "calc/diskarraydialog.h"
 #include "calc/sizedisplaypage.h"
 #include "data/siteplan.h"
+#include "platform/guiinit.h"
+#include "platform/targetpath.h"
 
 #include "dialoganswerer.h"
 
@@ -148,6 +151,12 @@ private slots:
     void zeroBitrate_data();
     void zeroBitrate();
     void unitToggleComputesOncePerButton();
+    void unitToggleKeepsTheFigure_data();
+    void unitToggleKeepsTheFigure();
+    void diskSizeOutline_data();
+    void diskSizeOutline();
+    void decimalDiskSizeOfAPlan();
+    void diskSizeInTheInterfaceLanguage();
     void sliderAndSpinBoxStayInStep();
     void hiddenPageKeepsItsTexts();
     void pressingTheSelectedSideDoesNothing();
@@ -162,6 +171,10 @@ private slots:
     void drivesLineChangesTheArray();
     void resultStaysUnderTheInputs_data();
     void resultStaysUnderTheInputs();
+    void buttonsCarryNoToolTipOfTheirOwnText();
+    // Last: it installs the program's look for the rest of the run.
+    void diskArrayDialogKeepsItsLayout_data();
+    void diskArrayDialogKeepsItsLayout();
 };
 
 void TestCalculatorPage::resultStaysUnderTheInputs_data()
@@ -241,6 +254,8 @@ void TestCalculatorPage::timeCalculation_data()
                                           << QStringList{"811", "115", "27"};
     QTest::newRow("1,000 GB, written with a group separator") << 2048.0 << "1,000" << "m_radioBtnGB" << "24"
                                                               << QStringList{"44", "6", "1"};
+    QTest::newRow("7.5 TB is 7.5, not 75") << 4096.0 << "7.5" << "m_radioBtnTB" << "24"
+                                           << QStringList{"165", "23", "5"};
     QTest::newRow("+4 TB, written with a sign") << 4096.0 << "+4" << "m_radioBtnTB" << "24"
                                                 << QStringList{"88", "12", "2"};
     QTest::newRow("4096 kbps, 5000 GB, 1 h") << 4096.0 << "5000" << "m_radioBtnGB" << "1"
@@ -397,6 +412,104 @@ void TestCalculatorPage::unitToggleComputesOncePerButton()
     QCOMPARE(texts(p.time.at(1)), kMoreTime);
 }
 
+void TestCalculatorPage::unitToggleKeepsTheFigure_data()
+{
+    QTest::addColumn<QString>("typed"); // in TB
+    QTest::addColumn<QString>("inGB");
+    QTest::addColumn<QStringList>("timeInGB"); // at 4096 kbps
+
+    // The buttons say which unit the figure is in; GB take no decimals.
+    QTest::newRow("4 TB becomes 4 GB") << "4" << "4" << kZeroTime;
+    QTest::newRow("7.5 TB becomes 8 GB") << "7.5" << "8" << kZeroTime;
+    QTest::newRow("4000.4 TB becomes 4000 GB") << "4000.4" << "4000" << QStringList{"88", "12", "2"};
+    QTest::newRow("an empty field stays empty") << "" << "" << kZeroTime;
+}
+
+void TestCalculatorPage::unitToggleKeepsTheFigure()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, inGB);
+    QFETCH(QStringList, timeInGB);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    auto *field = p.find<QLineEdit>("m_lineEditGT");
+    p.type(field, typed);
+    p.clearSpies();
+    p.click("m_radioBtnGB");
+    QCOMPARE(field->text(), inGB);
+    // Both buttons' runs see the whole GB figure.
+    QCOMPARE(p.time.count(), 2);
+    QCOMPARE(texts(p.time.at(0)), timeInGB);
+    QCOMPARE(texts(p.time.at(1)), timeInGB);
+    QCOMPARE(p.page.inputs().diskSize, inGB.toDouble());
+
+    p.click("m_radioBtnTB");
+    QCOMPARE(field->text(), inGB);
+}
+
+void TestCalculatorPage::diskSizeOutline_data()
+{
+    QTest::addColumn<QString>("unitButton");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("outlined");
+    QTest::addColumn<QStringList>("time"); // at 4096 kbps
+
+    QTest::newRow("7.5 TB") << "m_radioBtnTB" << "7.5" << false << QStringList{"165", "23", "5"};
+    QTest::newRow("7.5 GB: GB are whole, so no size yet") << "m_radioBtnGB" << "7.5" << true << kZeroTime;
+    QTest::newRow("7,5 where the comma groups: no size yet") << "m_radioBtnTB" << "7,5" << true << kZeroTime;
+    QTest::newRow("an empty field is not outlined") << "m_radioBtnTB" << "" << false << kZeroTime;
+}
+
+void TestCalculatorPage::diskSizeOutline()
+{
+    QFETCH(QString, unitButton);
+    QFETCH(QString, typed);
+    QFETCH(bool, outlined);
+    QFETCH(QStringList, time);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    p.click(qPrintable(unitButton));
+    auto *field = p.find<QLineEdit>("m_lineEditGT");
+    p.type(field, typed);
+    QCOMPARE(field->text(), typed);
+    QCOMPARE(field->property("refused").toBool(), outlined);
+    QCOMPARE(lastTexts(p.time), time);
+}
+
+void TestCalculatorPage::decimalDiskSizeOfAPlan()
+{
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    PlanCalculation plan = p.page.inputs();
+    plan.diskSize = 7.5;
+    p.page.setInputs(plan);
+    QCOMPARE(p.find<QLineEdit>("m_lineEditGT")->text(), QStringLiteral("7.5"));
+    QCOMPARE(p.page.inputs().diskSize, 7.5);
+    QCOMPARE(lastTexts(p.time), (QStringList{"165", "23", "5"}));
+}
+
+void TestCalculatorPage::diskSizeInTheInterfaceLanguage()
+{
+    // An interface whose decimal separator is the comma; the point still is one.
+    const QLocale chosen = OrvaneGUIToolkit::GuiLocale();
+    OrvaneGUIToolkit::InitGuiLocale(QLocale(QLocale::German, QLocale::Germany));
+    CalculatorPage p;
+    OrvaneGUIToolkit::InitGuiLocale(chosen);
+    p.page.OnDeviceChanged(4096.0);
+    auto *field = p.find<QLineEdit>("m_lineEditGT");
+    for (const QString &typed : {QStringLiteral("7,5"), QStringLiteral("7.5")}) {
+        p.type(field, typed);
+        QCOMPARE(field->text(), typed);
+        QCOMPARE(lastTexts(p.time), (QStringList{"165", "23", "5"}));
+    }
+    PlanCalculation plan = p.page.inputs();
+    plan.diskSize = 7.25;
+    p.page.setInputs(plan);
+    QCOMPARE(field->text(), QStringLiteral("7,25"));
+}
+
 void TestCalculatorPage::sliderAndSpinBoxStayInStep()
 {
     CalculatorPage p;
@@ -473,7 +586,8 @@ void TestCalculatorPage::fieldsAcceptOnlyWhatTheValidatorsLetThrough_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("disk size: letters are refused") << "m_lineEditGT" << "4a.b" << "4";
+    QTest::newRow("disk size: letters are refused") << "m_lineEditGT" << "4a.b" << "4.";
+    QTest::newRow("disk size: a point and three decimals") << "m_lineEditGT" << "7.1234" << "7.123";
     QTest::newRow("disk size: no sign") << "m_lineEditGT" << "-3" << "3";
     QTest::newRow("disk size: at most five digits") << "m_lineEditGT" << "123456" << "12345";
     QTest::newRow("save time: letters are refused") << "m_lineEditSaveTime" << "x7" << "7";
@@ -500,19 +614,23 @@ void TestCalculatorPage::diskArrayDialog_data()
     QTest::addColumn<QString>("entry");
 
     QTest::newRow("9 × 8 TB in RAID 6 with a spare at 90 %")
-        << ArrayInputs{"9", "8", "RAID 6", "1", "90"} << "43.2 TB" << QString() << "43200 GB.";
+        << ArrayInputs{"9", "8", "RAID 6", "1", "90"} << "43.2 TB" << QString() << "43.2 TB.";
     QTest::newRow("3 × 1.2 TB in RAID 0") << ArrayInputs{"3", "1.2", "RAID 0", "0", "100"} << "3.6 TB"
-                                          << QString() << "3600 GB.";
+                                          << QString() << "3.6 TB.";
     QTest::newRow("6 × 8 TB in RAID 5: whole TB") << ArrayInputs{"6", "8", "RAID 5", "0", "100"} << "40 TB"
                                                   << QString() << "40 TB.";
-    QTest::newRow("5 × 12.5 TB in RAID 0: past 50000 GB")
-        << ArrayInputs{"5", "12.5", "RAID 0", "0", "100"} << "62.5 TB" << QString()
-        << "62 TB. Rounded down to a whole TB";
+    QTest::newRow("5 × 12.5 TB in RAID 0: exact in TB")
+        << ArrayInputs{"5", "12.5", "RAID 0", "0", "100"} << "62.5 TB" << QString() << "62.5 TB.";
+    QTest::newRow("3 × 1.111 TB in RAID 5 at 90 %: a fraction of a GB")
+        << ArrayInputs{"3", "1.111", "RAID 5", "0", "90"} << "1.999 TB" << QString()
+        << "1.999 TB. Rounded down to a whole GB";
     QTest::newRow("1 × 0.5 TB at 33 %") << ArrayInputs{"1", "0.5", "Single drives (JBOD)", "0", "33"}
                                         << "165 GB" << QString() << "165 GB.";
     // One refused set per input: the rules themselves are the model's tests.
     QTest::newRow("RAID 5 of 2") << ArrayInputs{"2", "8", "RAID 5", "0", "100"} << "None"
                                  << "m_labelDrivesFault" << QString();
+    QTest::newRow("RAID 0 with a hot spare") << ArrayInputs{"5", "8", "RAID 0", "1", "100"} << "None"
+                                             << "m_labelHotSparesFault" << QString();
     QTest::newRow("more spares than drives") << ArrayInputs{"4", "8", "RAID 5", "6", "100"} << "None"
                                              << "m_labelHotSparesFault" << QString();
     QTest::newRow("RAID 50 of 7 in 2 groups") << ArrayInputs{"7", "8", "RAID 50", "0", "100"} << "None"
@@ -542,6 +660,64 @@ void TestCalculatorPage::diskArrayDialog()
              qPrintable(textOf(&dialog, "m_labelEntry")));
 }
 
+void TestCalculatorPage::diskArrayDialogKeepsItsLayout_data()
+{
+    QTest::addColumn<ArrayInputs>("inputs");
+
+    // The longest reason of each input.
+    QTest::newRow("RAID 60 of 7 in 16 groups") << ArrayInputs{"7", "8", "RAID 60", "0", "100", "16"};
+    QTest::newRow("RAID 1 of 3") << ArrayInputs{"3", "8", "RAID 1", "0", "100"};
+    QTest::newRow("RAID 5 of 33") << ArrayInputs{"33", "8", "RAID 5", "0", "100"};
+    QTest::newRow("a 250 TB drive") << ArrayInputs{"4", "250", "RAID 5", "0", "100"};
+    QTest::newRow("RAID 50 of 63 in 2 groups") << ArrayInputs{"63", "8", "RAID 50", "0", "100"};
+    QTest::newRow("single drives with a spare") << ArrayInputs{"4", "8", "Single drives (JBOD)", "1", "100"};
+    QTest::newRow("as many spares as drives") << ArrayInputs{"4", "8", "RAID 5", "4", "100"};
+    QTest::newRow("every input refused") << ArrayInputs{"0", "", "RAID 50", "1", "100", "2"};
+}
+
+void TestCalculatorPage::diskArrayDialogKeepsItsLayout()
+{
+    QFETCH(ArrayInputs, inputs);
+
+    // The skin's fonts and spacing, which a cramped layout would squeeze.
+    static const bool look = [] {
+        OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
+        QCoreApplication::addLibraryPath(QStringLiteral(LARKSPAN_STAGE_DIR "/plugins"));
+        return apt::installStartupLook();
+    }();
+    QVERIFY(look);
+    // The fullest valid set: a wrapped breakdown and a note under Use.
+    DiskArrayDialog dialog(DiskArraySetup{33, 1111, RaidLevel::Raid60, 3, 3, 90}, DiskArrayDialog::ForDiskSize);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Everything down to the result: what is below it holds longer or
+    // shorter texts.
+    const char *const names[] = {"m_spinBoxDrives", "m_lineEditDriveSize", "m_comboBoxLevel", "m_spinBoxGroups",
+                                 "m_spinBoxHotSpares", "m_spinBoxFillLimit", "m_labelDrivesFault",
+                                 "m_labelDriveSizeFault", "m_labelGroupsFault", "m_labelHotSparesFault",
+                                 "m_labelFillLimitFault", "m_lineResult", "m_labelResultTitle", "m_labelResult",
+                                 "m_labelBreakdown"};
+    const auto geometries = [&dialog, &names] {
+        QList<QRect> rects;
+        for (const char *name : names) {
+            const auto *widget = dialog.findChild<QWidget *>(QLatin1String(name));
+            rects << QRect(widget->mapTo(&dialog, QPoint()), widget->size());
+        }
+        return rects;
+    };
+    const QList<QRect> before = geometries();
+    enterArray(&dialog, inputs);
+    QCOMPARE(textOf(&dialog, "m_labelResult"), QStringLiteral("None"));
+    QCoreApplication::processEvents();
+    QCOMPARE(geometries(), before);
+    // Each reason fits the room it has.
+    for (const char *name : {"m_labelDrivesFault", "m_labelDriveSizeFault", "m_labelGroupsFault",
+                             "m_labelHotSparesFault", "m_labelFillLimitFault"}) {
+        const auto *reason = dialog.findChild<QLabel *>(QLatin1String(name));
+        QVERIFY2(reason->heightForWidth(reason->width()) <= reason->height(), qPrintable(reason->text()));
+    }
+}
+
 void TestCalculatorPage::diskArrayUse_data()
 {
     QTest::addColumn<bool>("use");
@@ -550,7 +726,7 @@ void TestCalculatorPage::diskArrayUse_data()
     QTest::addColumn<QStringList>("time");
 
     // 4096 kbps: 4 TB last 88 days, so 40 TB 880 and 43.2 TB 950.
-    QTest::newRow("Use: 43.2 TB in GB") << true << "43200" << "m_radioBtnGB" << QStringList{"950", "135", "31"};
+    QTest::newRow("Use: 43.2 TB") << true << "43.2" << "m_radioBtnTB" << QStringList{"950", "135", "31"};
     QTest::newRow("Cancel changes nothing") << false << "4" << "m_radioBtnTB" << QStringList{"88", "12", "2"};
 }
 
@@ -664,6 +840,17 @@ void TestCalculatorPage::drivesLineChangesTheArray()
     QCOMPARE(drives->text(), QStringLiteral("5 × 10 TB in RAID 10\n(2 data + 2 mirror + 1 hot spare(s))"));
     QCOMPARE(p.page.inputs().diskArray, (DiskArraySetup{7, 10000, RaidLevel::Raid10, 2, 1, 100}));
     QCOMPARE(changed.count(), 1);
+}
+
+void TestCalculatorPage::buttonsCarryNoToolTipOfTheirOwnText()
+{
+    // The application shows a button's own text for any tool tip it has:
+    // on a button with a text, a tool tip only repeats it.
+    CalculatorPage p;
+    for (QPushButton *button : p.page.findChildren<QPushButton *>()) {
+        if (!button->text().isEmpty())
+            QVERIFY2(button->toolTip().isEmpty(), qPrintable(button->objectName()));
+    }
 }
 
 QTEST_MAIN(TestCalculatorPage)

@@ -33,6 +33,12 @@ private slots:
     void recordTimeText();
     void nearlyNoBitrateIsNoResult_data();
     void nearlyNoBitrateIsNoResult();
+    void diskSizeField_data();
+    void diskSizeField();
+    void diskSizeFieldText_data();
+    void diskSizeFieldText();
+    void planDiskSize_data();
+    void planDiskSize();
 
 private:
     // The calculator looks for its data beside the executable; an empty
@@ -271,6 +277,113 @@ void TestCapacityFormulas::nearlyNoBitrateIsNoResult()
     QCOMPARE(size.size == QLatin1String("0") && size.unit == QLatin1String("GB"), noResult);
     const RecordTimeText time = recordTimeResult(totalBitrate, 4, DiskUnit::TB, 24);
     QCOMPARE(time.day == QLatin1String("0") && !time.moreThan, noResult);
+}
+
+Q_DECLARE_METATYPE(DiskUnit)
+Q_DECLARE_METATYPE(DiskSizeTextState)
+
+void TestCapacityFormulas::diskSizeField_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DiskUnit>("unit");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<DiskSizeTextState>("state");
+    QTest::addColumn<double>("size");
+
+    const auto TB = DiskUnit::TB;
+    const auto GB = DiskUnit::GB;
+    const auto ok = DiskSizeTextState::Acceptable;
+    const auto waits = DiskSizeTextState::Intermediate;
+    const auto refused = DiskSizeTextState::Invalid;
+    QTest::newRow("7.5 TB is 7.5, not 75") << "7.5" << TB << "en_US" << ok << 7.5;
+    QTest::newRow("7.5 TB in Chinese, which uses the point") << "7.5" << TB << "zh_CN" << ok << 7.5;
+    QTest::newRow("7,5 TB where the comma is the decimal separator") << "7,5" << TB << "de_DE" << ok << 7.5;
+    QTest::newRow("7.5 TB there too: the point is always one") << "7.5" << TB << "de_DE" << ok << 7.5;
+    QTest::newRow("7,5 where the comma groups: no 75") << "7,5" << TB << "en_US" << waits << 0.0;
+    QTest::newRow("12,500 grouped in threes") << "12,500" << GB << "en_US" << ok << 12500.0;
+    QTest::newRow("1,000.25 TB") << "1,000.25" << TB << "zh_CN" << ok << 1000.25;
+    QTest::newRow("three decimals") << "0.001" << TB << "en_US" << ok << 0.001;
+    QTest::newRow("four decimals are refused") << "0.0001" << TB << "en_US" << refused << 0.0;
+    QTest::newRow("two points are refused") << "1.2.3" << TB << "en_US" << refused << 0.0;
+    QTest::newRow("7. reads as 7") << "7." << TB << "en_US" << ok << 7.0;
+    QTest::newRow(".5 reads as 0.5") << ".5" << TB << "en_US" << ok << 0.5;
+    QTest::newRow("a point alone waits") << "." << TB << "en_US" << waits << 0.0;
+    QTest::newRow("empty waits, reads as 0") << "" << TB << "en_US" << waits << 0.0;
+    QTest::newRow("GB with decimals waits: GB are whole") << "7.5" << GB << "en_US" << waits << 0.0;
+    QTest::newRow("GB whole") << "320" << GB << "en_US" << ok << 320.0;
+    QTest::newRow("+4 with a sign") << "+4" << TB << "en_US" << ok << 4.0;
+    QTest::newRow("no minus") << "-4" << TB << "en_US" << refused << 0.0;
+    QTest::newRow("letters are refused") << "4a" << TB << "en_US" << refused << 0.0;
+    QTest::newRow("50000 TB, the largest") << "50000" << TB << "en_US" << ok << 50000.0;
+    QTest::newRow("50000.001 TB is past it") << "50000.001" << TB << "en_US" << refused << 0.0;
+    QTest::newRow("50001 GB is past it") << "50001" << GB << "en_US" << refused << 0.0;
+    QTest::newRow("six digits are refused") << "000001" << GB << "en_US" << refused << 0.0;
+}
+
+void TestCapacityFormulas::diskSizeField()
+{
+    QFETCH(QString, text);
+    QFETCH(DiskUnit, unit);
+    QFETCH(QString, locale);
+    QFETCH(DiskSizeTextState, state);
+    QFETCH(double, size);
+
+    const DiskSizeReading reading = readDiskSize(text, unit, QLocale(locale));
+    QCOMPARE(reading.state, state);
+    QCOMPARE(reading.size, size);
+}
+
+void TestCapacityFormulas::diskSizeFieldText_data()
+{
+    QTest::addColumn<double>("size");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole: as before") << 4.0 << "en_US" << "4";
+    QTest::newRow("no group separator") << 43200.0 << "en_US" << "43200";
+    QTest::newRow("decimals without trailing zeros") << 7.5 << "zh_CN" << "7.5";
+    QTest::newRow("three decimals") << 1234.567 << "en_US" << "1234.567";
+    QTest::newRow("the language's separator") << 7.25 << "de_DE" << "7,25";
+    QTest::newRow("zero") << 0.0 << "en_US" << "0";
+}
+
+void TestCapacityFormulas::diskSizeFieldText()
+{
+    QFETCH(double, size);
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+
+    QCOMPARE(::diskSizeFieldText(size, QLocale(locale)), text);
+    // What the field shows, it reads back.
+    QCOMPARE(readDiskSize(text, DiskUnit::TB, QLocale(locale)).size, size);
+}
+
+void TestCapacityFormulas::planDiskSize_data()
+{
+    QTest::addColumn<double>("size");
+    QTest::addColumn<DiskUnit>("unit");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<double>("inGB"); // the field's figure once the unit is GB
+
+    QTest::newRow("7.123 TB, a binary fraction off") << 7.123 << DiskUnit::TB << true << 7.0;
+    QTest::newRow("7.1234 TB") << 7.1234 << DiskUnit::TB << false << 7.0;
+    QTest::newRow("7.5 TB rounds to 8 in GB") << 7.5 << DiskUnit::TB << true << 8.0;
+    QTest::newRow("7.4995 TB") << 7.4995 << DiskUnit::TB << false << 7.0;
+    QTest::newRow("7.5 GB") << 7.5 << DiskUnit::GB << false << 8.0;
+    QTest::newRow("50000 GB") << 50000.0 << DiskUnit::GB << true << 50000.0;
+    QTest::newRow("50000.5 TB is past the largest") << 50000.5 << DiskUnit::TB << false << 50001.0;
+    QTest::newRow("below 0") << -1.0 << DiskUnit::TB << false << -1.0;
+}
+
+void TestCapacityFormulas::planDiskSize()
+{
+    QFETCH(double, size);
+    QFETCH(DiskUnit, unit);
+    QFETCH(bool, taken);
+    QFETCH(double, inGB);
+
+    QCOMPARE(isFieldDiskSize(size, unit), taken);
+    QCOMPARE(fieldDiskSize(size, DiskUnit::GB), inGB);
 }
 
 QTEST_GUILESS_MAIN(TestCapacityFormulas)

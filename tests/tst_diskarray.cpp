@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 // The array rules: what a set of drives gives, the smallest set that holds a
 // size, what goes into the disk-size field, and the texts that show a set.
 
@@ -33,6 +35,8 @@ private slots:
     void capacity();
     void drivesNeeded_data();
     void drivesNeeded();
+    void dropUnusableSpares_data();
+    void dropUnusableSpares();
     void diskSizeEntry_data();
     void diskSizeEntry();
     void texts_data();
@@ -55,7 +59,12 @@ void TestDiskArray::capacity_data()
     };
 
     ok("single drive: 1 × 8 TB", array(L::Single, 1), 1, 0, 8000);
-    ok("JBOD, 3 drives with a spare: 2 hold data", array(L::Single, 3, 8000, 1), 2, 0, 16000);
+    refused("JBOD with a spare: nothing to rebuild onto it", array(L::Single, 3, 8000, 1),
+            {F::SparesNotRebuilt});
+    refused("RAID 0 with a spare: nothing to rebuild onto it", array(L::Raid0, 5, 8000, 1),
+            {F::SparesNotRebuilt});
+    refused("RAID 0, as many spares as drives: the count is said first", array(L::Raid0, 2, 8000, 2),
+            {F::SparesOutOfRange});
     refused("RAID 0 of 1 drive", array(L::Raid0, 1), {F::TooFewDrives});
     ok("RAID 0 of 2, the fewest", array(L::Raid0, 2), 2, 0, 16000);
     ok("RAID 0 of 64, the most", array(L::Raid0, 64), 64, 0, 512000);
@@ -155,6 +164,7 @@ void TestDiskArray::drivesNeeded_data()
         << qint64(1000000) << array(L::Raid5, 3, 8000, 61) << beyond << 64;
     QTest::newRow("no drive size") << qint64(1000) << array(L::Raid5, 3, 0) << impossible << 64;
     QTest::newRow("RAID 5 with 62 spares") << qint64(1000) << array(L::Raid5, 3, 8000, 62) << impossible << 64;
+    QTest::newRow("RAID 0 with a spare") << qint64(1000) << array(L::Raid0, 3, 8000, 1) << impossible << 64;
 }
 
 void TestDiskArray::drivesNeeded()
@@ -186,30 +196,61 @@ void TestDiskArray::drivesNeeded()
     }
 }
 
+void TestDiskArray::dropUnusableSpares_data()
+{
+    QTest::addColumn<DiskArraySetup>("saved");
+    QTest::addColumn<DiskArraySetup>("opened");
+    QTest::addColumn<int>("dropped");
+
+    QTest::newRow("RAID 0 of 4 and a spare: the 4 stay")
+        << array(L::Raid0, 5, 8000, 1) << array(L::Raid0, 4) << 1;
+    QTest::newRow("JBOD of 3 and 2 spares: the 3 stay")
+        << array(L::Single, 5, 8000, 2, 90) << array(L::Single, 3, 8000, 0, 90) << 2;
+    QTest::newRow("RAID 0, all spares: none stay") << array(L::Raid0, 2, 8000, 3) << array(L::Raid0, 0) << 3;
+    QTest::newRow("RAID 5 keeps its spare") << array(L::Raid5, 5, 8000, 1) << array(L::Raid5, 5, 8000, 1) << 0;
+    QTest::newRow("RAID 0 without spares") << array(L::Raid0, 4) << array(L::Raid0, 4) << 0;
+}
+
+void TestDiskArray::dropUnusableSpares()
+{
+    QFETCH(DiskArraySetup, saved);
+    QFETCH(DiskArraySetup, opened);
+    QFETCH(int, dropped);
+
+    DiskArraySetup setup = saved;
+    QCOMPARE(::dropUnusableSpares(&setup), dropped);
+    QCOMPARE(setup, opened);
+    // What held data before still does.
+    if (dropped > 0 && diskArrayCapacity(opened).isPossible())
+        QCOMPARE(diskArrayCapacity(opened).dataDrives, saved.drives - saved.hotSpares);
+}
+
 void TestDiskArray::diskSizeEntry_data()
 {
     QTest::addColumn<qint64>("usableCentiGB");
-    QTest::addColumn<int>("size");
+    QTest::addColumn<double>("size");
     QTest::addColumn<bool>("inTB");
     QTest::addColumn<bool>("roundedDown");
 
-    QTest::newRow("48 TB, a whole number of TB") << qint64(4800000) << 48 << true << false;
-    QTest::newRow("43.2 TB goes in as 43200 GB") << qint64(4320000) << 43200 << false << false;
-    QTest::newRow("330.33 GB goes in as 330 GB") << qint64(33033) << 330 << false << true;
-    QTest::newRow("0.5 GB goes in as 0 GB") << qint64(50) << 0 << false << true;
-    QTest::newRow("nothing") << qint64(0) << 0 << true << false;
-    QTest::newRow("50000 GB is 50 TB") << qint64(5000000) << 50 << true << false;
-    QTest::newRow("50000.5 GB: 50000 GB, the field's largest") << qint64(5000050) << 50000 << false << true;
-    QTest::newRow("50001 GB: past the field in GB, 50 TB") << qint64(5000100) << 50 << true << true;
-    QTest::newRow("62.5 TB: 62 TB") << qint64(6250000) << 62 << true << true;
-    QTest::newRow("12800 TB, the largest array") << qint64(1280000000) << 12800 << true << false;
-    QTest::newRow("60000 TB: the field's largest, 50000 TB") << qint64(6000000000) << 50000 << true << true;
+    QTest::newRow("48 TB, a whole number of TB") << qint64(4800000) << 48.0 << true << false;
+    QTest::newRow("43.2 TB goes in as 43.2 TB") << qint64(4320000) << 43.2 << true << false;
+    QTest::newRow("3.6 TB goes in as 3.6 TB") << qint64(360000) << 3.6 << true << false;
+    QTest::newRow("1234.56789 TB: 1234.567 TB") << qint64(123456789) << 1234.567 << true << true;
+    QTest::newRow("1 TB") << qint64(100000) << 1.0 << true << false;
+    QTest::newRow("999.99 GB: 999 GB") << qint64(99999) << 999.0 << false << true;
+    QTest::newRow("330.33 GB goes in as 330 GB") << qint64(33033) << 330.0 << false << true;
+    QTest::newRow("0.5 GB goes in as 0 GB") << qint64(50) << 0.0 << false << true;
+    QTest::newRow("nothing") << qint64(0) << 0.0 << false << false;
+    QTest::newRow("50000.5 GB: 50 TB") << qint64(5000050) << 50.0 << true << true;
+    QTest::newRow("62.5 TB: no longer rounded to 62") << qint64(6250000) << 62.5 << true << false;
+    QTest::newRow("12800 TB, the largest array") << qint64(1280000000) << 12800.0 << true << false;
+    QTest::newRow("60000 TB: the field's largest, 50000 TB") << qint64(6000000000) << 50000.0 << true << true;
 }
 
 void TestDiskArray::diskSizeEntry()
 {
     QFETCH(qint64, usableCentiGB);
-    QFETCH(int, size);
+    QFETCH(double, size);
     QFETCH(bool, inTB);
     QFETCH(bool, roundedDown);
 
@@ -217,9 +258,9 @@ void TestDiskArray::diskSizeEntry()
     QCOMPARE(entry.size, size);
     QCOMPARE(entry.unit, inTB ? DiskUnit::TB : DiskUnit::GB);
     QCOMPARE(entry.roundedDown, roundedDown);
-    // Never more than the array holds, and within the field's 0 to 50000.
-    QVERIFY(qint64(entry.size) * (inTB ? 100000 : 100) <= usableCentiGB);
-    QVERIFY(entry.size >= 0 && entry.size <= 50000);
+    // Never more than the array holds, and a figure the field takes.
+    QVERIFY(std::llround(entry.size * (inTB ? 100000 : 100)) <= usableCentiGB);
+    QVERIFY(isFieldDiskSize(entry.size, entry.unit));
 }
 
 void TestDiskArray::texts_data()
@@ -251,6 +292,12 @@ void TestDiskArray::texts_data()
     QTest::newRow("beyond the level's limits") << line(300000, array(L::Raid5, 3))
                                                << "No RAID 5 array of 8 TB drives holds 300 TB "
                                                   "(the largest, 32 drives, holds 248 TB)";
+    QTest::newRow("refused spare") << DiskArrayText::fault(F::SparesNotRebuilt, array(L::Raid0, 3, 8000, 1))
+                                   << "RAID 0 keeps no copy to rebuild onto a hot spare: take none.";
+    QTest::newRow("spares dropped") << DiskArrayText::sparesDropped(2, L::Single)
+                                    << "The disk array's 2 hot spare(s) were dropped: Single drives (JBOD) "
+                                       "keeps no copy to rebuild onto a spare. The drives that hold data are "
+                                       "as they were.";
     QTest::newRow("no set possible") << line(1000, array(L::Raid6, 4, 0))
                                      << "No RAID 6 array is possible (Enter the size of one drive, above 0 TB.)";
 }

@@ -84,6 +84,7 @@ private slots:
     void unsavedChangesAsk();
     void refusedPlanLeavesTheWindow_data();
     void refusedPlanLeavesTheWindow();
+    void sparesOfARaid0PlanAreDropped();
     void recentPlans();
     void exportReport_data();
     void exportReport();
@@ -385,6 +386,29 @@ void TestPlans::refusedPlanLeavesTheWindow()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("mine - Larkspan"));
     QDir(path).removeRecursively();
     QFile::remove(path);
+}
+
+void TestPlans::sparesOfARaid0PlanAreDropped()
+{
+    // A plan saved while RAID 0 still took hot spares: 4 drives and a spare.
+    SitePlan saved;
+    saved.calculation.diskArray = {5, 8000, RaidLevel::Raid0, 2, 1, 100};
+    const QString path = planFile("spares.larkspan");
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, saved, &error), qPrintable(error));
+
+    QString notice;
+    answerNextDialog([&notice](QDialog *dialog) {
+        notice = child<QLabel>(*dialog, "m_labelNULL")->text();
+        click(*dialog, "btnClose");
+    });
+    QVERIFY(m_window->openPlan(path));
+
+    QCOMPARE(m_window->currentPlan().calculation.diskArray,
+             (DiskArraySetup{4, 8000, RaidLevel::Raid0, 2, 0, 100}));
+    QVERIFY2(notice.contains(QLatin1String("1 hot spare(s) were dropped")), qPrintable(notice));
+    // The window differs from the file until it is saved.
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("spares* - Larkspan"));
 }
 
 void TestPlans::recentPlans()

@@ -49,6 +49,10 @@ void TestReportCommand::initTestCase()
     m_plan.groups = {gate};
     QString error;
     QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("site.larkspan")), m_plan, &error));
+    // Saved while RAID 0 still took hot spares.
+    SitePlan spares = m_plan;
+    spares.calculation.diskArray = {5, 8000, RaidLevel::Raid0, 2, 1, 100};
+    QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("spares.larkspan")), spares, &error));
     QVERIFY(writeFixture(m_dir.path(), QStringLiteral("bad.larkspan"), "{\"format\": \"larkspan-plan\", "));
     QVERIFY(writeFixture(m_dir.path(), QStringLiteral("old.csv"), "old"));
     m_pipe = std::make_unique<UnwrittenPipe>(m_dir.filePath(QStringLiteral("pipe.larkspan")));
@@ -69,6 +73,9 @@ void TestReportCommand::command_data()
                                 << "" << "site.csv";
     QTest::newRow("PDF report") << QStringList{"--report", "site.larkspan", "-o", "site.pdf"} << 0 << ""
                                 << "" << "site.pdf";
+    QTest::newRow("hot spares dropped from RAID 0: said, and the report written")
+        << QStringList{"--report", "spares.larkspan", "-o", "spares.pdf"} << 0 << ""
+        << "spares.larkspan: The disk array's 1 hot spare(s) were dropped" << "spares.pdf";
     QTest::newRow("damaged plan") << QStringList{"--report", "bad.larkspan", "-o", "old.csv"} << 1 << ""
                                   << "damaged or cut short" << "";
     QTest::newRow("missing plan") << QStringList{"-r", "none.larkspan", "-o", "none.csv"} << 1 << ""
@@ -132,7 +139,8 @@ void TestReportCommand::command()
 
     if (written.endsWith(QLatin1String(".csv"))) {
         QCOMPARE(readFixture(m_dir.path(), written),
-                 PlanReport::toCsv(m_plan, planFigures(m_plan)));
+                 PlanReport::toCsv(QFileInfo(written).completeBaseName(), QDate::currentDate(), m_plan,
+                                   planFigures(m_plan)));
     } else if (written.endsWith(QLatin1String(".pdf"))) {
         QVERIFY(readFixture(m_dir.path(), written).startsWith("%PDF"));
     }

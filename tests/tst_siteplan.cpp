@@ -174,6 +174,8 @@ private slots:
     void planThatWouldNotOpenIsNotSaved();
     void laterSectionsAndKeysAreIgnored();
     void planWithoutDiskArrayOpensWithItsDefaults();
+    void diskSizeInTheFile_data();
+    void diskSizeInTheFile();
     void tenThousandGroupsOpen();
     void failedSaveKeepsTheOldFile();
 
@@ -183,6 +185,8 @@ private slots:
     void reportDiskArrayLines();
     void csvReadsBack();
     void reportNamesShippedScenesInTheInterfaceLanguage();
+    void csvResultRows_data();
+    void csvResultRows();
 
 private:
     QTemporaryDir m_dir;
@@ -366,6 +370,22 @@ void TestSitePlan::refusedFiles_data()
                                                    << "Group 1: \"scene\" holds a broken character";
     QTest::newRow("surrogates in the wrong order")
         << groupText("encoding", QString(QChar(0xDC00)) + QChar(0xD83D)) << "Group 1: \"encoding\" holds a broken character";
+    const auto editedCalculation = [](const char *key, const QJsonValue &value, const char *unit) {
+        return edited([key, value, unit](QJsonObject &r) {
+            QJsonObject c = r[QStringLiteral("calculation")].toObject();
+            c[QLatin1String(key)] = value;
+            c[QStringLiteral("diskUnit")] = QLatin1String(unit);
+            r[QStringLiteral("calculation")] = c;
+        });
+    };
+    QTest::newRow("7.5 GB") << editedCalculation("diskSize", 7.5, "GB")
+                            << "Calculation: \"diskSize\" is not a whole number of GB.";
+    QTest::newRow("7.1234 TB") << editedCalculation("diskSize", 7.1234, "TB")
+                               << "Calculation: \"diskSize\" has more than three decimals of a TB.";
+    QTest::newRow("50001 TB") << editedCalculation("diskSize", 50001, "TB")
+                              << "Calculation: \"diskSize\" is not a number from 0 to 50000.";
+    QTest::newRow("disk size as text") << editedCalculation("diskSize", QStringLiteral("7.5"), "TB")
+                                       << "Calculation: \"diskSize\" is not a number";
     QTest::newRow("disk unit as display text") << edited([](QJsonObject &r) {
         QJsonObject c = r[QStringLiteral("calculation")].toObject();
         c[QStringLiteral("saveUnit")] = QStringLiteral("WEEK");
@@ -583,6 +603,37 @@ void TestSitePlan::planWithoutDiskArrayOpensWithItsDefaults()
     QCOMPARE(plan.calculation.diskSize, 123);
 }
 
+void TestSitePlan::diskSizeInTheFile_data()
+{
+    QTest::addColumn<double>("diskSize");
+    QTest::addColumn<bool>("inTB");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("4 TB, whole: as before") << 4.0 << true << QByteArray("\"diskSize\": 4,");
+    QTest::newRow("123 GB") << 123.0 << false << QByteArray("\"diskSize\": 123,");
+    QTest::newRow("7.5 TB, a JSON number") << 7.5 << true << QByteArray("\"diskSize\": 7.5,");
+    QTest::newRow("1234.567 TB") << 1234.567 << true << QByteArray("\"diskSize\": 1234.567,");
+    QTest::newRow("50000 TB, the largest") << 50000.0 << true << QByteArray("\"diskSize\": 50000,");
+}
+
+void TestSitePlan::diskSizeInTheFile()
+{
+    QFETCH(double, diskSize);
+    QFETCH(bool, inTB);
+    QFETCH(QByteArray, written);
+
+    SitePlan plan;
+    plan.calculation.diskSize = diskSize;
+    plan.calculation.diskUnit = inTB ? DiskUnit::TB : DiskUnit::GB;
+    const QByteArray json = SitePlanFile::toJson(plan);
+    QVERIFY2(json.contains(written), json.constData());
+    SitePlan opened;
+    QString error;
+    QVERIFY2(SitePlanFile::fromJson(json, &opened, &error), qPrintable(error));
+    QCOMPARE(opened.calculation.diskSize, diskSize);
+    QCOMPARE(SitePlanFile::toJson(opened), json);
+}
+
 void TestSitePlan::tenThousandGroupsOpen()
 {
     SitePlan big;
@@ -667,37 +718,44 @@ void TestSitePlan::reportFigures()
 void TestSitePlan::reportDiskArrayLines_data()
 {
     QTest::addColumn<double>("kbps");
-    QTest::addColumn<int>("diskSizeGB");
+    QTest::addColumn<double>("diskSize");
+    QTest::addColumn<bool>("inTB");
     QTest::addColumn<DiskArraySetup>("array");
     QTest::addColumn<QString>("arrayLine");
     QTest::addColumn<QString>("drivesLine");
 
     const DiskArraySetup raid6{9, 8000, RaidLevel::Raid6, 2, 1, 90};
-    QTest::newRow("the disk size is the array's")
-        << 4096.0 << 43200 << raid6
+    QTest::newRow("the disk size is the array's, in TB as Use enters it")
+        << 4096.0 << 43.2 << true << raid6
         << "The disk is an array of 9 × 8 TB in RAID 6 (6 data + 2 parity + 1 hot spare(s); filled to "
            "90 %): 6 data drive(s) × 8 TB × 90 % = 43.2 TB."
         << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity + 1 hot spare(s); filled to 90 %).";
-    QTest::newRow("a disk size typed by hand") << 4096.0 << 43000 << raid6 << QString()
+    QTest::newRow("the disk size is the array's, in GB as Use entered it before")
+        << 4096.0 << 43200.0 << false << raid6
+        << "The disk is an array of 9 × 8 TB in RAID 6 (6 data + 2 parity + 1 hot spare(s); filled to "
+           "90 %): 6 data drive(s) × 8 TB × 90 % = 43.2 TB."
+        << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity + 1 hot spare(s); filled to 90 %).";
+    QTest::newRow("a disk size typed by hand") << 4096.0 << 43000.0 << false << raid6 << QString()
                                                << "Drives for it: 5 × 8 TB in RAID 6 (2 data + 2 parity "
                                                   "+ 1 hot spare(s); filled to 90 %).";
-    QTest::newRow("a refused array gives no size") << 4096.0 << 0 << DiskArraySetup{0, 8000} << QString()
+    QTest::newRow("a refused array gives no size") << 4096.0 << 0.0 << false << DiskArraySetup{0, 8000} << QString()
                                                    << "Drives for it: 3 × 8 TB in RAID 5 (2 data + 1 parity).";
-    QTest::newRow("no groups: no drives") << 0.0 << 4000 << DiskArraySetup() << QString() << QString();
+    QTest::newRow("no groups: no drives") << 0.0 << 4000.0 << false << DiskArraySetup() << QString() << QString();
 }
 
 void TestSitePlan::reportDiskArrayLines()
 {
     QFETCH(double, kbps);
-    QFETCH(int, diskSizeGB);
+    QFETCH(double, diskSize);
+    QFETCH(bool, inTB);
     QFETCH(DiskArraySetup, array);
     QFETCH(QString, arrayLine);
     QFETCH(QString, drivesLine);
 
     SitePlan plan;
     plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {}, kbps, 1));
-    plan.calculation.diskSize = diskSizeGB;
-    plan.calculation.diskUnit = DiskUnit::GB;
+    plan.calculation.diskSize = diskSize;
+    plan.calculation.diskUnit = inTB ? DiskUnit::TB : DiskUnit::GB;
     plan.calculation.diskArray = array;
     const PlanFigures figures = planFigures(plan);
     QCOMPARE(PlanReport::diskArrayLine(plan.calculation), arrayLine);
@@ -708,13 +766,13 @@ void TestSitePlan::csvReadsBack()
 {
     const SitePlan plan = samplePlan(FramePAL);
     const PlanFigures figures = planFigures(plan);
-    const QByteArray csv = PlanReport::toCsv(plan, figures);
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Site \"A\", east"), QDate(2026, 12, 8), plan, figures);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
 
     const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
-    QCOMPARE(rows.size(), plan.groups.size() + 2);
+    const qsizetype tableRows = plan.groups.size() + 2;
     QCOMPARE(rows.first(), PlanReport::columnTitles(13));
-    for (const QStringList &row : rows)
+    for (const QStringList &row : rows.mid(0, tableRows))
         QCOMPARE(row.size(), 11);
     QCOMPARE(rows.at(1).at(0), QStringLiteral("Gate, \"north\"(3)"));
     QCOMPARE(rows.at(1).at(5), QStringLiteral("1/2"));
@@ -724,11 +782,73 @@ void TestSitePlan::csvReadsBack()
     QCOMPARE(rows.at(2).at(7), QStringLiteral("Office"));
     // 1024 channels at 204800 kbps: no group separator in the figures.
     QCOMPARE(rows.at(2).at(9), QStringLiteral("209715.200"));
-    const QStringList totals = rows.last();
+    const QStringList totals = rows.at(tableRows - 1);
     QCOMPARE(totals.at(0), QStringLiteral("Total"));
     QCOMPARE(totals.at(2), QStringLiteral("1032"));
     QCOMPARE(totals.at(9).toDouble(), std::round(figures.kbps) / 1000.0);
     QCOMPARE(totals.at(10), QString::number(figures.gbPerDay, 'f', 2));
+
+    // An empty row, then the results as labelled rows, quoted where needed.
+    QCOMPARE(rows.at(tableRows), QStringList{QString()});
+    QCOMPARE(rows.at(tableRows + 1), (QStringList{"Storage plan", "Site \"A\", east"}));
+    QCOMPARE(rows.mid(tableRows + 1), QList<QStringList>(PlanReport::resultRows(
+                                          QStringLiteral("Site \"A\", east"), QDate(2026, 12, 8), plan, figures)));
+}
+
+void TestSitePlan::csvResultRows_data()
+{
+    QTest::addColumn<double>("diskSize");
+    QTest::addColumn<QList<QStringList>>("rows");
+
+    // 4096 kbps on one channel; the array is nine 8 TB drives in RAID 6 with
+    // a spare, filled to 90 %: 43.2 TB.
+    const QList<QStringList> start{
+        {"Storage plan", "Depot"}, {"Date", "2026-12-08"}, {"Frame standard", "NTSC"}};
+    const QList<QStringList> sizeRows{
+        {"Disk size: save time", "1", "week(s)"},
+        {"Disk size: hours per day", "24", "h"},
+        {"Disk size: recording hours", "168", "h"},
+        {"Disk size needed", "319", "GB"},
+        {"Disk size: drives", "5 × 8 TB in RAID 6", "(2 data + 2 parity + 1 hot spare(s); filled to 90 %)"},
+        {"Conventions", PlanReport::conventionsLine()},
+    };
+    QTest::newRow("the array's 43.2 TB")
+        << 43.2
+        << start + QList<QStringList>{
+               {"Recording time: disk size", "43.2", "TB"},
+               {"Recording time: hours per day", "24", "h"},
+               {"Recording time", "950", "day(s)"},
+               {"Recording time", "135", "week(s)"},
+               {"Recording time", "31", "month(s)"},
+               {"Recording time: disk array", "9 × 8 TB in RAID 6",
+                "(6 data + 2 parity + 1 hot spare(s); filled to 90 %)",
+                "6 data drive(s) × 8 TB × 90 % = 43.2 TB"},
+           } + sizeRows;
+    QTest::newRow("4 TB typed by hand: no array")
+        << 4.0
+        << start + QList<QStringList>{
+               {"Recording time: disk size", "4", "TB"},
+               {"Recording time: hours per day", "24", "h"},
+               {"Recording time", "88", "day(s)"},
+               {"Recording time", "12", "week(s)"},
+               {"Recording time", "2", "month(s)"},
+           } + sizeRows;
+}
+
+void TestSitePlan::csvResultRows()
+{
+    QFETCH(double, diskSize);
+    QFETCH(QList<QStringList>, rows);
+
+    SitePlan plan;
+    plan.frameStandard = FrameNTSC;
+    plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, {}, {}, 4096.0, 1));
+    plan.calculation.diskSize = diskSize;
+    plan.calculation.diskArray = {9, 8000, RaidLevel::Raid6, 2, 1, 90};
+    const PlanFigures figures = planFigures(plan);
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Depot"), QDate(2026, 12, 8), plan, figures);
+    const QList<QStringList> read = parseCsv(QString::fromUtf8(csv.mid(3)));
+    QCOMPARE(read.mid(read.size() - rows.size()), rows);
 }
 
 void TestSitePlan::reportNamesShippedScenesInTheInterfaceLanguage()
@@ -736,7 +856,7 @@ void TestSitePlan::reportNamesShippedScenesInTheInterfaceLanguage()
     const SitePlan plan = samplePlan(FramePAL);
     RenamingTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    const QByteArray csv = PlanReport::toCsv(plan, planFigures(plan));
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Depot"), QDate(2026, 12, 8), plan, planFigures(plan));
     QCoreApplication::removeTranslator(&translator);
 
     // The plan's "Office", a shipped scene, in the language of the report.
