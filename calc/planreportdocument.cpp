@@ -1,8 +1,8 @@
 #include "calc/planreportdocument.h"
 
 #include "calc/planreport.h"
-#include "data/atomicfilewriter.h"
 #include "data/siteplan.h"
+#include "platform/atomicfilewriter.h"
 #include "platform/guiinit.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "data/localetextfile.h"
 
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
 #include <QTextCodec>

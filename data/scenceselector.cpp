@@ -1,6 +1,6 @@
 #include "data/scenceselector.h"
 
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 
 #include "ui_scenceselector.h"
 

@@ -1,6 +1,6 @@
 #include "data/scenefile.h"
 
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 #include "platform/writablepath.h"
 
 #include <QFileInfo>

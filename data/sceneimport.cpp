@@ -1,8 +1,8 @@
 #include "data/sceneimport.h"
 
-#include "data/atomicfilewriter.h"
 #include "data/localetextfile.h"
-#include "data/regularfile.h"
+#include "platform/atomicfilewriter.h"
+#include "platform/regularfile.h"
 #include "platform/writablepath.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "data/siteplanfile.h"
 
-#include "data/atomicfilewriter.h"
-#include "data/regularfile.h"
+#include "platform/atomicfilewriter.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "data/updatedialog.h"
 
-#include "data/atomicfilewriter.h"
 #include "data/sceneimport.h"
+#include "platform/atomicfilewriter.h"
 
 #include "ui_updatedialog.h"
 

@@ -1,8 +1,8 @@
 #include "data/xmlconfigfile.h"
 
-#include "data/atomicfilewriter.h"
-#include "data/regularfile.h"
-#include "data/xmldocument.h"
+#include "platform/atomicfilewriter.h"
+#include "platform/regularfile.h"
+#include "platform/xmldocument.h"
 
 #include <QFile>
 #include <QTextCodec>

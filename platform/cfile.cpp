@@ -1,6 +1,6 @@
 #include "platform/cfile.h"
 
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 #include <QFile>

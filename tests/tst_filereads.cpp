@@ -1,6 +1,6 @@
-#include "data/atomicfilewriter.h"
+#include "platform/atomicfilewriter.h"
 #include "data/localetextfile.h"
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 #include "data/xmlconfigfile.h"
 #include "platform/cfile.h"
 #include "platform/cgenericds.h"

@@ -1,4 +1,4 @@
-#include "data/atomicfilewriter.h"
+#include "platform/atomicfilewriter.h"
 #include "data/bitrateconfigloader.h"
 #include "data/devicerecords.h"
 #include "data/siteplanfile.h"

@@ -1,5 +1,5 @@
 #include "aptui/desktopurl.h"
-#include "data/atomicfilewriter.h"
+#include "platform/atomicfilewriter.h"
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"

@@ -1,6 +1,6 @@
 #include "calc/capacityinputs.h"
 #include "calc/planreport.h"
-#include "data/atomicfilewriter.h"
+#include "platform/atomicfilewriter.h"
 #include "data/bitratecalculator.h"
 #include "data/siteplanfile.h"
 #include "platform/targetpath.h"

@@ -6,7 +6,7 @@
 #include "fullfilesystem.h"
 #include "readonlyfolder.h"
 
-#include "data/atomicfilewriter.h"
+#include "platform/atomicfilewriter.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "data/xmldocument.h"
+#include "platform/xmldocument.h"
 
 #include <QXmlStreamReader>
 

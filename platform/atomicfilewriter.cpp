@@ -1,6 +1,6 @@
-#include "data/atomicfilewriter.h"
+#include "platform/atomicfilewriter.h"
 
-#include "data/regularfile.h"
+#include "platform/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
