@@ -156,7 +156,12 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
     m_diskSizeValidator->setLocale(OrvaneGUIToolkit::GuiLocale());
     ui->m_lineEditGT->setValidator(m_diskSizeValidator);
     ui->m_lineEditGT->setMaxLength(kDiskSizeLength);
-    ui->m_lineEditSaveTime->setValidator(new OrvaneGUIToolkit::CIntValidator(0, 365, this));
+    ui->m_lineEditSaveTime->setValidator(
+        new OrvaneGUIToolkit::CIntValidator(0, CalculationLimits::MaxSaveTime, this));
+    for (QSpinBox *hours : {ui->m_spinBoxTime, ui->m_spinBoxDailyTime})
+        hours->setMaximum(CalculationLimits::MaxHoursPerDay);
+    // The inputs start as a new plan's, which the plan's records define.
+    setInputs(PlanCalculation());
 }
 
 DataCalculatorPage::~DataCalculatorPage() = default;

@@ -28,6 +28,13 @@ bool isFieldDiskSize(double size, DiskUnit unit);
 // or the nearest whole GB (halves away from zero).
 double fieldDiskSize(double size, DiskUnit unit);
 
+// The other inputs of the two calculations: the period (in days, weeks or
+// months) and the recording hours of a day.
+namespace CalculationLimits {
+constexpr int MaxSaveTime = 365;
+constexpr int MaxHoursPerDay = 24;
+} // namespace CalculationLimits
+
 enum class PeriodUnit {
     Day,
     Week,  // 7 days

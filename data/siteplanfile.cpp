@@ -23,8 +23,6 @@ const QString kFormat = QStringLiteral("larkspan-plan");
 constexpr int kMaxChannels = 1024;
 constexpr double kMaxKbps = 10000000.0; // 10 Gbit/s for one channel
 constexpr int kMaxFrameRateIndex = 999;
-constexpr int kMaxHoursPerDay = 24;
-constexpr int kMaxSaveTime = 365;
 
 // A fixed key and the meaning it stands for.
 struct Key
@@ -231,10 +229,10 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
     int shown = 0;
     if (!(in.number("diskSize", DiskSizeLimits::Largest, &calculation->diskSize)
           && in.choice("diskUnit", kDiskUnits, &diskUnit)
-          && in.integer("timeHoursPerDay", 0, kMaxHoursPerDay, &calculation->timeHoursPerDay)
-          && in.integer("saveTime", 0, kMaxSaveTime, &calculation->saveTime)
+          && in.integer("timeHoursPerDay", 0, CalculationLimits::MaxHoursPerDay, &calculation->timeHoursPerDay)
+          && in.integer("saveTime", 0, CalculationLimits::MaxSaveTime, &calculation->saveTime)
           && in.choice("saveUnit", kPeriodUnits, &saveUnit)
-          && in.integer("sizeHoursPerDay", 0, kMaxHoursPerDay, &calculation->sizeHoursPerDay)
+          && in.integer("sizeHoursPerDay", 0, CalculationLimits::MaxHoursPerDay, &calculation->sizeHoursPerDay)
           && in.choice("shownResult", kShownResults, &shown))) {
         return false;
     }
