@@ -6,8 +6,14 @@ STAGE := $(BUILD)/stage
 JOBS ?= $(shell nproc)
 # A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Every date and time the build writes (the resources' file times, the
+# change log, the metadata, the manual page) is the last commit's, so that
+# the same commit always gives the same files.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
+export SOURCE_DATE_EPOCH
 
-.PHONY: all deps configure build run test bench translations clean package sanitizer-deps fuzz sanitize
+.PHONY: all deps configure build run test bench translations clean package package-check sanitizer-deps \
+	fuzz sanitize
 
 all: build
 
@@ -26,12 +32,28 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
 
-# Optional: the Debian package build/larkspan_<version>_amd64.deb, checked by
-# lintian. `apt-get install ./build/larkspan_*.deb` installs it.
+# Optional: the Debian package build/larkspan_<version>-<revision>_amd64.deb,
+# checked by lintian. `apt-get install ./build/larkspan_*.deb` installs it.
 package: build
 	rm -f $(BUILD)/larkspan_*.deb
 	cd $(BUILD) && cpack -G DEB
-	lintian --fail-on error $(BUILD)/larkspan_*.deb
+	lintian -I --pedantic --fail-on error,warning $(BUILD)/larkspan_*.deb
+
+# Optional, and slow: builds the package twice from nothing in the same
+# folder ($(REPRO_BUILD)/tree, without the tests and without the compiler
+# cache, whose objects may come from other builds), and fails unless both
+# packages are byte for byte the same.
+REPRO_BUILD ?= build-repro
+package-check: deps
+	rm -rf $(REPRO_BUILD)
+	for run in first second; do \
+		rm -rf $(REPRO_BUILD)/tree && \
+		cmake -S . -B $(REPRO_BUILD)/tree -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLARKSPAN_TESTS=OFF && \
+		cmake --build $(REPRO_BUILD)/tree -j $(JOBS) && \
+		(cd $(REPRO_BUILD)/tree && cpack -G DEB -B $(CURDIR)/$(REPRO_BUILD)/$$run) || exit 1; \
+	done
+	cmp $(REPRO_BUILD)/first/larkspan_*.deb $(REPRO_BUILD)/second/larkspan_*.deb
+	@echo "Both builds gave the same package: $$(sha256sum $(REPRO_BUILD)/first/larkspan_*.deb)"
 
 # Optional, and not part of `make test`: the instrumented builds, each in a
 # folder of its own and built with clang, which they install when missing.
@@ -75,7 +97,7 @@ translations:
 	./tools/update-translations.sh
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD) $(REPRO_BUILD)
 
 # Refreshes the screenshots in docs/screenshots: the main window in each
 # state, English and Chinese, rendered offscreen from the staged program.

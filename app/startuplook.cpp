@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextCodec>
@@ -16,6 +17,12 @@
 namespace apt {
 
 namespace {
+
+// The start-up diagnostics (which skin was loaded, a missing style) are for
+// whoever looks into a start that went wrong, not for every start: they stay
+// silent unless the category is switched on, for instance with
+// QT_LOGGING_RULES="larkspan.startup=true".
+Q_LOGGING_CATEGORY(lcStartup, "larkspan.startup", QtCriticalMsg)
 
 const QString kDefaultSkin = QStringLiteral("CommonSkin");
 const QString kSkinFolder = QStringLiteral("plugins/skins/");
@@ -52,9 +59,9 @@ bool installSkin()
         skin = configured->value();
     const bool found = findSkinPlugin(skin, OrvaneGUIToolkit::GetTargetPath() + kSkinFolder);
     if (found)
-        qWarning("[Tool]LoadSkin = %s Success", skin.toLocal8Bit().constData());
+        qCWarning(lcStartup, "[Tool]LoadSkin = %s Success", skin.toLocal8Bit().constData());
     else
-        qWarning("[Tool]LoadSkin = %s failed", skin.toLocal8Bit().constData());
+        qCWarning(lcStartup, "[Tool]LoadSkin = %s failed", skin.toLocal8Bit().constData());
     return found;
 }
 
@@ -88,7 +95,7 @@ void installStyle()
     if (QStyle *style = QStyleFactory::create(kStyleKey))
         QApplication::setStyle(style);
     else
-        qDebug("[ToolsApplication::loadStyle]The CommonStyle does not exist.");
+        qCDebug(lcStartup, "[ToolsApplication::loadStyle]The CommonStyle does not exist.");
 
     qApp->setStyleSheet(assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet));
 }

@@ -16,6 +16,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -135,6 +136,8 @@ private slots:
     void exceptionDuringDeliveryIsCaught();
 
     void secondInstanceIsRefused();
+    void diagnosticsFollowLoggingRules_data();
+    void diagnosticsFollowLoggingRules();
     void smallScreenAsks_data();
     void smallScreenAsks();
     void laterStartBringsTheWindowForward();
@@ -159,6 +162,7 @@ void TestStartup::initTestCase()
 void TestStartup::cleanup()
 {
     OrvaneGUIToolkit::SetTargetPathOverride(QString());
+    QLoggingCategory::setFilterRules(QString());
 }
 
 void TestStartup::skinSearch_data()
@@ -358,6 +362,7 @@ void TestStartup::secondInstanceIsRefused()
         seen = describe(dialog);
         click(dialog, "btnClose");
     });
+    QLoggingCategory::setFilterRules(QStringLiteral("larkspan.startup=true"));
     capturedMessages.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
     const bool started = app->init();
@@ -374,6 +379,49 @@ void TestStartup::secondInstanceIsRefused()
     QVERIFY(capturedMessages.contains(QStringLiteral("[Tool]LoadSkin = NoSuchSkin failed")));
     QVERIFY(capturedMessages.contains(
         QStringLiteral("[ToolsApplication::loadStyle]The CommonStyle does not exist.")));
+}
+
+void TestStartup::diagnosticsFollowLoggingRules_data()
+{
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString skin = QStringLiteral("[Tool]LoadSkin = NoSuchSkin failed");
+    const QString style = QStringLiteral("[ToolsApplication::loadStyle]The CommonStyle does not exist.");
+    QTest::newRow("silent by default") << QString() << QStringList();
+    QTest::newRow("category on") << "larkspan.startup=true" << QStringList{skin, style};
+    QTest::newRow("warnings only") << "larkspan.startup.warning=true" << QStringList{skin};
+    QTest::newRow("everything else on") << "*=true\nlarkspan.startup=false" << QStringList();
+}
+
+// The start-up lines go through the logging category "larkspan.startup",
+// which an ordinary start leaves silent.
+void TestStartup::diagnosticsFollowLoggingRules()
+{
+    QFETCH(QString, rules);
+    QFETCH(QStringList, lines);
+
+    auto *app = qobject_cast<apt::ToolsApplication *>(qApp);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Setup.xml")),
+              "<Setup><Skin><Value>NoSuchSkin</Value></Skin></Setup>");
+    OrvaneGUIToolkit::SetTargetPathOverride(dir.path());
+    // Another instance holds the lock, so start-up stops after the look.
+    SharedTools::QtLocalPeer running(app->id());
+    answerNextDialog([](QDialog *dialog) { click(dialog, "btnClose"); });
+
+    QLoggingCategory::setFilterRules(rules);
+    capturedMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+    QVERIFY(!app->init());
+    qInstallMessageHandler(previous);
+
+    QStringList seen;
+    for (const QString &message : std::as_const(capturedMessages)) {
+        if (message.startsWith(QLatin1Char('[')))
+            seen.append(message);
+    }
+    QCOMPARE(seen, lines);
 }
 
 void TestStartup::smallScreenAsks_data()
@@ -403,6 +451,7 @@ void TestStartup::smallScreenAsks()
         QVERIFY(seen.bottomVisible);
         click(dialog, answer.constData());
     });
+    QLoggingCategory::setFilterRules(QStringLiteral("larkspan.startup=true"));
     capturedMessages.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
     const bool result = app->init();

@@ -2,6 +2,10 @@
 //   manualpdf <manual.html> <output.pdf>
 // Pictures are looked up relative to the HTML file; a missing one fails the
 // run. The page numbers come from the text layout's own pagination.
+// The same sources give the same file when the build runs it with
+// QT_HASH_SEED=0 (the writer puts the fonts out in hash order) and TZ=UTC:
+// the creation date is then SOURCE_DATE_EPOCH's, when that is set.
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -14,6 +18,34 @@
 #include <QUrl>
 
 #include <cstdio>
+
+namespace {
+
+// Writes the date of SOURCE_DATE_EPOCH over the creation date that the PDF
+// writer took from the clock, in place (the date is written in UTC, so it
+// keeps its length and every offset in the file stays right).
+bool stampSourceDate(const QString &path)
+{
+    bool valid = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&valid);
+    if (!valid)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray pdf = file.readAll();
+    const QByteArray key = "/CreationDate (D:";
+    const qsizetype at = pdf.indexOf(key);
+    const QByteArray date = QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC)
+                                .toString(QStringLiteral("yyyyMMddHHmmss'Z)'"))
+                                .toLatin1();
+    if (at < 0 || pdf.mid(at + key.size() + 14, 2) != "Z)")
+        return false;
+    pdf.replace(at + key.size(), date.size(), date);
+    return file.seek(0) && file.write(pdf) == pdf.size();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -56,7 +88,7 @@ int main(int argc, char *argv[])
     writer.setCreator(QStringLiteral("Larkspan"));
     document.print(&writer);
 
-    if (!QFileInfo(args.at(2)).size()) {
+    if (!QFileInfo(args.at(2)).size() || !stampSourceDate(args.at(2))) {
         std::fprintf(stderr, "manualpdf: cannot write %s\n", qPrintable(args.at(2)));
         return 1;
     }

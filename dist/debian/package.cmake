@@ -5,6 +5,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME larkspan)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_DEBIAN_PACKAGE_RELEASE "${LARKSPAN_DEBIAN_REVISION}")
 set(CPACK_PACKAGE_VENDOR "The Larkspan developers")
 set(CPACK_PACKAGE_CONTACT "The Larkspan developers <${LARKSPAN_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "storage planner for video-surveillance installations")
@@ -22,9 +23,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LARKSPAN_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window system plug-ins, and Qt's Chinese catalogues that the program
-# folder links to; a PDF viewer opens the manual, a CJK font shows Chinese.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-wqy-microhei | fonts-noto-cjk")
+# The window system plug-ins. Qt's Chinese catalogues, which the program
+# folder links to, translate the standard dialogs of the Chinese interface;
+# without them those stay English and everything else is still Chinese. A
+# PDF viewer opens the manual, a CJK font shows Chinese.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, xdg-utils, fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "mupdf | evince | okular")
+# /etc/larkspan/Setup.xml is a configuration file: an upgrade keeps the
+# administrator's changes (and asks when the shipped file changed too).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_CURRENT_LIST_DIR}/conffiles")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
