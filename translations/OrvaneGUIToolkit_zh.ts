@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AtomicFileWriter</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有剩余空间</translation>
+    </message>
+    <message>
+        <source>No such folder</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>The folder is on a read-only disk</source>
+        <translation>该文件夹位于只读磁盘上</translation>
+    </message>
+    <message>
+        <source>No permission to write in this folder</source>
+        <translation>没有在此文件夹中写入的权限</translation>
+    </message>
+    <message>
+        <source>No permission to replace the file</source>
+        <translation>没有替换该文件的权限</translation>
+    </message>
+</context>
+<context>
     <name>BaseDialog</name>
     <message>
         <source>BaseDialog</source>
@@ -43,6 +70,21 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>Not a regular file (a pipe, a device or a socket)</source>
+        <translation>不是普通文件（而是管道、设备或套接字）</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>A folder, not a file</source>
+        <translation>是文件夹，不是文件</translation>
+    </message>
+</context>
+<context>
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>
@@ -59,6 +101,25 @@
     <message>
         <source>Version: </source>
         <translation>版本：</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::FileNotice</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>No program could open the file.</source>
+        <translation>没有程序能打开该文件。</translation>
+    </message>
+    <message>
+        <source>No program could open the folder.</source>
+        <translation>没有程序能打开该文件夹。</translation>
     </message>
 </context>
 <context>

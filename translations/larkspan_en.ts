@@ -27,12 +27,11 @@
         <source>v%1build</source>
         <translation>v%1build</translation>
     </message>
-</context>
-<context>
-    <name>AtomicFileWriter</name>
     <message>
-        <source>No space left on device</source>
-        <translation>No space left on device</translation>
+        <source>No program could open the user manual. It is here:
+%1</source>
+        <translation>No program could open the user manual. It is here:
+%1</translation>
     </message>
 </context>
 <context>
@@ -406,16 +405,16 @@
         <translation>Rounded down to a whole GB: the field takes whole numbers.</translation>
     </message>
     <message>
-        <source>Rounded down to a whole TB: the field takes at most 50000 GB.</source>
-        <translation>Rounded down to a whole TB: the field takes at most 50000 GB.</translation>
-    </message>
-    <message>
         <source>Drives for %1 :</source>
         <translation>Drives for %1 :</translation>
     </message>
     <message>
         <source>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</source>
         <translation>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</translation>
+    </message>
+    <message>
+        <source>Rounded down to a whole GB: the field takes three decimals of a TB.</source>
+        <translation>Rounded down to a whole GB: the field takes three decimals of a TB.</translation>
     </message>
 </context>
 <context>
@@ -534,6 +533,17 @@
         <source>No %1 array is possible</source>
         <translation>No %1 array is possible</translation>
     </message>
+    <message>
+        <source>%1 keeps no copy to rebuild onto a hot spare: take none.</source>
+        <translation>%1 keeps no copy to rebuild onto a hot spare: take none.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The disk array&apos;s %n hot spare(s) were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</source>
+        <translation>
+            <numerusform>The disk array&apos;s %n hot spare were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
+            <numerusform>The disk array&apos;s %n hot spares were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LarkspanMainPage</name>
@@ -620,6 +630,26 @@
     <message>
         <source>Hint</source>
         <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>The language changes when Larkspan starts again.</source>
+        <translation>The language changes when Larkspan starts again.</translation>
+    </message>
+    <message>
+        <source>Report saved to %1</source>
+        <translation>Report saved to %1</translation>
     </message>
 </context>
 <context>
@@ -755,6 +785,63 @@
         <source>Drives for it: %1 %2.</source>
         <translation>Drives for it: %1 %2.</translation>
     </message>
+    <message>
+        <source>h</source>
+        <comment>hours</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>Storage plan</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Frame standard</source>
+        <translation>Frame standard</translation>
+    </message>
+    <message>
+        <source>Recording time: disk size</source>
+        <translation>Recording time: disk size</translation>
+    </message>
+    <message>
+        <source>Recording time: hours per day</source>
+        <translation>Recording time: hours per day</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>Recording time</translation>
+    </message>
+    <message>
+        <source>Recording time: disk array</source>
+        <translation>Recording time: disk array</translation>
+    </message>
+    <message>
+        <source>Disk size: save time</source>
+        <translation>Disk size: save time</translation>
+    </message>
+    <message>
+        <source>Disk size: hours per day</source>
+        <translation>Disk size: hours per day</translation>
+    </message>
+    <message>
+        <source>Disk size: recording hours</source>
+        <translation>Disk size: recording hours</translation>
+    </message>
+    <message>
+        <source>Disk size needed</source>
+        <translation>Disk size needed</translation>
+    </message>
+    <message>
+        <source>Disk size: drives</source>
+        <translation>Disk size: drives</translation>
+    </message>
+    <message>
+        <source>Conventions</source>
+        <translation>Conventions</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -779,8 +866,86 @@
         <translation>A report is written as PDF (.pdf) or CSV (.csv).</translation>
     </message>
     <message>
-        <source>The report could not be written to &quot;%1&quot;: %2</source>
-        <translation>The report could not be written to &quot;%1&quot;: %2</translation>
+        <source>The report could not be written as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
+        <translation>The report could not be written as &quot;%1&quot; in the folder &quot;%2&quot;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionText</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1%2%3 days</source>
+        <translation>%1%2%3 days</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Events %1 %</source>
+        <translation>Events %1 %</translation>
+    </message>
+    <message>
+        <source>Dual stream, events %1 %</source>
+        <translation>Dual stream, events %1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>Holds %n day(s)</source>
+        <translation>
+            <numerusform>Holds %n day</numerusform>
+            <numerusform>Holds %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Holds every group for its own days</source>
+        <translation>Holds every group for its own days</translation>
+    </message>
+    <message numerus="yes">
+        <source>Holds %n day(s) even at the high bound, %1 to spare</source>
+        <translation>
+            <numerusform>Holds %n day even at the high bound, %1 to spare</numerusform>
+            <numerusform>Holds %n days even at the high bound, %1 to spare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>add %1</source>
+        <translation>add %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more %1 drive(s) in %2</source>
+        <translation>
+            <numerusform>%n more %1 drive in %2</numerusform>
+            <numerusform>%n more %1 drives in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at the high bound</source>
+        <translation>at the high bound</translation>
+    </message>
+    <message>
+        <source>even at the expected figure</source>
+        <translation>even at the expected figure</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: short of %n day(s) %2 — %3</source>
+        <translation>
+            <numerusform>%1: short of %n day %2 — %3</numerusform>
+            <numerusform>%1: short of %n days %2 — %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -823,6 +988,41 @@
     <message>
         <source>Get Picture Failure</source>
         <translation>Get Picture Failure</translation>
+    </message>
+</context>
+<context>
+    <name>SceneNames</name>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>Hospital</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Office</translation>
+    </message>
+    <message>
+        <source>Parking Lot</source>
+        <translation>Parking Lot</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>School</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Supermarket</source>
+        <translation>Supermarket</translation>
+    </message>
+    <message>
+        <source>Warehouse</source>
+        <translation>Warehouse</translation>
     </message>
 </context>
 <context>
@@ -916,16 +1116,44 @@
         <translation>&quot;%1&quot; cannot be read: %2</translation>
     </message>
     <message>
-        <source>The plan could not be saved to &quot;%1&quot;: %2</source>
-        <translation>The plan could not be saved to &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>The disk array is not a section of values.</source>
         <translation>The disk array is not a section of values.</translation>
     </message>
     <message>
         <source>Disk array</source>
         <translation>Disk array</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1: &quot;%2&quot; is longer than %3 characters.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds a control character.</source>
+        <translation>%1: &quot;%2&quot; holds a control character.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds a broken character (half of a surrogate pair).</source>
+        <translation>%1: &quot;%2&quot; holds a broken character (half of a surrogate pair).</translation>
+    </message>
+    <message>
+        <source>%1: identity %2 is used twice.</source>
+        <translation>%1: identity %2 is used twice.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;diskSize&quot; is not a whole number of GB.</source>
+        <translation>%1: &quot;diskSize&quot; is not a whole number of GB.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;diskSize&quot; has more than three decimals of a TB.</source>
+        <translation>%1: &quot;diskSize&quot; has more than three decimals of a TB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plan but a pipe, a device or a socket.</source>
+        <translation>&quot;%1&quot; is not a plan but a pipe, a device or a socket.</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
+        <translation>The plan could not be saved as &quot;%1&quot; in the folder &quot;%2&quot;: %3</translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1266,10 @@
     <message>
         <source>Pictures not copied: %1</source>
         <translation>Pictures not copied: %1</translation>
+    </message>
+    <message>
+        <source>Export Scene Table</source>
+        <translation>Export Scene Table</translation>
     </message>
 </context>
 <context>

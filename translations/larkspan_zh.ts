@@ -27,12 +27,11 @@
         <source>v%1build</source>
         <translation>v%1build</translation>
     </message>
-</context>
-<context>
-    <name>AtomicFileWriter</name>
     <message>
-        <source>No space left on device</source>
-        <translation>设备上没有剩余空间</translation>
+        <source>No program could open the user manual. It is here:
+%1</source>
+        <translation>没有程序能打开用户手册。手册位于：
+%1</translation>
     </message>
 </context>
 <context>
@@ -406,16 +405,16 @@
         <translation>已向下取整到整 GB：容量栏只接受整数。</translation>
     </message>
     <message>
-        <source>Rounded down to a whole TB: the field takes at most 50000 GB.</source>
-        <translation>已向下取整到整 TB：容量栏最多为 50000 GB。</translation>
-    </message>
-    <message>
         <source>Drives for %1 :</source>
         <translation>存储 %1 所需硬盘：</translation>
     </message>
     <message>
         <source>&quot;Apply&quot; keeps these inputs for the drives shown under the size.</source>
         <translation>点击“应用”后，容量结果下方的硬盘数按这些参数计算。</translation>
+    </message>
+    <message>
+        <source>Rounded down to a whole GB: the field takes three decimals of a TB.</source>
+        <translation>已向下取整到整 GB：容量栏的 TB 数最多三位小数。</translation>
     </message>
 </context>
 <context>
@@ -532,6 +531,16 @@
         <source>No %1 array is possible</source>
         <translation>无法组成 %1 阵列</translation>
     </message>
+    <message>
+        <source>%1 keeps no copy to rebuild onto a hot spare: take none.</source>
+        <translation>%1 没有可重建到热备盘的副本：请不设热备盘。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The disk array&apos;s %n hot spare(s) were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</source>
+        <translation>
+            <numerusform>已去掉磁盘阵列的 %n 块热备盘：%1 没有可重建到热备盘的副本。存数据的硬盘保持不变。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LarkspanMainPage</name>
@@ -618,6 +627,26 @@
     <message>
         <source>Hint</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>The language changes when Larkspan starts again.</source>
+        <translation>重新启动 Larkspan 后，界面语言才会更改。</translation>
+    </message>
+    <message>
+        <source>Report saved to %1</source>
+        <translation>报告已保存到 %1</translation>
     </message>
 </context>
 <context>
@@ -753,6 +782,63 @@
         <source>Drives for it: %1 %2.</source>
         <translation>所需硬盘：%1 %2。</translation>
     </message>
+    <message>
+        <source>h</source>
+        <comment>hours</comment>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>存储方案</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Frame standard</source>
+        <translation>制式</translation>
+    </message>
+    <message>
+        <source>Recording time: disk size</source>
+        <translation>录像时间：硬盘容量</translation>
+    </message>
+    <message>
+        <source>Recording time: hours per day</source>
+        <translation>录像时间：每天录像小时数</translation>
+    </message>
+    <message>
+        <source>Recording time</source>
+        <translation>录像时间</translation>
+    </message>
+    <message>
+        <source>Recording time: disk array</source>
+        <translation>录像时间：磁盘阵列</translation>
+    </message>
+    <message>
+        <source>Disk size: save time</source>
+        <translation>硬盘容量：录像时长</translation>
+    </message>
+    <message>
+        <source>Disk size: hours per day</source>
+        <translation>硬盘容量：每天录像小时数</translation>
+    </message>
+    <message>
+        <source>Disk size: recording hours</source>
+        <translation>硬盘容量：录像小时数</translation>
+    </message>
+    <message>
+        <source>Disk size needed</source>
+        <translation>所需硬盘容量</translation>
+    </message>
+    <message>
+        <source>Disk size: drives</source>
+        <translation>硬盘容量：所需硬盘</translation>
+    </message>
+    <message>
+        <source>Conventions</source>
+        <translation>计算约定</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -777,8 +863,81 @@
         <translation>报告只能保存为 PDF（.pdf）或 CSV（.csv）。</translation>
     </message>
     <message>
-        <source>The report could not be written to &quot;%1&quot;: %2</source>
-        <translation>无法将报告写入“%1”：%2</translation>
+        <source>The report could not be written as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
+        <translation>无法将报告以“%1”为名写入文件夹“%2”：%3</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionText</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1%2%3 days</source>
+        <translation>%1%2%3 天</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续录像</translation>
+    </message>
+    <message>
+        <source>Events %1 %</source>
+        <translation>事件录像 %1%</translation>
+    </message>
+    <message>
+        <source>Dual stream, events %1 %</source>
+        <translation>双码流，事件录像 %1%</translation>
+    </message>
+    <message numerus="yes">
+        <source>Holds %n day(s)</source>
+        <translation>
+            <numerusform>可保存 %n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Holds every group for its own days</source>
+        <translation>每组均可按各自天数保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>Holds %n day(s) even at the high bound, %1 to spare</source>
+        <translation>
+            <numerusform>按上限估算仍可保存 %n 天，余量 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>add %1</source>
+        <translation>需增加 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more %1 drive(s) in %2</source>
+        <translation>
+            <numerusform>再加 %n 块 %1 硬盘，%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>at the high bound</source>
+        <translation>（按上限估算）</translation>
+    </message>
+    <message>
+        <source>even at the expected figure</source>
+        <translation>（按预期值也不足）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: short of %n day(s) %2 — %3</source>
+        <translation>
+            <numerusform>%1：不足 %n 天%2 — %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -821,6 +980,41 @@
     <message>
         <source>Get Picture Failure</source>
         <translation>图片获取失败</translation>
+    </message>
+</context>
+<context>
+    <name>SceneNames</name>
+    <message>
+        <source>Bank</source>
+        <translation>银行</translation>
+    </message>
+    <message>
+        <source>Hospital</source>
+        <translation>医院</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>办公室</translation>
+    </message>
+    <message>
+        <source>Parking Lot</source>
+        <translation>停车场</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>学校</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>街道</translation>
+    </message>
+    <message>
+        <source>Supermarket</source>
+        <translation>超市</translation>
+    </message>
+    <message>
+        <source>Warehouse</source>
+        <translation>仓库</translation>
     </message>
 </context>
 <context>
@@ -914,16 +1108,44 @@
         <translation>无法读取“%1”：%2</translation>
     </message>
     <message>
-        <source>The plan could not be saved to &quot;%1&quot;: %2</source>
-        <translation>无法将方案保存到“%1”：%2</translation>
-    </message>
-    <message>
         <source>The disk array is not a section of values.</source>
         <translation>磁盘阵列部分不是一组数值。</translation>
     </message>
     <message>
         <source>Disk array</source>
         <translation>磁盘阵列</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1：“%2”超过 %3 个字符。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds a control character.</source>
+        <translation>%1：“%2”含有控制字符。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds a broken character (half of a surrogate pair).</source>
+        <translation>%1：“%2”含有损坏的字符（不成对的代理项）。</translation>
+    </message>
+    <message>
+        <source>%1: identity %2 is used twice.</source>
+        <translation>%1：标识 %2 重复。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;diskSize&quot; is not a whole number of GB.</source>
+        <translation>%1：“diskSize”不是整数 GB。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;diskSize&quot; has more than three decimals of a TB.</source>
+        <translation>%1：“diskSize”的 TB 数超过三位小数。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plan but a pipe, a device or a socket.</source>
+        <translation>“%1”不是方案，而是管道、设备或套接字。</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
+        <translation>无法将方案以“%1”为名保存到文件夹“%2”：%3</translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1257,10 @@
     <message>
         <source>Pictures not copied: %1</source>
         <translation>未复制的图片：%1</translation>
+    </message>
+    <message>
+        <source>Export Scene Table</source>
+        <translation>导出场景表</translation>
     </message>
 </context>
 <context>
