@@ -75,7 +75,7 @@ void TestReportCommand::command_data()
                                 << "" << "site.pdf";
     QTest::newRow("hot spares dropped from RAID 0: said, and the report written")
         << QStringList{"--report", "spares.larkspan", "-o", "spares.pdf"} << 0 << ""
-        << "spares.larkspan: The disk array's 1 hot spare(s) were dropped" << "spares.pdf";
+        << "spares.larkspan: The disk array's hot spare was dropped" << "spares.pdf";
     QTest::newRow("damaged plan") << QStringList{"--report", "bad.larkspan", "-o", "old.csv"} << 1 << ""
                                   << "damaged or cut short" << "";
     QTest::newRow("missing plan") << QStringList{"-r", "none.larkspan", "-o", "none.csv"} << 1 << ""

@@ -540,7 +540,7 @@
     <message numerus="yes">
         <source>The disk array&apos;s %n hot spare(s) were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</source>
         <translation>
-            <numerusform>The disk array&apos;s %n hot spare were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
+            <numerusform>The disk array&apos;s hot spare was dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
             <numerusform>The disk array&apos;s %n hot spares were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
         </translation>
     </message>
