@@ -21,6 +21,7 @@
 #include "device/deviceeditor.h"
 #include "mainwindow/aboutdialog.h"
 #include "mainwindow/savechangesdialog.h"
+#include "mainwindow/sitepages.h"
 
 #include "ui_larkspanmainpage.h"
 
@@ -166,16 +167,11 @@ void LarkspanMainPage::connectPages()
     // The panel keeps its manual slot private; the meta-object reaches it by name.
     connect(this, SIGNAL(signalGetHelp()), m_pAboutDialog.get(), SLOT(onGetHelp()));
 
-    // What changes the plan: its groups and their total, the frame standard,
-    // and the calculation's inputs.
-    connect(deviceAddPage, &DeviceAddPage::SignalDeviceChanged, this, &LarkspanMainPage::onPlanChanged);
-    connect(m_pDeviceEditor, &DeviceEditor::signalCurrentFrameStandard,
-            this, &LarkspanMainPage::onPlanChanged);
-    connect(calculatorPage, &DataCalculatorPage::signalInputsChanged,
-            this, &LarkspanMainPage::onPlanChanged);
-
+    // The pages show the document and hand it the user's edits as steps.
+    m_pPages = new SitePages(m_pDeviceEditor, m_pCapacityCalculation, this);
+    connect(m_pPages, &SitePages::edited, this, &LarkspanMainPage::onPlanChanged);
     // The pages as they start are the new plan, with nothing to undo.
-    m_pDocument->newPlan(planOnPages());
+    m_pDocument->newPlan(m_pPages->plan());
     connect(m_pDocument, &SiteDocument::changed, this,
             [this](SiteDocument::Changes what) { onDocumentChanged(int(what)); });
 }
@@ -432,16 +428,6 @@ void LarkspanMainPage::refreshRecentPlans()
     m_pRecentMenu->setEnabled(!plans.isEmpty());
 }
 
-DeviceAddPage *LarkspanMainPage::deviceList() const
-{
-    return qobject_cast<DeviceAddPage *>(m_pCapacityCalculation->getDeviceAddPage());
-}
-
-DataCalculatorPage *LarkspanMainPage::calculatorPage() const
-{
-    return qobject_cast<DataCalculatorPage *>(m_pCapacityCalculation->getDataCalculatorPage());
-}
-
 const SiteDocument &LarkspanMainPage::document() const
 {
     return *m_pDocument;
@@ -450,20 +436,6 @@ const SiteDocument &LarkspanMainPage::document() const
 SitePlan LarkspanMainPage::currentPlan() const
 {
     return m_pDocument->plan();
-}
-
-SitePlan LarkspanMainPage::planOnPages() const
-{
-    SitePlan plan;
-    plan.frameStandard = m_pDeviceEditor->frameStandard();
-    const QStringList frameRates = m_pDeviceEditor->frameRates(plan.frameStandard);
-    // The list's keys grow with every add, so key order is list order.
-    const QMap<long long, StructDeviceItem> groups = deviceList()->getDeviceData();
-    plan.groups.reserve(groups.size());
-    for (const StructDeviceItem &item : groups)
-        plan.groups.append(toPlanGroup(item, frameRates));
-    plan.calculation = calculatorPage()->inputs();
-    return plan;
 }
 
 QString LarkspanMainPage::planPath() const
@@ -506,12 +478,8 @@ void LarkspanMainPage::updateTitle()
 
 void LarkspanMainPage::onPlanChanged()
 {
-    // Every signal of one edit lands here; only the first that changes the
-    // plan makes a step (a frame-standard switch converts the list first).
-    if (m_applyingPlan)
-        return;
     m_takingEdit = true;
-    m_pDocument->setPlan(planOnPages());
+    m_pDocument->setPlan(m_pPages->plan());
     m_takingEdit = false;
 }
 
@@ -522,34 +490,10 @@ void LarkspanMainPage::onDocumentChanged(int changes)
                                         | SiteDocument::FrameStandardChanged;
     // Edits made on the pages are there already; undo, redo, open and new are not.
     if ((what & shown) && !m_takingEdit)
-        showPlan(m_pDocument->plan());
+        m_pPages->show(m_pDocument->plan());
     m_pUndoAction->setEnabled(m_pDocument->canUndo());
     m_pRedoAction->setEnabled(m_pDocument->canRedo());
     updateTitle();
-}
-
-void LarkspanMainPage::showPlan(const SitePlan &plan)
-{
-    m_applyingPlan = true;
-    // The standard first and without announcing it: the plan's rates are
-    // the agreed ones and are not converted.
-    m_pDeviceEditor->setFrameStandard(plan.frameStandard);
-    QVector<StructDeviceItem> items;
-    QVector<int> numbers;
-    items.reserve(plan.groups.size());
-    numbers.reserve(plan.groups.size());
-    for (const PlanGroup &group : plan.groups) {
-        items.append(toDeviceItem(group));
-        numbers.append(group.groupNumber);
-    }
-    deviceList()->replaceDeviceData(items);
-    // After the list gave every number back on clearing.
-    m_pDeviceEditor->holdGroupNumbers(numbers);
-    calculatorPage()->setInputs(plan.calculation);
-    // Showing the normal page again lays the whole list out anew.
-    if (!plan.groups.isEmpty() && !m_pCapacityCalculation->isNormalPageShown())
-        m_pCapacityCalculation->showNormalPage();
-    m_applyingPlan = false;
 }
 
 bool LarkspanMainPage::mayDiscardChanges()

@@ -8,12 +8,11 @@
 
 class AboutDialog;
 class CapacityCalculation;
-class DataCalculatorPage;
-class DeviceAddPage;
 class DeviceEditor;
 class QAction;
 class QHBoxLayout;
 class SiteDocument;
+class SitePages;
 struct SitePlan;
 
 namespace Ui {
@@ -115,16 +114,10 @@ private:
     void createPlanActions();
     // The languages to choose from; the choice counts from the next start.
     void createLanguageMenu();
-    DeviceAddPage *deviceList() const;
-    DataCalculatorPage *calculatorPage() const;
     // Asks Save / Don't Save / Cancel while the plan has unsaved changes;
     // true when the window may go on and drop them.
     bool mayDiscardChanges();
     bool loadPlan(const QString &path);
-    // The plan as the pages show it.
-    SitePlan planOnPages() const;
-    // Puts the document's plan on the pages, without taking it back as an edit.
-    void showPlan(const SitePlan &plan);
     void updateTitle();
     QString planName() const;
     // Where file dialogs start: the plan's folder, or the home folder.
@@ -154,9 +147,7 @@ private:
     QAction *m_pUndoAction = nullptr;
     QAction *m_pRedoAction = nullptr;
     SiteDocument *m_pDocument;
-    // Set while the document's plan is put on the pages, whose changes then
-    // are not the user's.
-    bool m_applyingPlan = false;
+    SitePages *m_pPages = nullptr;
     // Set while an edit on the pages goes into the document.
     bool m_takingEdit = false;
 };
