@@ -1,7 +1,6 @@
 #include "mainwindow/larkspanmainpage.h"
 
 #include "app/lanaguagemanager.h"
-#include "app/languagechoice.h"
 #include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
 #include "aptui/filenotice.h"
@@ -20,13 +19,13 @@
 #include "device/deviceaddpage.h"
 #include "device/deviceeditor.h"
 #include "mainwindow/aboutdialog.h"
+#include "mainwindow/planmenu.h"
 #include "mainwindow/savechangesdialog.h"
 #include "mainwindow/sitepages.h"
 
 #include "ui_larkspanmainpage.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -91,8 +90,18 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     m_pCapacityCalculation->setObjectName(QStringLiteral("m_pCapacityCalculation"));
     m_pAboutDialog = std::make_unique<AboutDialog>();
     m_pAboutMenu = new aptui::Menu(this);
-    createPlanActions();
-    createLanguageMenu();
+    m_pPlanMenu = new PlanMenu(m_pAboutMenu, this, m_interfaceLanguage);
+    connect(m_pPlanMenu, &PlanMenu::newPlan, this, &LarkspanMainPage::onNewPlan);
+    connect(m_pPlanMenu, &PlanMenu::openPlan, this, &LarkspanMainPage::onOpenPlan);
+    connect(m_pPlanMenu, &PlanMenu::openRecentPlan, this, &LarkspanMainPage::openPlan);
+    connect(m_pPlanMenu, &PlanMenu::savePlan, this, &LarkspanMainPage::onSavePlan);
+    connect(m_pPlanMenu, &PlanMenu::savePlanAs, this, &LarkspanMainPage::onSavePlanAs);
+    connect(m_pPlanMenu, &PlanMenu::undo, m_pDocument, &SiteDocument::undo);
+    connect(m_pPlanMenu, &PlanMenu::redo, m_pDocument, &SiteDocument::redo);
+    connect(m_pPlanMenu, &PlanMenu::exportReport, this, &LarkspanMainPage::onExportReport);
+    connect(m_pPlanMenu, &PlanMenu::printReport, this, &LarkspanMainPage::onPrintReport);
+    connect(m_pPlanMenu, &PlanMenu::languageChosen, this,
+            [this] { showNotice(tr("The language changes when Larkspan starts again.")); });
     m_pAboutMenu->addAction(m_pAboutDialog.get());
     m_pAboutMenu->setObjectName(QStringLiteral("aboutMenu"));
     // Keeps what the menu itself adds (on some platforms it declines the
@@ -325,109 +334,6 @@ void LarkspanMainPage::dropEvent(QDropEvent *event)
     openPlan(path);
 }
 
-void LarkspanMainPage::createPlanActions()
-{
-    struct Entry
-    {
-        QString text;
-        QKeySequence shortcut;
-        void (LarkspanMainPage::*slot)();
-    };
-    const Entry entries[] = {
-        {tr("New"), QKeySequence::New, &LarkspanMainPage::onNewPlan},
-        {tr("Open..."), QKeySequence::Open, &LarkspanMainPage::onOpenPlan},
-        {tr("Save"), QKeySequence::Save, nullptr},
-        {tr("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
-        {tr("Export Report..."), QKeySequence(), &LarkspanMainPage::onExportReport},
-        {tr("Print..."), QKeySequence::Print, &LarkspanMainPage::onPrintReport},
-    };
-    QList<QAction *> actions;
-    for (const Entry &entry : entries) {
-        auto *action = new QAction(entry.text, this);
-        action->setShortcut(entry.shortcut);
-        // Also on the window, so that the shortcut works while the menu is closed.
-        addAction(action);
-        actions << action;
-        if (entry.slot)
-            connect(action, &QAction::triggered, this, entry.slot);
-    }
-    connect(actions.at(2), &QAction::triggered, this, &LarkspanMainPage::onSavePlan);
-    connect(actions.at(3), &QAction::triggered, this, &LarkspanMainPage::onSavePlanAs);
-
-    m_pAboutMenu->addActions(actions.mid(0, 2));
-    m_pRecentMenu = m_pAboutMenu->addMenu(tr("Recent Plans"));
-    m_pRecentMenu->setObjectName(QStringLiteral("recentPlansMenu"));
-    m_pAboutMenu->addActions(actions.mid(2, 2));
-    m_pAboutMenu->addSeparator();
-    m_pUndoAction = new QAction(tr("Undo"), this);
-    m_pUndoAction->setShortcut(QKeySequence::Undo);
-    m_pRedoAction = new QAction(tr("Redo"), this);
-    // Ctrl+Y as well, where the desktop's redo is another key.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
-        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
-    m_pRedoAction->setShortcuts(redoKeys);
-    for (QAction *action : {m_pUndoAction, m_pRedoAction}) {
-        action->setEnabled(false);
-        addAction(action);
-    }
-    connect(m_pUndoAction, &QAction::triggered, this, [this] { m_pDocument->undo(); });
-    connect(m_pRedoAction, &QAction::triggered, this, [this] { m_pDocument->redo(); });
-    m_pAboutMenu->addActions({m_pUndoAction, m_pRedoAction});
-    m_pAboutMenu->addSeparator();
-    m_pAboutMenu->addActions(actions.mid(4, 2));
-    m_pAboutMenu->addSeparator();
-    // Plans deleted since they were listed drop out each time the menu opens.
-    connect(m_pAboutMenu, &QMenu::aboutToShow, this, &LarkspanMainPage::refreshRecentPlans);
-    refreshRecentPlans();
-}
-
-void LarkspanMainPage::createLanguageMenu()
-{
-    m_pLanguageMenu = m_pAboutMenu->addMenu(tr("Language"));
-    m_pLanguageMenu->setObjectName(QStringLiteral("languageMenu"));
-    auto *languages = new QActionGroup(m_pLanguageMenu);
-    // Each language is named in itself, so that a person who cannot read
-    // the interface's language still finds their own.
-    const std::pair<int, QString> entries[] = {
-        {apt::LanguageChoice::English, QStringLiteral("English")},
-        {apt::LanguageChoice::Chinese, QStringLiteral("中文")},
-    };
-    for (const auto &[code, name] : entries) {
-        QAction *action = m_pLanguageMenu->addAction(name);
-        action->setObjectName(code == apt::LanguageChoice::Chinese ? QStringLiteral("languageChinese")
-                                                                   : QStringLiteral("languageEnglish"));
-        action->setCheckable(true);
-        action->setChecked(code == m_interfaceLanguage);
-        action->setData(code);
-        languages->addAction(action);
-    }
-    connect(languages, &QActionGroup::triggered, this, &LarkspanMainPage::onLanguageChosen);
-    m_pAboutMenu->addSeparator();
-}
-
-void LarkspanMainPage::onLanguageChosen(QAction *action)
-{
-    const int code = action->data().toInt();
-    apt::LanguageChoice::storeChoice(code);
-    // The texts of every page were made at start-up; they change with the
-    // next start. Choosing the language already shown changes nothing.
-    if (code != m_interfaceLanguage)
-        showNotice(tr("The language changes when Larkspan starts again."));
-}
-
-void LarkspanMainPage::refreshRecentPlans()
-{
-    m_pRecentMenu->clear();
-    const QStringList plans = apt::RecentPlans::plans();
-    for (const QString &path : plans) {
-        QAction *action = m_pRecentMenu->addAction(QFileInfo(path).completeBaseName());
-        action->setToolTip(QDir::toNativeSeparators(path));
-        connect(action, &QAction::triggered, this, [this, path] { openPlan(path); });
-    }
-    m_pRecentMenu->setEnabled(!plans.isEmpty());
-}
-
 const SiteDocument &LarkspanMainPage::document() const
 {
     return *m_pDocument;
@@ -491,8 +397,7 @@ void LarkspanMainPage::onDocumentChanged(int changes)
     // Edits made on the pages are there already; undo, redo, open and new are not.
     if ((what & shown) && !m_takingEdit)
         m_pPages->show(m_pDocument->plan());
-    m_pUndoAction->setEnabled(m_pDocument->canUndo());
-    m_pRedoAction->setEnabled(m_pDocument->canRedo());
+    m_pPlanMenu->setHistory(m_pDocument->canUndo(), m_pDocument->canRedo());
     updateTitle();
 }
 

@@ -10,6 +10,7 @@ class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
 class QAction;
+class PlanMenu;
 class QHBoxLayout;
 class SiteDocument;
 class SitePages;
@@ -107,13 +108,8 @@ private slots:
     void onPrintReport();
     void onPlanChanged();
     void onDocumentChanged(int changes);
-    void refreshRecentPlans();
-    void onLanguageChosen(QAction *action);
 
 private:
-    void createPlanActions();
-    // The languages to choose from; the choice counts from the next start.
-    void createLanguageMenu();
     // Asks Save / Don't Save / Cancel while the plan has unsaved changes;
     // true when the window may go on and drop them.
     bool mayDiscardChanges();
@@ -140,12 +136,9 @@ private:
     aptui::CoverWidget *m_pCover = nullptr;
     bool coverIt = false;
 
-    aptui::Menu *m_pRecentMenu = nullptr;
-    aptui::Menu *m_pLanguageMenu = nullptr;
+    PlanMenu *m_pPlanMenu = nullptr;
     // The language the window's texts were made in.
     int m_interfaceLanguage = 0;
-    QAction *m_pUndoAction = nullptr;
-    QAction *m_pRedoAction = nullptr;
     SiteDocument *m_pDocument;
     SitePages *m_pPages = nullptr;
     // Set while an edit on the pages goes into the document.

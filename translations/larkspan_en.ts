@@ -564,34 +564,6 @@
         <translation>Exit the Larkspan software?</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Open...</source>
-        <translation>Open...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Save As...</translation>
-    </message>
-    <message>
-        <source>Export Report...</source>
-        <translation>Export Report...</translation>
-    </message>
-    <message>
-        <source>Print...</source>
-        <translation>Print...</translation>
-    </message>
-    <message>
-        <source>Recent Plans</source>
-        <translation>Recent Plans</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
@@ -632,18 +604,6 @@
         <translation>Hint</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
         <source>The language changes when Larkspan starts again.</source>
         <translation>The language changes when Larkspan starts again.</translation>
     </message>
@@ -681,6 +641,49 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>Scene Type : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanMenu</name>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>Recent Plans</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Export Report...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>

@@ -561,34 +561,6 @@
         <translation>确定退出 Larkspan 软件吗？</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>新建方案</translation>
-    </message>
-    <message>
-        <source>Open...</source>
-        <translation>打开方案...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>另存为...</translation>
-    </message>
-    <message>
-        <source>Export Report...</source>
-        <translation>导出报告...</translation>
-    </message>
-    <message>
-        <source>Print...</source>
-        <translation>打印...</translation>
-    </message>
-    <message>
-        <source>Recent Plans</source>
-        <translation>最近的方案</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>未命名</translation>
     </message>
@@ -629,18 +601,6 @@
         <translation>提示</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
         <source>The language changes when Larkspan starts again.</source>
         <translation>重新启动 Larkspan 后，界面语言才会更改。</translation>
     </message>
@@ -678,6 +638,49 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>场景：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanMenu</name>
+    <message>
+        <source>New</source>
+        <translation>新建方案</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>打开方案...</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>最近的方案</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>导出报告...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
     </message>
 </context>
 <context>
