@@ -67,6 +67,15 @@ SitePlan groupsAtEveryBound()
     return plan;
 }
 
+// The window at the size of a 1920 x 1080 screen, shown.
+bool showWindow(LarkspanMainPage &window)
+{
+    window.connectPages();
+    window.resize(1417, 768);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
 } // namespace
 
 class BenchPlan final : public QObject
@@ -130,10 +139,7 @@ void BenchPlan::readThousandGroups()
 void BenchPlan::openThousandGroupsInTheWindow()
 {
     LarkspanMainPage window;
-    window.connectPages();
-    window.resize(1417, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showWindow(window));
     QBENCHMARK {
         QVERIFY(window.openPlan(m_path));
         QCoreApplication::processEvents();
@@ -146,10 +152,7 @@ void BenchPlan::openThousandGroupsInTheWindow()
 void BenchPlan::editThousandGroupsInTheWindow()
 {
     LarkspanMainPage window;
-    window.connectPages();
-    window.resize(1417, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showWindow(window));
     QVERIFY(window.openPlan(m_path));
     auto *diskSize = window.findChild<QLineEdit *>(QStringLiteral("m_lineEditGT"));
     QVERIFY(diskSize);
@@ -191,10 +194,7 @@ void BenchPlan::pdfReportOfThousandGroups()
 void BenchPlan::openGroupsAtEveryBoundInTheWindow()
 {
     LarkspanMainPage window;
-    window.connectPages();
-    window.resize(1417, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showWindow(window));
     QBENCHMARK {
         QVERIFY(window.openPlan(m_boundPath));
         QCoreApplication::processEvents();
