@@ -3,6 +3,7 @@
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
+#include "tests/sampleplan.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,37 +23,11 @@ namespace {
 constexpr int GroupCount = 1000;
 constexpr int BoundGroupCount = 20; // a page of the report
 
-SitePlan thousandGroups()
-{
-    static const QStringList resolutions{QStringLiteral("4MP"), QStringLiteral("1080P"),
-                                         QStringLiteral("720P")};
-    SitePlan plan;
-    for (int i = 0; i < GroupCount; ++i) {
-        PlanGroup group;
-        group.name = QStringLiteral("Camera %1(%1)").arg(i + 1);
-        group.channels = 1 + i % 16;
-        group.deviceType = i % 3 == 0 ? DeviceIndexDVR : DeviceIndexIPC;
-        group.rateMode = i % 5 == 0 ? RateRecommended : RateFixed;
-        group.resolution = resolutions.at(i % resolutions.size());
-        if (group.rateMode == RateFixed) {
-            group.frameRate = QStringLiteral("25");
-            group.frameRateIndex = 1;
-        } else {
-            group.scene = QStringLiteral("Warehouse");
-        }
-        group.encoding = QStringLiteral("H.264");
-        group.kbps = 1024 + 512 * (i % 8);
-        group.groupNumber = i + 1;
-        plan.groups.append(group);
-    }
-    return plan;
-}
-
 // Every text as long as a plan holds it, without a place to break a line.
 SitePlan groupsAtEveryBound()
 {
     using namespace PlanTextLimits;
-    SitePlan plan = thousandGroups();
+    SitePlan plan = manyGroupsPlan(GroupCount);
     plan.groups.resize(BoundGroupCount);
     for (PlanGroup &group : plan.groups) {
         const QString number = QStringLiteral("(%1)").arg(group.groupNumber);
@@ -97,7 +72,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    SitePlan m_plan = thousandGroups();
+    SitePlan m_plan = manyGroupsPlan(GroupCount);
     SitePlan m_boundPlan = groupsAtEveryBound();
     QString m_path;
     QString m_boundPath;

@@ -6,24 +6,9 @@
 #include "fuzzsupport.h"
 
 #include "data/siteplanfile.h"
+#include "tests/sampleplan.h"
 
 namespace {
-
-SitePlan callersPlan()
-{
-    SitePlan plan;
-    PlanGroup group;
-    group.name = QStringLiteral("Gate(1)");
-    group.channels = 4;
-    group.resolution = QStringLiteral("1080P");
-    group.frameRate = QStringLiteral("25");
-    group.frameRateIndex = 1;
-    group.encoding = QStringLiteral("H.264");
-    group.kbps = 2048.0;
-    group.groupNumber = 1;
-    plan.groups.append(group);
-    return plan;
-}
 
 bool keepsTextLimits(const SitePlan &plan)
 {
@@ -43,7 +28,8 @@ bool keepsTextLimits(const SitePlan &plan)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const SitePlan before = callersPlan();
+    SitePlan before;
+    before.groups = {sampleGroup(QStringLiteral("Gate"), 4, 2048.0, 1)};
     const QByteArray beforeJson = SitePlanFile::toJson(before);
     SitePlan plan = before;
     QString error;

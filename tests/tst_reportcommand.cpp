@@ -4,6 +4,7 @@
 #include "platform/targetpath.h"
 
 #include "datafixture.h"
+#include "sampleplan.h"
 #include "fullfilesystem.h"
 #include "unwrittenpipe.h"
 
@@ -37,16 +38,7 @@ void TestReportCommand::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     OrvaneGUIToolkit::SetTargetPathOverride(m_dir.path());
-    PlanGroup gate;
-    gate.name = QStringLiteral("Gate, north(1)");
-    gate.channels = 4;
-    gate.resolution = QStringLiteral("1080P");
-    gate.frameRate = QStringLiteral("25");
-    gate.frameRateIndex = 1;
-    gate.encoding = QStringLiteral("H.264");
-    gate.kbps = 2048;
-    gate.groupNumber = 1;
-    m_plan.groups = {gate};
+    m_plan.groups = {sampleGroup(QStringLiteral("Gate, north"), 4, 2048, 1)};
     QString error;
     QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("site.larkspan")), m_plan, &error));
     // Saved while RAID 0 still took hot spares.

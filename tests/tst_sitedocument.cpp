@@ -1,5 +1,7 @@
 #include "data/sitedocument.h"
 
+#include "sampleplan.h"
+
 #include <QFileInfo>
 #include <QSet>
 #include <QSignalSpy>
@@ -11,20 +13,6 @@
 
 namespace {
 
-PlanGroup group(const QString &name, int channels, double kbps, int number)
-{
-    PlanGroup g;
-    g.name = name;
-    g.channels = channels;
-    g.resolution = QStringLiteral("1080P");
-    g.frameRate = QStringLiteral("25");
-    g.frameRateIndex = 0;
-    g.encoding = QStringLiteral("H.264");
-    g.kbps = kbps;
-    g.groupNumber = number;
-    return g;
-}
-
 // A document with two groups, saved, so that every edit starts from a clean,
 // unmodified plan with a history of its own.
 struct SavedDocument
@@ -35,8 +23,8 @@ struct SavedDocument
 
     SavedDocument()
     {
-        document.addGroups({group(QStringLiteral("Gate(1)"), 8, 2048, 1),
-                            group(QStringLiteral("Hall(2)"), 4, 1024, 2)});
+        document.addGroups({sampleGroup(QStringLiteral("Gate"), 8, 2048, 1),
+                            sampleGroup(QStringLiteral("Hall"), 4, 1024, 2)});
         QString error;
         if (!document.saveAs(path, &error))
             qFatal("cannot save the fixture: %s", qPrintable(error));
@@ -68,7 +56,7 @@ void tst_SiteDocument::undoRedoReturnTheExactPlan_data()
     QTest::addColumn<int>("changes");
 
     QTest::newRow("group added")
-        << Edit([](SiteDocument &d) { d.addGroups({group(QStringLiteral("Yard(3)"), 2, 512, 3)}); })
+        << Edit([](SiteDocument &d) { d.addGroups({sampleGroup(QStringLiteral("Yard"), 2, 512, 3)}); })
         << int(SiteDocument::GroupsChanged);
     QTest::newRow("group edited") << Edit([](SiteDocument &d) {
         PlanGroup g = d.plan().groups.at(1);
@@ -157,18 +145,18 @@ void tst_SiteDocument::identitiesAreNeverUsedAgain()
         QVERIFY2(!used.contains(g.id), qPrintable(QString::number(g.id)));
         used.insert(g.id);
     };
-    document.addGroups({group(QStringLiteral("A(1)"), 1, 1, 1), group(QStringLiteral("B(2)"), 1, 1, 2)});
+    document.addGroups({sampleGroup(QStringLiteral("A"), 1, 1, 1), sampleGroup(QStringLiteral("B"), 1, 1, 2)});
     take(document.plan().groups.at(0));
     take(document.plan().groups.at(1));
     document.removeGroup(1);
     // The number is handed out again, the identity is not.
-    document.addGroups({group(QStringLiteral("C(2)"), 1, 1, 2)});
+    document.addGroups({sampleGroup(QStringLiteral("C"), 1, 1, 2)});
     take(document.plan().groups.at(1));
     // Undone back to both groups, then a third: neither C's identity nor B's.
     document.undo();
     document.undo();
     QCOMPARE(document.plan().groups.at(1).id, 2u);
-    document.addGroups({group(QStringLiteral("D(3)"), 1, 1, 3)});
+    document.addGroups({sampleGroup(QStringLiteral("D"), 1, 1, 3)});
     take(document.plan().groups.at(2));
     // The pages know group numbers, not identities: a group of the same
     // number is the same group.

@@ -1,12 +1,13 @@
 #include "calc/capacityinputs.h"
 #include "calc/planreport.h"
-#include "platform/atomicfilewriter.h"
 #include "data/bitratecalculator.h"
 #include "data/siteplanfile.h"
+#include "platform/atomicfilewriter.h"
 #include "platform/targetpath.h"
 
 #include "datafixture.h"
 #include "renamingtranslator.h"
+#include "sampleplan.h"
 #include "unwrittenpipe.h"
 
 #include <QCoreApplication>
@@ -29,27 +30,6 @@ PlanGroup group(const QString &name, int channels, int type, int mode, const QSt
 {
     return PlanGroup{name, channels, type, mode, resolution, frameRate, frameIndex,
                      encoding, scene, kbps, number};
-}
-
-// Every field away from its default, so that a field the file forgets shows.
-SitePlan samplePlan(int frameStandard)
-{
-    SitePlan plan;
-    plan.frameStandard = frameStandard;
-    plan.groups = {
-        group(QStringLiteral("Gate, \"north\"(3)"), 8, DeviceIndexIPC, RateFixed, QStringLiteral("1080P"),
-              QStringLiteral("1/2"), 18, QStringLiteral("H.265"), QString(), 1234.5678, 3),
-        group(QStringLiteral("大堂(1)"), 1024, DeviceIndexDVR, RateRecommended, QStringLiteral("4MP"),
-              QString(), -1, QStringLiteral("Smart H.264"), QStringLiteral("Office"), 204800, 1),
-        group(QStringLiteral("(2)"), 0, DeviceIndexIPC, RateFixed, QStringLiteral("720P"),
-              QStringLiteral("30"), 1, QStringLiteral("H.264"), QString(), 0.1, 2),
-    };
-    // Identities as a document gives them, and one group saved before there were any.
-    plan.groups[0].id = 5;
-    plan.groups[2].id = 70000;
-    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true,
-                        DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
-    return plan;
 }
 
 void compareGroups(const PlanGroup &actual, const PlanGroup &expected)
