@@ -2,11 +2,10 @@
 
 #include "calc/diskarray.h"
 #include "calc/planreportdocument.h"
-#include "data/siteplanfile.h"
+#include "data/sitedocument.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -102,16 +101,17 @@ void keepStderrForOwnMessages()
 
 int runReportCommand(const QString &plan, const QString &output)
 {
-    SitePlan opened;
+    // The plan as the window would show it, read the same way.
+    SiteDocument document;
     QString error;
-    if (!SitePlanFile::read(plan, &opened, &error)) {
+    if (!document.open(plan, &error)) {
         printError(CommandLineTexts::tr("larkspan: %1: %2").arg(plan, error));
         return 1;
     }
-    const RaidLevel level = opened.calculation.diskArray.level;
-    if (const int dropped = dropUnusableSpares(&opened.calculation.diskArray))
-        printError(CommandLineTexts::tr("larkspan: %1: %2").arg(plan, DiskArrayText::sparesDropped(dropped, level)));
-    if (!writePlanReport(output, QFileInfo(plan).completeBaseName(), opened, &error)) {
+    const QString dropped = dropUnusableSpares(&document);
+    if (!dropped.isEmpty())
+        printError(CommandLineTexts::tr("larkspan: %1: %2").arg(plan, dropped));
+    if (!writePlanReport(output, document.fileBaseName(), document.plan(), &error)) {
         printError(CommandLineTexts::tr("larkspan: %1").arg(error));
         return 1;
     }

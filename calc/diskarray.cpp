@@ -180,6 +180,17 @@ int dropUnusableSpares(DiskArraySetup *setup)
     return dropped;
 }
 
+QString dropUnusableSpares(SiteDocument *document)
+{
+    PlanCalculation calculation = document->plan().calculation;
+    const RaidLevel level = calculation.diskArray.level;
+    const int dropped = dropUnusableSpares(&calculation.diskArray);
+    if (dropped == 0)
+        return {};
+    document->correct(calculation);
+    return DiskArrayText::sparesDropped(dropped, level);
+}
+
 DrivesNeeded drivesNeeded(qint64 neededGB, const DiskArraySetup &given)
 {
     DrivesNeeded needed;

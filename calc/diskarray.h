@@ -2,6 +2,7 @@
 
 #include "calc/capacityinputs.h"
 #include "data/planrecords.h"
+#include "data/sitedocument.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -69,6 +70,9 @@ bool takesHotSpares(RaidLevel level);
 // leave the drive count, so that the drives holding data, and with them the
 // capacity, stay as they were saved. Returns how many spares were dropped.
 int dropUnusableSpares(DiskArraySetup *setup);
+// The same for a plan just opened, as a correction of its document; the
+// text that says so, or empty when nothing was dropped.
+QString dropUnusableSpares(SiteDocument *document);
 
 // The smallest set with the drive size, level, groups, hot spares and fill
 // limit of `given` (its drive count is not used) whose usable capacity holds

@@ -468,14 +468,10 @@ bool LarkspanMainPage::loadPlan(const QString &path)
     }
     // Spares that the level cannot rebuild onto are dropped: the window no
     // longer shows what the file holds, so the plan counts as changed.
-    PlanCalculation calculation = m_pDocument->plan().calculation;
-    const RaidLevel level = calculation.diskArray.level;
-    const int droppedSpares = dropUnusableSpares(&calculation.diskArray);
-    if (droppedSpares > 0)
-        m_pDocument->correct(calculation);
+    const QString dropped = dropUnusableSpares(m_pDocument);
     apt::RecentPlans::remember(m_pDocument->filePath());
-    if (droppedSpares > 0)
-        showNotice(DiskArrayText::sparesDropped(droppedSpares, level));
+    if (!dropped.isEmpty())
+        showNotice(dropped);
     return true;
 }
 
