@@ -39,6 +39,12 @@ const Key kPeriodUnits[] = {{"day", int(PeriodUnit::Day)},
                             {"week", int(PeriodUnit::Week)},
                             {"month", int(PeriodUnit::Month)}};
 const Key kShownResults[] = {{"time", 0}, {"size", 1}};
+const Key kRecordingModes[] = {{"continuous", int(RecordingMode::Continuous)},
+                                {"events", int(RecordingMode::Events)},
+                                {"dualStream", int(RecordingMode::DualStream)}};
+const Key kRateControls[] = {{"variable", int(RateControl::Variable)}, {"constant", int(RateControl::Constant)}};
+const Key kNightScenes[] = {{"notSet", int(NightScene::NotSet)}, {"lit", int(NightScene::Lit)},
+                            {"infrared", int(NightScene::Infrared)}};
 const Key kRaidLevels[] = {{"single", int(RaidLevel::Single)}, {"raid0", int(RaidLevel::Raid0)},
                            {"raid1", int(RaidLevel::Raid1)},   {"raid5", int(RaidLevel::Raid5)},
                            {"raid6", int(RaidLevel::Raid6)},   {"raid10", int(RaidLevel::Raid10)},
@@ -198,6 +204,41 @@ bool readGroup(const QJsonValue &value, int position, PlanGroup *group, QString 
     return true;
 }
 
+// How a group records, a section that plans saved before it lack: the group
+// then records continuously for the site's period.
+bool readGroupRecording(const QJsonObject &object, int position, GroupRecording *recording, QString *error)
+{
+    const QJsonValue value = object.value(QLatin1String("recording"));
+    if (value.isUndefined())
+        return true;
+    const QString where = SitePlanFile::tr("Group %1, recording").arg(position);
+    if (!value.isObject()) {
+        *error = SitePlanFile::tr("%1 is not a section of values.").arg(where);
+        return false;
+    }
+    using namespace RecordingLimits;
+    ObjectReader in(value.toObject(), where, error);
+    GroupRecording read;
+    int mode = 0;
+    int control = 0;
+    int night = 0;
+    if (!(in.choice("mode", kRecordingModes, &mode)
+          && in.integer("eventPercent", MinEventPercent, MaxEventPercent, &read.eventPercent)
+          && in.number("subStreamKbps", kMaxKbps, &read.subStreamKbps)
+          && in.text("subStreamResolution", &read.subStreamResolution)
+          && in.integer("subStreamRetentionDays", 0, MaxRetentionDays, &read.subStreamRetentionDays)
+          && in.choice("rateControl", kRateControls, &control)
+          && in.integer("retentionDays", 0, MaxRetentionDays, &read.retentionDays)
+          && in.choice("night", kNightScenes, &night))) {
+        return false;
+    }
+    read.mode = RecordingMode(mode);
+    read.control = RateControl(control);
+    read.night = NightScene(night);
+    *recording = read;
+    return true;
+}
+
 // A group's identity, which plans saved before there were identities lack.
 bool readGroupId(const QJsonObject &object, int position, QSet<quint32> *ids, quint32 *id, QString *error)
 {
@@ -290,7 +331,8 @@ QString planTextProblem(const SitePlan &plan)
                      {"resolution", group.resolution, MaxFieldLength},
                      {"frameRate", group.frameRate, MaxFieldLength},
                      {"encoding", group.encoding, MaxFieldLength},
-                     {"scene", group.scene, MaxFieldLength}};
+                     {"scene", group.scene, MaxFieldLength},
+                     {"subStreamResolution", group.recording.subStreamResolution, MaxFieldLength}};
         for (const auto &entry : texts) {
             const QString problem = textProblem(where, entry.key, entry.text, entry.maxLength);
             if (!problem.isEmpty())
@@ -323,6 +365,22 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
         // has none yet is given one when the plan is opened.
         if (group.id != 0)
             object.insert(QStringLiteral("id"), qint64(group.id));
+        // Written only where it is not the default, so that a plan that uses
+        // none of it reads in a version that knows none of it.
+        const GroupRecording &recording = group.recording;
+        if (recording != GroupRecording()) {
+            object.insert(QStringLiteral("recording"),
+                          QJsonObject{
+                              {QStringLiteral("mode"), keyOf(kRecordingModes, int(recording.mode))},
+                              {QStringLiteral("eventPercent"), recording.eventPercent},
+                              {QStringLiteral("subStreamKbps"), recording.subStreamKbps},
+                              {QStringLiteral("subStreamResolution"), recording.subStreamResolution},
+                              {QStringLiteral("subStreamRetentionDays"), recording.subStreamRetentionDays},
+                              {QStringLiteral("rateControl"), keyOf(kRateControls, int(recording.control))},
+                              {QStringLiteral("retentionDays"), recording.retentionDays},
+                              {QStringLiteral("night"), keyOf(kNightScenes, int(recording.night))},
+                          });
+        }
         groups.append(object);
     }
     const PlanCalculation &calculation = plan.calculation;
@@ -424,7 +482,8 @@ bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *er
             return false;
         }
         numbers.insert(group.groupNumber);
-        if (!readGroupId(groupArray.at(i).toObject(), int(i + 1), &ids, &group.id, error))
+        if (!readGroupId(groupArray.at(i).toObject(), int(i + 1), &ids, &group.id, error)
+            || !readGroupRecording(groupArray.at(i).toObject(), int(i + 1), &group.recording, error))
             return false;
         read.groups.append(group);
     }

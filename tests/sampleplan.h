@@ -25,8 +25,9 @@ inline PlanGroup sampleGroup(const QString &name, int channels, double kbps, int
 // Every field away from its default, so that a field a reader or writer
 // forgets shows: quotes and a comma, Chinese, an empty name, both device
 // types and rate modes, a frame rate that no list holds, decimals, identities
-// (and a group saved before there were any), GB and months, the size shown,
-// and a RAID 60 array with a hot spare.
+// (and a group saved before there were any), recording on events and dual
+// stream (and a group that records as plans before recording settings),
+// GB and months, the size shown, and a RAID 60 array with a hot spare.
 inline SitePlan samplePlan(int frameStandard = FramePAL)
 {
     SitePlan plan;
@@ -47,6 +48,10 @@ inline SitePlan samplePlan(int frameStandard = FramePAL)
     };
     plan.groups[0].id = 5;
     plan.groups[2].id = 70000;
+    plan.groups[0].recording = {RecordingMode::Events, 30, 0.0, QString(), 0, RateControl::Variable, 14,
+                                NightScene::Infrared};
+    plan.groups[1].recording = {RecordingMode::DualStream, 25, 512.5, QStringLiteral("D1"), 90,
+                                RateControl::Constant, 0, NightScene::Lit};
     plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true,
                         DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
     return plan;

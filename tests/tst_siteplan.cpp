@@ -46,6 +46,7 @@ void compareGroups(const PlanGroup &actual, const PlanGroup &expected)
     QCOMPARE(actual.kbps, expected.kbps); // exact: a plan keeps the agreed rate
     QCOMPARE(actual.groupNumber, expected.groupNumber);
     QCOMPARE(actual.id, expected.id);
+    QVERIFY(actual.recording == expected.recording);
 }
 
 void comparePlans(const SitePlan &actual, const SitePlan &expected)
@@ -273,6 +274,28 @@ void TestSitePlan::refusedFiles_data()
     QTest::newRow("group number used twice")
         << editedGroup([](QJsonObject &g) { g[QStringLiteral("groupNumber")] = 1; })
         << "group number 1 is used twice";
+    const auto recordingValue = [](const char *key, const QJsonValue &value) {
+        return editedGroup([key, value](QJsonObject &g) {
+            QJsonObject recording = g.value(QLatin1String("recording")).toObject();
+            if (value.isUndefined())
+                recording.remove(QLatin1String(key));
+            else
+                recording.insert(QLatin1String(key), value);
+            g.insert(QStringLiteral("recording"), recording);
+        });
+    };
+    QTest::newRow("recording as a number") << editedGroup([](QJsonObject &g) { g.insert("recording", 3); })
+                                           << "Group 1, recording is not a section of values.";
+    QTest::newRow("events on 0 % of the hours") << recordingValue("eventPercent", 0)
+                                                << "Group 1, recording: \"eventPercent\" is not a whole number from 1 to 100.";
+    QTest::newRow("events on 101 % of the hours") << recordingValue("eventPercent", 101)
+                                                  << "\"eventPercent\" is not a whole number from 1 to 100.";
+    QTest::newRow("kept 366 days") << recordingValue("retentionDays", 366)
+                                   << "\"retentionDays\" is not a whole number from 0 to 365.";
+    QTest::newRow("recording mode as a display text") << recordingValue("mode", QStringLiteral("Motion"))
+                                                      << "\"mode\" is \"Motion\", which is none of";
+    QTest::newRow("night missing") << recordingValue("night", QJsonValue(QJsonValue::Undefined))
+                                   << "Group 1, recording: \"night\" is missing.";
     QTest::newRow("identity 0") << editedGroup([](QJsonObject &g) { g.insert("id", 0); })
                                 << "Group 1: \"id\" is not a whole number";
     QTest::newRow("identity as text") << editedGroup([](QJsonObject &g) { g.insert("id", "7"); })

@@ -1158,6 +1158,14 @@
         <source>The plan could not be saved as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
         <translation>The plan could not be saved as &quot;%1&quot; in the folder &quot;%2&quot;: %3</translation>
     </message>
+    <message>
+        <source>Group %1, recording</source>
+        <translation>Group %1, recording</translation>
+    </message>
+    <message>
+        <source>%1 is not a section of values.</source>
+        <translation>%1 is not a section of values.</translation>
+    </message>
 </context>
 <context>
     <name>SizeDisplayPage</name>

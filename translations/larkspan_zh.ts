@@ -1150,6 +1150,14 @@
         <source>The plan could not be saved as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
         <translation>无法将方案以“%1”为名保存到文件夹“%2”：%3</translation>
     </message>
+    <message>
+        <source>Group %1, recording</source>
+        <translation>第 %1 组的录像设置</translation>
+    </message>
+    <message>
+        <source>%1 is not a section of values.</source>
+        <translation>%1 不是一组数值。</translation>
+    </message>
 </context>
 <context>
     <name>SizeDisplayPage</name>
