@@ -1,5 +1,7 @@
 #include "calc/retention.h"
 
+#include "calc/capacityinputs.h"
+
 #include "data/capacityformulas.h"
 
 #include <QMap>
@@ -233,6 +235,38 @@ RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hou
             verdict.moreDrives = std::max(0, verdict.drives.array.drives - array->drives);
     }
     return verdict;
+}
+
+int periodDays(int count, PeriodUnit unit)
+{
+    return recordHoursOf(count, unit, 1);
+}
+
+PlanRetention planRetention(const SitePlan &plan)
+{
+    const PlanCalculation &inputs = plan.calculation;
+    const QVector<RetentionGroup> groups = retentionGroups(plan.groups);
+    PlanRetention result;
+    result.hoursPerDay = inputs.sizeShown ? inputs.sizeHoursPerDay : inputs.timeHoursPerDay;
+    result.totals = siteTotals(groups, result.hoursPerDay);
+    result.diskGB = inputs.diskUnit == DiskUnit::TB ? inputs.diskSize * 1000.0 : inputs.diskSize;
+    result.diskDays = retentionDays(groups, inputs.timeHoursPerDay, result.diskGB);
+    result.periodDays = periodDays(inputs.saveTime, inputs.saveUnit);
+    result.neededGB = neededGB(groups, inputs.sizeHoursPerDay, result.periodDays);
+    result.shownNeededGB = inputs.guaranteedRetention ? result.neededGB.high : result.neededGB.expected;
+
+    const DiskArrayCapacity array = diskArrayCapacity(inputs.diskArray);
+    if (array.usableCentiGB > 0) {
+        const DiskSizeEntry entry = diskSizeEntry(array.usableCentiGB);
+        result.diskIsArray = entry.unit == inputs.diskUnit && entry.size == inputs.diskSize;
+    }
+    result.hasVerdict = !groups.isEmpty() && result.diskGB > 0.0 && result.periodDays > 0
+                        && result.hoursPerDay > 0 && result.totals.gbPerDay.expected > 0.0;
+    if (result.hasVerdict) {
+        result.verdict = retentionVerdict(groups, result.hoursPerDay, result.periodDays, result.diskGB,
+                                          result.diskIsArray ? &inputs.diskArray : nullptr);
+    }
+    return result;
 }
 
 QString RetentionText::days(const Band &days)

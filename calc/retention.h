@@ -146,6 +146,33 @@ struct RetentionVerdict
 RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hoursPerDay, int requiredDays,
                                   double diskGB, const DiskArraySetup *array = nullptr);
 
+// Days in `count` periods of `unit`, a month being 30 days as the size
+// result counts it.
+int periodDays(int count, PeriodUnit unit);
+
+// A plan's retention as the window and the report show it. The disk is the
+// one of "Calculate Time", the period the one of "Calculate Size"; each of
+// their figures is at its page's recording hours, and the totals and the
+// verdict at the hours of the result the plan shows.
+struct PlanRetention
+{
+    int hoursPerDay = 0;       // of the result shown
+    SiteTotals totals;         // at hoursPerDay
+    double diskGB = 0.0;
+    RetentionDays diskDays;    // what the disk keeps, at its page's hours
+    int periodDays = 0;
+    Band neededGB;             // what the period takes, at its page's hours
+    // The needed disk the size page shows: the expected figure, or the high
+    // bound when the plan asks for a guaranteed retention.
+    double shownNeededGB = 0.0;
+    // The disk set by the disk array dialog, when the disk is its capacity.
+    bool diskIsArray = false;
+    // Groups, a disk and a period: whether the disk keeps the period.
+    bool hasVerdict = false;
+    RetentionVerdict verdict;
+};
+PlanRetention planRetention(const SitePlan &plan);
+
 // The texts that show retention, in the interface language. Days are whole
 // days, as the result pages show them (a part of a day is not kept); sizes
 // are whole TB, or whole GB below 1 TB, rounded up as the size result is.

@@ -15,7 +15,7 @@ auto fields(const PlanGroup &g)
 auto fields(const PlanCalculation &c)
 {
     return std::tie(c.diskSize, c.diskUnit, c.timeHoursPerDay, c.saveTime, c.saveUnit,
-                    c.sizeHoursPerDay, c.sizeShown, c.diskArray);
+                    c.sizeHoursPerDay, c.sizeShown, c.guaranteedRetention, c.diskArray);
 }
 
 } // namespace

@@ -71,6 +71,9 @@ struct PlanCalculation
     PeriodUnit saveUnit = PeriodUnit::Week;
     int sizeHoursPerDay = 24;
     bool sizeShown = false; // "Calculate Size" rather than "Calculate Time"
+    // The needed disk at the high bound of its range rather than at the
+    // expected figure: a retention that holds whatever the scene and night.
+    bool guaranteedRetention = false;
     // The drives last set for the disk size, and for the drives that the
     // needed size takes.
     DiskArraySetup diskArray;

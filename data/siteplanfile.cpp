@@ -39,6 +39,7 @@ const Key kPeriodUnits[] = {{"day", int(PeriodUnit::Day)},
                             {"week", int(PeriodUnit::Week)},
                             {"month", int(PeriodUnit::Month)}};
 const Key kShownResults[] = {{"time", 0}, {"size", 1}};
+const Key kNeededBounds[] = {{"expected", 0}, {"highBound", 1}};
 const Key kRecordingModes[] = {{"continuous", int(RecordingMode::Continuous)},
                                 {"events", int(RecordingMode::Events)},
                                 {"dualStream", int(RecordingMode::DualStream)}};
@@ -264,7 +265,8 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
         *error = SitePlanFile::tr("The calculation inputs are missing.");
         return false;
     }
-    ObjectReader in(value.toObject(), where, error);
+    const QJsonObject object = value.toObject();
+    ObjectReader in(object, where, error);
     int diskUnit = 0;
     int saveUnit = 0;
     int shown = 0;
@@ -288,6 +290,13 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
     calculation->diskSize = fieldDiskSize(calculation->diskSize, calculation->diskUnit);
     calculation->saveUnit = PeriodUnit(saveUnit);
     calculation->sizeShown = shown == 1;
+    // Written only when the needed disk is at the high bound.
+    if (object.contains(QLatin1String("neededAt"))) {
+        int bound = 0;
+        if (!in.choice("neededAt", kNeededBounds, &bound))
+            return false;
+        calculation->guaranteedRetention = bound == 1;
+    }
     return true;
 }
 
@@ -384,22 +393,25 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
         groups.append(object);
     }
     const PlanCalculation &calculation = plan.calculation;
+    QJsonObject inputs{
+        {QStringLiteral("diskSize"), calculation.diskSize},
+        {QStringLiteral("diskUnit"), keyOf(kDiskUnits, int(calculation.diskUnit))},
+        {QStringLiteral("timeHoursPerDay"), calculation.timeHoursPerDay},
+        {QStringLiteral("saveTime"), calculation.saveTime},
+        {QStringLiteral("saveUnit"), keyOf(kPeriodUnits, int(calculation.saveUnit))},
+        {QStringLiteral("sizeHoursPerDay"), calculation.sizeHoursPerDay},
+        {QStringLiteral("shownResult"), keyOf(kShownResults, calculation.sizeShown ? 1 : 0)},
+    };
+    // Written only when the needed disk is at the high bound.
+    if (calculation.guaranteedRetention)
+        inputs.insert(QStringLiteral("neededAt"), keyOf(kNeededBounds, 1));
     const QJsonObject root{
         {QStringLiteral("format"), kFormat},
         {QStringLiteral("version"), Version},
         {QStringLiteral("frameStandard"),
          keyOf(kFrameStandards, plan.frameStandard ? FrameNTSC : FramePAL)},
         {QStringLiteral("groups"), groups},
-        {QStringLiteral("calculation"),
-         QJsonObject{
-             {QStringLiteral("diskSize"), calculation.diskSize},
-             {QStringLiteral("diskUnit"), keyOf(kDiskUnits, int(calculation.diskUnit))},
-             {QStringLiteral("timeHoursPerDay"), calculation.timeHoursPerDay},
-             {QStringLiteral("saveTime"), calculation.saveTime},
-             {QStringLiteral("saveUnit"), keyOf(kPeriodUnits, int(calculation.saveUnit))},
-             {QStringLiteral("sizeHoursPerDay"), calculation.sizeHoursPerDay},
-             {QStringLiteral("shownResult"), keyOf(kShownResults, calculation.sizeShown ? 1 : 0)},
-         }},
+        {QStringLiteral("calculation"), inputs},
         {QStringLiteral("diskArray"),
          QJsonObject{
              {QStringLiteral("drives"), calculation.diskArray.drives},

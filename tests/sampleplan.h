@@ -52,7 +52,7 @@ inline SitePlan samplePlan(int frameStandard = FramePAL)
                                 NightScene::Infrared};
     plan.groups[1].recording = {RecordingMode::DualStream, 25, 512.5, QStringLiteral("D1"), 90,
                                 RateControl::Constant, 0, NightScene::Lit};
-    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true,
+    plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true, true,
                         DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
     return plan;
 }

@@ -40,6 +40,7 @@ double gbPerDay(double kbps, int hours)
 } // namespace
 
 Q_DECLARE_METATYPE(RetentionGroup)
+Q_DECLARE_METATYPE(SitePlan)
 Q_DECLARE_METATYPE(QVector<RetentionGroup>)
 
 class TestRetention final : public QObject
@@ -56,6 +57,8 @@ private slots:
     void perGroupRetention();
     void verdict_data();
     void verdict();
+    void planRetentionInputs_data();
+    void planRetentionInputs();
     void texts_data();
     void texts();
 };
@@ -233,6 +236,73 @@ void TestRetention::verdict()
     QCOMPARE(verdict.moreDrives, moreDrives);
     QCOMPARE(verdict.drives.array.level, RaidLevel::Raid6);
     QVERIFY(diskArrayCapacity(verdict.drives.array).usableCentiGB >= qint64(verdict.neededGB.high * 100));
+}
+
+void TestRetention::planRetentionInputs_data()
+{
+    QTest::addColumn<SitePlan>("plan");
+    QTest::addColumn<int>("hours");
+    QTest::addColumn<bool>("hasVerdict");
+    QTest::addColumn<bool>("diskIsArray");
+    QTest::addColumn<bool>("neededAtHighBound");
+
+    // 16 channels at 4 Mbps; a 20 TB disk kept at 18 h for the time page,
+    // 30 days at 12 h for the size page.
+    SitePlan base;
+    PlanGroup g;
+    g.channels = 16;
+    g.kbps = 4000;
+    g.encoding = QStringLiteral("H.265");
+    base.groups = {g};
+    base.calculation.diskSize = 20;
+    base.calculation.timeHoursPerDay = 18;
+    base.calculation.saveTime = 30;
+    base.calculation.saveUnit = PeriodUnit::Day;
+    base.calculation.sizeHoursPerDay = 12;
+    const auto with = [&base](auto edit) {
+        SitePlan plan = base;
+        edit(plan.calculation);
+        return plan;
+    };
+
+    QTest::newRow("time shown: its hours") << base << 18 << true << false << false;
+    QTest::newRow("size shown: its hours")
+        << with([](PlanCalculation &c) { c.sizeShown = true; }) << 12 << true << false << false;
+    QTest::newRow("guaranteed: the high bound")
+        << with([](PlanCalculation &c) { c.guaranteedRetention = true; }) << 18 << true << false << true;
+    QTest::newRow("the array's capacity is the disk")
+        << with([](PlanCalculation &c) { c.diskSize = 24; }) << 18 << true << true << false;
+    QTest::newRow("no disk") << with([](PlanCalculation &c) { c.diskSize = 0; }) << 18 << false << false << false;
+    QTest::newRow("no period") << with([](PlanCalculation &c) { c.saveTime = 0; }) << 18 << false << false << false;
+    QTest::newRow("no hours shown")
+        << with([](PlanCalculation &c) { c.timeHoursPerDay = 0; }) << 0 << false << false << false;
+    QTest::newRow("no groups") << SitePlan() << 24 << false << false << false;
+}
+
+void TestRetention::planRetentionInputs()
+{
+    QFETCH(SitePlan, plan);
+    QFETCH(int, hours);
+    QFETCH(bool, hasVerdict);
+    QFETCH(bool, diskIsArray);
+    QFETCH(bool, neededAtHighBound);
+
+    const PlanRetention figures = planRetention(plan);
+    const QVector<RetentionGroup> groups = retentionGroups(plan.groups);
+    const PlanCalculation &c = plan.calculation;
+    QCOMPARE(figures.hoursPerDay, hours);
+    QCOMPARE(figures.hasVerdict, hasVerdict);
+    QCOMPARE(figures.diskIsArray, diskIsArray);
+    QCOMPARE(figures.totals.gbPerDay, siteTotals(groups, hours).gbPerDay);
+    // Each page's figures at its own hours, as the pages show them.
+    QCOMPARE(figures.diskDays.days, retentionDays(groups, c.timeHoursPerDay, c.diskSize * 1000).days);
+    QCOMPARE(figures.neededGB, neededGB(groups, c.sizeHoursPerDay, c.saveTime));
+    QCOMPARE(figures.shownNeededGB, neededAtHighBound ? figures.neededGB.high : figures.neededGB.expected);
+    if (hasVerdict) {
+        QCOMPARE(figures.verdict.requiredDays, c.saveTime);
+        QCOMPARE(figures.verdict.withArray && figures.verdict.state != RetentionVerdict::Holds,
+                 diskIsArray);
+    }
 }
 
 void TestRetention::texts_data()

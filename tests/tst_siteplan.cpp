@@ -64,6 +64,7 @@ void comparePlans(const SitePlan &actual, const SitePlan &expected)
     QCOMPARE(a.saveUnit, e.saveUnit);
     QCOMPARE(a.sizeHoursPerDay, e.sizeHoursPerDay);
     QCOMPARE(a.sizeShown, e.sizeShown);
+    QCOMPARE(a.guaranteedRetention, e.guaranteedRetention);
     QCOMPARE(a.diskArray, e.diskArray);
 }
 
@@ -296,6 +297,11 @@ void TestSitePlan::refusedFiles_data()
                                                       << "\"mode\" is \"Motion\", which is none of";
     QTest::newRow("night missing") << recordingValue("night", QJsonValue(QJsonValue::Undefined))
                                    << "Group 1, recording: \"night\" is missing.";
+    QTest::newRow("needed disk at an unknown bound") << edited([](QJsonObject &r) {
+        QJsonObject inputs = r.value(QLatin1String("calculation")).toObject();
+        inputs.insert(QStringLiteral("neededAt"), true);
+        r.insert(QStringLiteral("calculation"), inputs);
+    }) << "Calculation: \"neededAt\" is not text.";
     QTest::newRow("identity 0") << editedGroup([](QJsonObject &g) { g.insert("id", 0); })
                                 << "Group 1: \"id\" is not a whole number";
     QTest::newRow("identity as text") << editedGroup([](QJsonObject &g) { g.insert("id", "7"); })
