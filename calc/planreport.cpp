@@ -2,6 +2,7 @@
 
 #include "calc/capacityinputs.h"
 #include "calc/diskarray.h"
+#include "calc/retention.h"
 #include "data/deviceinfomanager.h"
 #include "data/scenenames.h"
 
@@ -112,11 +113,12 @@ PlanFigures planFigures(const SitePlan &plan)
     figures.kbps = totalKbps(plan.groups);
     figures.mbps = figures.kbps / 1000.0;
     figures.gbPerDay = gigabytesPerDay(figures.kbps, figures.hoursPerDay);
-    figures.time = recordTimeResult(figures.kbps, inputs.diskSize, inputs.diskUnit,
-                                    inputs.timeHoursPerDay);
+    // The results with each group's recording, as the pages show them.
+    const QVector<RetentionGroup> groups = retentionGroups(plan.groups);
+    figures.time = recordTimeResult(groups, inputs.diskSize, inputs.diskUnit, inputs.timeHoursPerDay);
     figures.recordHours = recordHoursOf(inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay);
-    figures.size = diskSizeResult(figures.kbps, inputs.saveTime, inputs.saveUnit,
-                                  inputs.sizeHoursPerDay);
+    figures.size = diskSizeResult(groups, inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay,
+                                  inputs.guaranteedRetention);
     return figures;
 }
 

@@ -237,6 +237,32 @@ RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hou
     return verdict;
 }
 
+RecordTimeText recordTimeResult(const QVector<RetentionGroup> &groups, double diskSize, DiskUnit unit,
+                                int hoursPerDay)
+{
+    QMap<int, Band> classes = byRetention(groups, hoursPerDay);
+    const double others = classes.take(0).expected;
+    double ownGB = 0.0;
+    for (auto it = classes.cbegin(); it != classes.cend(); ++it)
+        ownGB += CapacityFormulas::diskSize(it.value().expected, hoursPerDay * it.key());
+    if (ownGB == 0.0)
+        return ::recordTimeResult(others, diskSize, unit, hoursPerDay);
+    const double diskGB = unit == DiskUnit::TB ? diskSize * 1000.0 : diskSize;
+    return ::recordTimeResult(others, std::max(0.0, diskGB - ownGB), DiskUnit::GB, hoursPerDay);
+}
+
+DiskSizeText diskSizeResult(const QVector<RetentionGroup> &groups, int count, PeriodUnit unit, int hoursPerDay,
+                            bool highBound)
+{
+    const QMap<int, Band> classes = byRetention(groups, hoursPerDay);
+    if (classes.size() == 1 && classes.contains(0)) {
+        const Band &kbps = classes.first();
+        return ::diskSizeResult(highBound ? kbps.high : kbps.expected, count, unit, hoursPerDay);
+    }
+    const Band needed = neededGB(groups, hoursPerDay, periodDays(count, unit));
+    return toDiskSizeResult(highBound ? needed.high : needed.expected);
+}
+
 int periodDays(int count, PeriodUnit unit)
 {
     return recordHoursOf(count, unit, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/capacityresults.h"
 #include "calc/diskarray.h"
 #include "data/planrecords.h"
 #include "data/siteplan.h"
@@ -145,6 +146,16 @@ struct RetentionVerdict
 };
 RetentionVerdict retentionVerdict(const QVector<RetentionGroup> &groups, int hoursPerDay, int requiredDays,
                                   double diskGB, const DiskArraySetup *array = nullptr);
+
+// The results the pages show, with each group's recording and retention:
+// the expected figures, and the needed disk at the high bound when asked.
+// With every group recording continuously for the site's period they are the
+// results of the total bitrate to the last digit. When the groups with days
+// of their own fill the disk, it keeps the others for 0 days.
+RecordTimeText recordTimeResult(const QVector<RetentionGroup> &groups, double diskSize, DiskUnit unit,
+                                int hoursPerDay);
+DiskSizeText diskSizeResult(const QVector<RetentionGroup> &groups, int count, PeriodUnit unit, int hoursPerDay,
+                            bool highBound = false);
 
 // Days in `count` periods of `unit`, a month being 30 days as the size
 // result counts it.

@@ -50,6 +50,8 @@ class TestRetention final : public QObject
 private slots:
     void defaultsGiveTodaysFigures_data();
     void defaultsGiveTodaysFigures();
+    void resultsWithRecording_data();
+    void resultsWithRecording();
     void bandWidth_data();
     void bandWidth();
     void whatAGroupWrites_data();
@@ -104,6 +106,55 @@ void TestRetention::defaultsGiveTodaysFigures()
         QCOMPARE(retentionDays(groups, hours, disk).days.expected,
                  CapacityFormulas::recordHours(total, disk) / hours);
     }
+    // The pages' results, in both units and every period unit.
+    for (const auto &[size, unit] : {std::pair{3.5, DiskUnit::TB}, std::pair{123.0, DiskUnit::GB}}) {
+        const RecordTimeText a = recordTimeResult(groups, size, unit, hours);
+        const RecordTimeText b = recordTimeResult(total, size, unit, hours);
+        QCOMPARE(a.day + a.week + a.month, b.day + b.week + b.month);
+    }
+    for (PeriodUnit unit : {PeriodUnit::Day, PeriodUnit::Week, PeriodUnit::Month}) {
+        QCOMPARE(diskSizeResult(groups, 13, unit, hours).size, diskSizeResult(total, 13, unit, hours).size);
+        QCOMPARE(diskSizeResult(groups, 13, unit, hours).unit, diskSizeResult(total, 13, unit, hours).unit);
+    }
+}
+
+void TestRetention::resultsWithRecording_data()
+{
+    QTest::addColumn<QVector<RetentionGroup>>("groups");
+    QTest::addColumn<QString>("days");   // of a 10 TB disk
+    QTest::addColumn<QString>("size");   // for 30 days, expected
+    QTest::addColumn<QString>("highSize");
+
+    // 8 channels at 4 Mbps write 355 GB a day of 24 h; 30 days of them are
+    // 10.6 TB, and 13.3 TB at the high bound of a named scene (x 1.25).
+    const RetentionGroup eight = group(8, 4000);
+    QTest::newRow("continuous") << QVector<RetentionGroup>{eight} << "28" << "11" << "14";
+    QTest::newRow("events 25 %") << QVector<RetentionGroup>{recording(eight, RecordingMode::Events, 25)} << "112"
+                                 << "3" << "4";
+    // 2.5 TB for the group of 7 days; one channel at 1 Mbps (11.1 GB a day)
+    // in the rest (0.3 TB for 30 days).
+    QTest::newRow("kept 7 days of its own: the others fill what is left")
+        << QVector<RetentionGroup>{recording(eight, RecordingMode::Continuous, 100, 0, 7), group(1, 1000)}
+        << "677" << "3" << "4";
+    QTest::newRow("days of its own fill the disk: 0 days for the others")
+        << QVector<RetentionGroup>{recording(eight, RecordingMode::Continuous, 100, 0, 30), group(1, 1000)}
+        << "0" << "11" << "14";
+    RetentionGroup constant = eight;
+    constant.recording.control = RateControl::Constant;
+    QTest::newRow("constant rate: the high bound is the expected")
+        << QVector<RetentionGroup>{constant} << "28" << "11" << "11";
+}
+
+void TestRetention::resultsWithRecording()
+{
+    QFETCH(QVector<RetentionGroup>, groups);
+    QFETCH(QString, days);
+    QFETCH(QString, size);
+    QFETCH(QString, highSize);
+
+    QCOMPARE(recordTimeResult(groups, 10, DiskUnit::TB, 24).day, days);
+    QCOMPARE(diskSizeResult(groups, 30, PeriodUnit::Day, 24).size, size);
+    QCOMPARE(diskSizeResult(groups, 30, PeriodUnit::Day, 24, true).size, highSize);
 }
 
 void TestRetention::bandWidth_data()
