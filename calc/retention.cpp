@@ -55,13 +55,26 @@ double peakFactor(const RetentionGroup &group)
 // The streams by how long they are kept, each class summed in list order, so
 // that with every group at the site's period the total is the one the device
 // list sums.
+// Calls `take(kbps, retentionDays)` for each stream of `group`: the main
+// stream, then the sub-stream of dual stream.
+template <typename Take>
+void forEachShare(const RetentionGroup &group, int hoursPerDay, Take take)
+{
+    const GroupRecording &recording = group.recording;
+    const double duty = recording.mode == RecordingMode::Continuous ? 1.0 : recording.eventPercent / 100.0;
+    take(streamKbps(group.kbps, group, hoursPerDay) * (group.channels * duty), recording.retentionDays);
+    if (recording.mode == RecordingMode::DualStream) {
+        const int days = recording.subStreamRetentionDays ? recording.subStreamRetentionDays
+                                                          : recording.retentionDays;
+        take(streamKbps(recording.subStreamKbps, group, hoursPerDay) * double(group.channels), days);
+    }
+}
+
 QMap<int, Band> byRetention(const QVector<RetentionGroup> &groups, int hoursPerDay)
 {
     QMap<int, Band> classes;
-    for (const RetentionGroup &group : groups) {
-        for (const StreamShare &share : streamShares(group, hoursPerDay))
-            classes[share.retentionDays] += share.kbps;
-    }
+    for (const RetentionGroup &group : groups)
+        forEachShare(group, hoursPerDay, [&classes](const Band &kbps, int days) { classes[days] += kbps; });
     return classes;
 }
 
@@ -157,15 +170,8 @@ Band streamKbps(double kbps, const RetentionGroup &group, int hoursPerDay)
 
 QVector<StreamShare> streamShares(const RetentionGroup &group, int hoursPerDay)
 {
-    const GroupRecording &recording = group.recording;
-    const double duty = recording.mode == RecordingMode::Continuous ? 1.0 : recording.eventPercent / 100.0;
-    QVector<StreamShare> shares{
-        {streamKbps(group.kbps, group, hoursPerDay) * (group.channels * duty), recording.retentionDays}};
-    if (recording.mode == RecordingMode::DualStream) {
-        const int days = recording.subStreamRetentionDays ? recording.subStreamRetentionDays
-                                                          : recording.retentionDays;
-        shares.append({streamKbps(recording.subStreamKbps, group, hoursPerDay) * double(group.channels), days});
-    }
+    QVector<StreamShare> shares;
+    forEachShare(group, hoursPerDay, [&shares](const Band &kbps, int days) { shares.append({kbps, days}); });
     return shares;
 }
 
