@@ -44,3 +44,9 @@ double fieldDiskSize(double size, DiskUnit unit)
         return std::round(size);
     return double(std::llround(size * Thousandths)) / Thousandths;
 }
+
+bool operator==(const RecorderLimits &a, const RecorderLimits &b)
+{
+    return a.channels == b.channels && a.incomingMbps == b.incomingMbps && a.driveBays == b.driveBays
+           && a.largestDriveGB == b.largestDriveGB;
+}

@@ -128,3 +128,26 @@ struct GroupRecording
 };
 bool operator==(const GroupRecording &a, const GroupRecording &b);
 bool operator!=(const GroupRecording &a, const GroupRecording &b);
+
+// What one recorder takes: channels, the incoming bandwidth of its cameras,
+// drive bays and the largest drive a bay takes. The defaults are those of a
+// common 32-channel recorder.
+struct RecorderLimits
+{
+    int channels = 32;
+    int incomingMbps = 256;
+    int driveBays = 4;
+    int largestDriveGB = 16000;
+};
+bool operator==(const RecorderLimits &a, const RecorderLimits &b);
+inline bool operator!=(const RecorderLimits &a, const RecorderLimits &b) { return !(a == b); }
+
+namespace RecorderLimitBounds {
+constexpr int MaxChannels = 4096;
+constexpr int MaxIncomingMbps = 100000;
+constexpr int MaxDriveBays = DiskArrayLimits::MaxDrives;
+constexpr int MaxDriveGB = DiskArrayLimits::MaxDriveGB;
+// A camera network's uplink carries at most this share of its capacity, so
+// that bursts and other traffic still pass.
+constexpr int UplinkPercent = 70;
+} // namespace RecorderLimitBounds

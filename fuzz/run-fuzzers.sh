@@ -31,9 +31,10 @@ timeout=${FUZZ_TIMEOUT:-5}
 # The dictionary of each target's file format.
 declare -A dictionary=(
     [xmltables]=xmltables [encodingtables]=tablecsv [scenetable]=scenecsv
-    [sceneimport]=scenecsv [setup]=setup [csvconversion]=tablecsv [siteplan]=siteplan)
+    [sceneimport]=scenecsv [setup]=setup [csvconversion]=tablecsv [siteplan]=siteplan
+    [recorderprofiles]=recorderprofiles)
 targets=("$@")
-[[ ${#targets[@]} -eq 0 ]] && targets=(xmltables encodingtables scenetable sceneimport setup csvconversion siteplan)
+[[ ${#targets[@]} -eq 0 ]] && targets=(xmltables encodingtables scenetable sceneimport setup csvconversion siteplan recorderprofiles)
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$here/../tools/sanitizers/ubsan.supp:${UBSAN_OPTIONS:-}"

@@ -1,0 +1,210 @@
+#include "calc/recorders.h"
+
+#include "calc/diskarray.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kCentiGBPerGB = 100.0;
+
+// Mbps of a peak in kbps.
+double peakMbps(double peakKbps)
+{
+    return peakKbps / 1000.0;
+}
+
+// What one channel of a group asks of a recorder.
+struct ChannelLoad
+{
+    double mbps = 0.0;
+    double gb = 0.0; // at the high bound, for its retention
+};
+
+ChannelLoad channelLoad(const RetentionGroup &group, int hoursPerDay, int siteDays)
+{
+    RetentionGroup one = group;
+    one.channels = 1;
+    const QVector<RetentionGroup> single{one};
+    return {peakMbps(siteTotals(single, hoursPerDay).peakKbps), neededGB(single, hoursPerDay, siteDays).high};
+}
+
+struct Load
+{
+    int channels = 0;
+    double mbps = 0.0;
+    double gb = 0.0;
+};
+
+bool fits(const Load &load, const RecorderLimits &limits, double capacityGB)
+{
+    return load.channels <= limits.channels && load.mbps <= limits.incomingMbps
+           && std::ceil(load.gb) <= capacityGB;
+}
+
+} // namespace
+
+bool operator==(const Breach &a, const Breach &b)
+{
+    return a.kind == b.kind && a.used == b.used && a.limit == b.limit;
+}
+
+bool operator==(const SpreadPart &a, const SpreadPart &b)
+{
+    return a.group == b.group && a.channels == b.channels;
+}
+
+RecorderCheck checkRecorder(const QVector<RetentionGroup> &groups, const RecorderSetup &recorder,
+                            int hoursPerDay, int siteDays)
+{
+    const RecorderLimits &limits = recorder.limits;
+    RecorderCheck check;
+    const SiteTotals totals = siteTotals(groups, hoursPerDay);
+    check.channels = totals.channels;
+    check.peakMbps = peakMbps(totals.peakKbps);
+    const DiskArrayCapacity capacity = diskArrayCapacity(recorder.array);
+    check.arrayGB = capacity.usableCentiGB / kCentiGBPerGB;
+
+    const Band needed = neededGB(groups, hoursPerDay, siteDays);
+    int drives = capacity.isPossible() ? recorder.array.drives : 0;
+    if (needed.high > 0.0) {
+        const DrivesNeeded found = drivesNeeded(qint64(std::ceil(needed.high)), recorder.array);
+        if (found.outcome == DrivesNeeded::Found) {
+            check.drivesNeeded = found.array.drives;
+            drives = std::max(drives, check.drivesNeeded);
+        }
+    }
+    check.hasVerdict = !groups.isEmpty() && check.arrayGB > 0.0 && siteDays > 0 && hoursPerDay > 0
+                       && totals.gbPerDay.expected > 0.0;
+    if (check.hasVerdict)
+        check.verdict = retentionVerdict(groups, hoursPerDay, siteDays, check.arrayGB, &recorder.array);
+
+    if (check.channels > limits.channels)
+        check.breaches.append({Breach::Channels, double(check.channels), double(limits.channels)});
+    if (check.peakMbps > limits.incomingMbps)
+        check.breaches.append({Breach::Bandwidth, check.peakMbps, double(limits.incomingMbps)});
+    if (recorder.array.driveGB > limits.largestDriveGB)
+        check.breaches.append({Breach::DriveSize, double(recorder.array.driveGB), double(limits.largestDriveGB)});
+    if (drives > limits.driveBays)
+        check.breaches.append({Breach::Bays, double(drives), double(limits.driveBays)});
+    if (recorder.uplinkMbps > 0
+        && check.peakMbps * 100.0 > double(recorder.uplinkMbps) * RecorderLimitBounds::UplinkPercent) {
+        check.breaches.append({Breach::Uplink, check.peakMbps, double(recorder.uplinkMbps)});
+    }
+    return check;
+}
+
+DiskArraySetup largestArray(const RecorderLimits &limits, const DiskArraySetup &kind)
+{
+    DiskArraySetup array = kind;
+    array.driveGB = limits.largestDriveGB;
+    for (array.drives = std::min(limits.driveBays, DiskArrayLimits::MaxDrives); array.drives > 0; --array.drives) {
+        if (diskArrayCapacity(array).isPossible())
+            return array;
+    }
+    return array;
+}
+
+SpreadProposal spreadGroups(const QVector<RetentionGroup> &groups, const RecorderLimits &limits,
+                            const DiskArraySetup &kind, int hoursPerDay, int siteDays)
+{
+    SpreadProposal proposal;
+    const DiskArraySetup array = largestArray(limits, kind);
+    const double capacityGB =
+        array.drives > 0 ? std::floor(diskArrayCapacity(array).usableCentiGB / kCentiGBPerGB) : 0.0;
+
+    // Every group, or its shares of the channels an empty recorder takes.
+    struct Item
+    {
+        SpreadPart part;
+        Load load;
+        double share = 0.0; // of the recorder's tightest limit
+    };
+    QVector<Item> items;
+    QVector<ChannelLoad> loads(groups.size());
+    for (int i = 0; i < groups.size(); ++i) {
+        const RetentionGroup &group = groups.at(i);
+        if (group.channels <= 0)
+            continue;
+        const ChannelLoad one = loads[i] = channelLoad(group, hoursPerDay, siteDays);
+        // The channels an empty recorder takes of this group.
+        int most = limits.channels;
+        if (one.mbps > 0.0)
+            most = int(std::min<double>(most, std::floor(limits.incomingMbps / one.mbps)));
+        if (one.gb > 0.0) {
+            most = int(std::min<double>(most, std::floor(capacityGB / one.gb)));
+            while (most > 0 && std::ceil(most * one.gb) > capacityGB)
+                --most;
+        }
+        if (most <= 0) {
+            proposal.unplaceable.append(i);
+            continue;
+        }
+        if (group.channels > most)
+            proposal.splitGroups.append(i);
+        for (int left = group.channels; left > 0; left -= most) {
+            const int channels = std::min(left, most);
+            Item item{{i, channels}, {channels, channels * one.mbps, channels * one.gb}, 0.0};
+            item.share = std::max({double(channels) / limits.channels,
+                                   limits.incomingMbps > 0 ? item.load.mbps / limits.incomingMbps : 0.0,
+                                   capacityGB > 0.0 ? item.load.gb / capacityGB : 0.0});
+            items.append(item);
+        }
+    }
+    // The largest first; equal ones in list order, so that the proposal
+    // depends on the site alone.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item &a, const Item &b) { return a.share > b.share; });
+
+    QVector<Load> used;
+    for (const Item &item : std::as_const(items)) {
+        int target = 0;
+        for (; target < used.size(); ++target) {
+            const Load &load = used.at(target);
+            const Load after{load.channels + item.load.channels, load.mbps + item.load.mbps,
+                             load.gb + item.load.gb};
+            if (fits(after, limits, capacityGB))
+                break;
+        }
+        if (target == used.size()) {
+            used.append(Load());
+            proposal.recorders.append(QVector<SpreadPart>());
+        }
+        Load &load = used[target];
+        load.channels += item.load.channels;
+        load.mbps += item.load.mbps;
+        load.gb += item.load.gb;
+        proposal.recorders[target].append(item.part);
+    }
+    return proposal;
+}
+
+QString RecorderText::breach(const QString &recorder, const Breach &breach)
+{
+    const auto mbps = [](double value) { return QString::number(qint64(std::ceil(value))); };
+    switch (breach.kind) {
+    case Breach::Channels:
+        return tr("%1: %2 of %3 channels").arg(recorder).arg(int(breach.used)).arg(int(breach.limit));
+    case Breach::Bandwidth:
+        return tr("%1: %2 of %3 Mbps").arg(recorder, mbps(breach.used), mbps(breach.limit));
+    case Breach::DriveSize:
+        return tr("%1: %2 drives, a bay takes at most %3")
+            .arg(recorder, DiskArrayText::driveSize(int(breach.used)), DiskArrayText::driveSize(int(breach.limit)));
+    case Breach::Bays:
+        return tr("%1: needs %n drive(s), has %2 bays", nullptr, int(breach.used))
+            .arg(recorder)
+            .arg(int(breach.limit));
+    case Breach::Uplink:
+        return tr("%1: uplink %2 % rule: %3 of %4 Mbps")
+            .arg(recorder)
+            .arg(RecorderLimitBounds::UplinkPercent)
+            .arg(mbps(breach.used), mbps(breach.limit));
+    }
+    return {};
+}
+
+QString RecorderText::channels(const RecorderCheck &check, const RecorderLimits &limits)
+{
+    return QStringLiteral("%1 / %2").arg(check.channels).arg(limits.channels);
+}
