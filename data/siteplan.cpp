@@ -9,7 +9,7 @@ namespace {
 auto fields(const PlanGroup &g)
 {
     return std::tie(g.name, g.channels, g.deviceType, g.rateMode, g.resolution, g.frameRate,
-                    g.frameRateIndex, g.encoding, g.scene, g.kbps, g.groupNumber, g.id, g.recording);
+                    g.frameRateIndex, g.encoding, g.scene, g.kbps, g.groupNumber, g.id, g.recording, g.recorder);
 }
 
 auto fields(const PlanCalculation &c)
@@ -18,7 +18,17 @@ auto fields(const PlanCalculation &c)
                     c.sizeHoursPerDay, c.sizeShown, c.guaranteedRetention, c.diskArray);
 }
 
+auto fields(const PlanRecorder &r)
+{
+    return std::tie(r.id, r.name, r.profile, r.limits, r.diskArray, r.uplinkMbps);
+}
+
 } // namespace
+
+bool operator==(const PlanRecorder &a, const PlanRecorder &b)
+{
+    return fields(a) == fields(b);
+}
 
 bool operator==(const PlanGroup &a, const PlanGroup &b)
 {
@@ -32,7 +42,8 @@ bool operator==(const PlanCalculation &a, const PlanCalculation &b)
 
 bool operator==(const SitePlan &a, const SitePlan &b)
 {
-    return a.frameStandard == b.frameStandard && a.calculation == b.calculation && a.groups == b.groups;
+    return a.frameStandard == b.frameStandard && a.calculation == b.calculation && a.groups == b.groups
+           && a.recorders == b.recorders;
 }
 
 PlanTextFault planTextFault(const QString &text, int maxLength)

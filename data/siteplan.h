@@ -57,6 +57,9 @@ struct PlanGroup
     // How it records and how long it is kept; the defaults are continuous
     // recording for the site's period.
     GroupRecording recording;
+    // The identity of the recorder that records it; 0 in a plan without
+    // recorders, where one recorder records every group.
+    quint32 recorder = 0;
 };
 bool operator==(const PlanGroup &a, const PlanGroup &b);
 inline bool operator!=(const PlanGroup &a, const PlanGroup &b) { return !(a == b); }
@@ -81,11 +84,33 @@ struct PlanCalculation
 bool operator==(const PlanCalculation &a, const PlanCalculation &b);
 inline bool operator!=(const PlanCalculation &a, const PlanCalculation &b) { return !(a == b); }
 
+// A recorder of the site: its limits, its own drives, and optionally the
+// uplink of its cameras' network. The groups that name its identity are its.
+struct PlanRecorder
+{
+    quint32 id = 0;          // unique within the plan, from 1
+    QString name;
+    QString profile;         // the profile it was made from; empty when none
+    RecorderLimits limits;
+    DiskArraySetup diskArray;
+    int uplinkMbps = 0;      // 0: no uplink to check
+};
+bool operator==(const PlanRecorder &a, const PlanRecorder &b);
+inline bool operator!=(const PlanRecorder &a, const PlanRecorder &b) { return !(a == b); }
+
+namespace PlanRecorderLimits {
+constexpr int MaxRecorders = 1000;
+constexpr int MaxUplinkMbps = 1000000;
+} // namespace PlanRecorderLimits
+
 struct SitePlan
 {
     int frameStandard = FramePAL; // FrameStandard
     QVector<PlanGroup> groups;
     PlanCalculation calculation;
+    // Empty: the site is one recorder, the calculation's disk, holding every
+    // group.
+    QVector<PlanRecorder> recorders;
 };
 bool operator==(const SitePlan &a, const SitePlan &b);
 inline bool operator!=(const SitePlan &a, const SitePlan &b) { return !(a == b); }

@@ -12,6 +12,7 @@
 #include <QJsonParseError>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -302,16 +303,18 @@ bool readCalculation(const QJsonValue &value, PlanCalculation *calculation, QStr
 
 // The ranges of the array's inputs; whether the level takes the count is
 // for the array rules to say, as they do when the user enters it.
-bool readDiskArray(const QJsonValue &value, DiskArraySetup *array, QString *error)
+// `where` names a recorder's array; empty, the site's.
+bool readDiskArray(const QJsonValue &value, DiskArraySetup *array, QString *error, const QString &where = {})
 {
     if (value.isUndefined())
         return true;
     if (!value.isObject()) {
-        *error = SitePlanFile::tr("The disk array is not a section of values.");
+        *error = where.isEmpty() ? SitePlanFile::tr("The disk array is not a section of values.")
+                                 : SitePlanFile::tr("%1 is not a section of values.").arg(where);
         return false;
     }
     using namespace DiskArrayLimits;
-    ObjectReader in(value.toObject(), SitePlanFile::tr("Disk array"), error);
+    ObjectReader in(value.toObject(), where.isEmpty() ? SitePlanFile::tr("Disk array") : where, error);
     int level = 0;
     if (!(in.integer("drives", 0, MaxDrives, &array->drives)
           && in.integer("driveSizeGB", 0, MaxDriveGB, &array->driveGB)
@@ -322,6 +325,97 @@ bool readDiskArray(const QJsonValue &value, DiskArraySetup *array, QString *erro
         return false;
     }
     array->level = RaidLevel(level);
+    return true;
+}
+
+QJsonObject diskArrayObject(const DiskArraySetup &array)
+{
+    return {
+        {QStringLiteral("drives"), array.drives},
+        {QStringLiteral("driveSizeGB"), array.driveGB},
+        {QStringLiteral("level"), keyOf(kRaidLevels, int(array.level))},
+        {QStringLiteral("groups"), array.groups},
+        {QStringLiteral("hotSpares"), array.hotSpares},
+        {QStringLiteral("fillPercent"), array.fillPercent},
+    };
+}
+
+// The site's recorders, which plans of a single recorder lack.
+bool readRecorders(const QJsonValue &value, QVector<PlanRecorder> *recorders, QString *error)
+{
+    if (value.isUndefined())
+        return true;
+    if (!value.isArray()) {
+        *error = SitePlanFile::tr("The plan's recorders are not a list.");
+        return false;
+    }
+    const QJsonArray list = value.toArray();
+    if (list.size() > PlanRecorderLimits::MaxRecorders) {
+        *error = SitePlanFile::tr("The plan holds %1 recorders; a plan holds at most %2.")
+                     .arg(list.size())
+                     .arg(PlanRecorderLimits::MaxRecorders);
+        return false;
+    }
+    using namespace RecorderLimitBounds;
+    QSet<quint32> ids;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString where = SitePlanFile::tr("Recorder %1").arg(i + 1);
+        if (!list.at(i).isObject()) {
+            *error = SitePlanFile::tr("%1 is not a section of values.").arg(where);
+            return false;
+        }
+        const QJsonObject object = list.at(i).toObject();
+        ObjectReader in(object, where, error);
+        PlanRecorder recorder;
+        RecorderLimits &limits = recorder.limits;
+        int id = 0;
+        if (!(in.integer("id", 1, std::numeric_limits<int>::max(), &id) && in.text("name", &recorder.name)
+              && in.text("profile", &recorder.profile)
+              && in.integer("channels", 1, MaxChannels, &limits.channels)
+              && in.integer("incomingMbps", 1, MaxIncomingMbps, &limits.incomingMbps)
+              && in.integer("driveBays", 1, MaxDriveBays, &limits.driveBays)
+              && in.integer("largestDriveGB", 1, MaxDriveGB, &limits.largestDriveGB)
+              && in.integer("uplinkMbps", 0, PlanRecorderLimits::MaxUplinkMbps, &recorder.uplinkMbps))) {
+            return false;
+        }
+        if (recorder.name.trimmed().isEmpty())
+            return in.fail(SitePlanFile::tr("%1: \"name\" is empty.").arg(where));
+        if (ids.contains(quint32(id)))
+            return in.fail(SitePlanFile::tr("%1: identity %2 is used twice.").arg(where).arg(id));
+        ids.insert(quint32(id));
+        recorder.id = quint32(id);
+        const QJsonValue array = object.value(QLatin1String("diskArray"));
+        if (array.isUndefined())
+            return in.fail(SitePlanFile::tr("%1: \"%2\" is missing.").arg(where, QLatin1String("diskArray")));
+        if (!readDiskArray(array, &recorder.diskArray, error, SitePlanFile::tr("%1, disk array").arg(where)))
+            return false;
+        recorders->append(recorder);
+    }
+    return true;
+}
+
+// The recorder that records a group: one of the plan's, named by its
+// identity, when the plan has recorders; none otherwise.
+bool readGroupRecorder(const QJsonObject &object, int position, const QVector<PlanRecorder> &recorders,
+                       quint32 *recorder, QString *error)
+{
+    const QString where = SitePlanFile::tr("Group %1").arg(position);
+    const bool named = object.contains(QLatin1String("recorder"));
+    if (recorders.isEmpty()) {
+        if (named)
+            *error = SitePlanFile::tr("%1: \"recorder\" names a recorder, but the plan has none.").arg(where);
+        return !named;
+    }
+    int id = 0;
+    if (!ObjectReader(object, where, error).integer("recorder", 1, std::numeric_limits<int>::max(), &id))
+        return false;
+    const bool known = std::any_of(recorders.cbegin(), recorders.cend(),
+                                   [id](const PlanRecorder &r) { return r.id == quint32(id); });
+    if (!known) {
+        *error = SitePlanFile::tr("%1: \"recorder\" is %2, which is no recorder of the plan.").arg(where).arg(id);
+        return false;
+    }
+    *recorder = quint32(id);
     return true;
 }
 
@@ -344,6 +438,15 @@ QString planTextProblem(const SitePlan &plan)
                      {"subStreamResolution", group.recording.subStreamResolution, MaxFieldLength}};
         for (const auto &entry : texts) {
             const QString problem = textProblem(where, entry.key, entry.text, entry.maxLength);
+            if (!problem.isEmpty())
+                return problem;
+        }
+    }
+    for (qsizetype i = 0; i < plan.recorders.size(); ++i) {
+        const PlanRecorder &recorder = plan.recorders.at(i);
+        const QString where = SitePlanFile::tr("Recorder %1").arg(i + 1);
+        for (const auto &[key, text] : {std::pair{"name", &recorder.name}, std::pair{"profile", &recorder.profile}}) {
+            const QString problem = textProblem(where, key, *text, MaxFieldLength);
             if (!problem.isEmpty())
                 return problem;
         }
@@ -374,6 +477,8 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
         // has none yet is given one when the plan is opened.
         if (group.id != 0)
             object.insert(QStringLiteral("id"), qint64(group.id));
+        if (group.recorder != 0)
+            object.insert(QStringLiteral("recorder"), qint64(group.recorder));
         // Written only where it is not the default, so that a plan that uses
         // none of it reads in a version that knows none of it.
         const GroupRecording &recording = group.recording;
@@ -405,23 +510,34 @@ QByteArray SitePlanFile::toJson(const SitePlan &plan)
     // Written only when the needed disk is at the high bound.
     if (calculation.guaranteedRetention)
         inputs.insert(QStringLiteral("neededAt"), keyOf(kNeededBounds, 1));
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), kFormat},
         {QStringLiteral("version"), Version},
         {QStringLiteral("frameStandard"),
          keyOf(kFrameStandards, plan.frameStandard ? FrameNTSC : FramePAL)},
         {QStringLiteral("groups"), groups},
         {QStringLiteral("calculation"), inputs},
-        {QStringLiteral("diskArray"),
-         QJsonObject{
-             {QStringLiteral("drives"), calculation.diskArray.drives},
-             {QStringLiteral("driveSizeGB"), calculation.diskArray.driveGB},
-             {QStringLiteral("level"), keyOf(kRaidLevels, int(calculation.diskArray.level))},
-             {QStringLiteral("groups"), calculation.diskArray.groups},
-             {QStringLiteral("hotSpares"), calculation.diskArray.hotSpares},
-             {QStringLiteral("fillPercent"), calculation.diskArray.fillPercent},
-         }},
+        {QStringLiteral("diskArray"), diskArrayObject(calculation.diskArray)},
     };
+    // Written only for a site of several recorders (or one with limits).
+    if (!plan.recorders.isEmpty()) {
+        QJsonArray recorders;
+        for (const PlanRecorder &recorder : plan.recorders) {
+            const RecorderLimits &limits = recorder.limits;
+            recorders.append(QJsonObject{
+                {QStringLiteral("id"), qint64(recorder.id)},
+                {QStringLiteral("name"), recorder.name},
+                {QStringLiteral("profile"), recorder.profile},
+                {QStringLiteral("channels"), limits.channels},
+                {QStringLiteral("incomingMbps"), limits.incomingMbps},
+                {QStringLiteral("driveBays"), limits.driveBays},
+                {QStringLiteral("largestDriveGB"), limits.largestDriveGB},
+                {QStringLiteral("uplinkMbps"), recorder.uplinkMbps},
+                {QStringLiteral("diskArray"), diskArrayObject(recorder.diskArray)},
+            });
+        }
+        root.insert(QStringLiteral("recorders"), recorders);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -481,6 +597,8 @@ bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *er
                      .arg(MaxGroups);
         return false;
     }
+    if (!readRecorders(root.value(QLatin1String("recorders")), &read.recorders, error))
+        return false;
     read.groups.reserve(groupArray.size());
     QSet<int> numbers;
     QSet<quint32> ids;
@@ -495,7 +613,8 @@ bool SitePlanFile::fromJson(const QByteArray &bytes, SitePlan *plan, QString *er
         }
         numbers.insert(group.groupNumber);
         if (!readGroupId(groupArray.at(i).toObject(), int(i + 1), &ids, &group.id, error)
-            || !readGroupRecording(groupArray.at(i).toObject(), int(i + 1), &group.recording, error))
+            || !readGroupRecording(groupArray.at(i).toObject(), int(i + 1), &group.recording, error)
+            || !readGroupRecorder(groupArray.at(i).toObject(), int(i + 1), read.recorders, &group.recorder, error))
             return false;
         read.groups.append(group);
     }

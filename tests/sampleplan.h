@@ -52,6 +52,15 @@ inline SitePlan samplePlan(int frameStandard = FramePAL)
                                 NightScene::Infrared};
     plan.groups[1].recording = {RecordingMode::DualStream, 25, 512.5, QStringLiteral("D1"), 90,
                                 RateControl::Constant, 0, NightScene::Lit};
+    plan.recorders = {
+        {1, QStringLiteral("NVR-1"), QStringLiteral("32-channel recorder"), {32, 256, 4, 16000},
+         DiskArraySetup{4, 16000, RaidLevel::Raid5, 2, 0, 100}, 0},
+        {70000, QStringLiteral("北门, \"gate\""), QString(), {4096, 100000, 64, 200000},
+         DiskArraySetup{2, 12000, RaidLevel::Raid1, 2, 0, 90}, 1000000},
+    };
+    plan.groups[0].recorder = 70000;
+    plan.groups[1].recorder = 1;
+    plan.groups[2].recorder = 1;
     plan.calculation = {123, DiskUnit::GB, 7, 365, PeriodUnit::Month, 13, true, true,
                         DiskArraySetup{13, 1200, RaidLevel::Raid60, 3, 1, 85}};
     return plan;

@@ -47,6 +47,7 @@ void compareGroups(const PlanGroup &actual, const PlanGroup &expected)
     QCOMPARE(actual.groupNumber, expected.groupNumber);
     QCOMPARE(actual.id, expected.id);
     QVERIFY(actual.recording == expected.recording);
+    QCOMPARE(actual.recorder, expected.recorder);
 }
 
 void comparePlans(const SitePlan &actual, const SitePlan &expected)
@@ -66,6 +67,7 @@ void comparePlans(const SitePlan &actual, const SitePlan &expected)
     QCOMPARE(a.sizeShown, e.sizeShown);
     QCOMPARE(a.guaranteedRetention, e.guaranteedRetention);
     QCOMPARE(a.diskArray, e.diskArray);
+    QCOMPARE(actual.recorders, expected.recorders);
 }
 
 QJsonObject sampleJson()
@@ -297,6 +299,38 @@ void TestSitePlan::refusedFiles_data()
                                                       << "\"mode\" is \"Motion\", which is none of";
     QTest::newRow("night missing") << recordingValue("night", QJsonValue(QJsonValue::Undefined))
                                    << "Group 1, recording: \"night\" is missing.";
+    const auto recorderValue = [](const char *key, const QJsonValue &value) {
+        return edited([key, value](QJsonObject &r) {
+            QJsonArray recorders = r.value(QLatin1String("recorders")).toArray();
+            QJsonObject first = recorders.at(0).toObject();
+            if (value.isUndefined())
+                first.remove(QLatin1String(key));
+            else
+                first.insert(QLatin1String(key), value);
+            recorders.replace(0, first);
+            r.insert(QStringLiteral("recorders"), recorders);
+        });
+    };
+    QTest::newRow("recorders not a list")
+        << edited([](QJsonObject &r) { r.insert(QStringLiteral("recorders"), QJsonObject()); })
+        << "The plan's recorders are not a list.";
+    QTest::newRow("a recorder of no channels")
+        << recorderValue("channels", 0) << "Recorder 1: \"channels\" is not a whole number from 1 to 4096.";
+    QTest::newRow("a recorder of 65 bays") << recorderValue("driveBays", 65) << "\"driveBays\" is not a whole number from 1 to 64.";
+    QTest::newRow("a recorder without drives")
+        << recorderValue("diskArray", QJsonValue(QJsonValue::Undefined)) << "Recorder 1: \"diskArray\" is missing.";
+    QTest::newRow("a recorder's array of 65 drives")
+        << recorderValue("diskArray", QJsonObject{{"drives", 65}}) << "Recorder 1, disk array: \"drives\" is not";
+    QTest::newRow("a recorder without a name") << recorderValue("name", QStringLiteral(" ")) << "Recorder 1: \"name\" is empty.";
+    QTest::newRow("two recorders of one identity")
+        << recorderValue("id", 70000) << "Recorder 2: identity 70000 is used twice.";
+    QTest::newRow("a group on no recorder of the plan")
+        << editedGroup([](QJsonObject &g) { g.insert("recorder", 2); }) << "Group 1: \"recorder\" is 2, which is no recorder of the plan.";
+    QTest::newRow("a group on no recorder")
+        << editedGroup([](QJsonObject &g) { g.remove("recorder"); }) << "Group 1: \"recorder\" is missing.";
+    QTest::newRow("a group on a recorder of a plan without")
+        << edited([](QJsonObject &r) { r.remove(QStringLiteral("recorders")); })
+        << "Group 1: \"recorder\" names a recorder, but the plan has none.";
     QTest::newRow("needed disk at an unknown bound") << edited([](QJsonObject &r) {
         QJsonObject inputs = r.value(QLatin1String("calculation")).toObject();
         inputs.insert(QStringLiteral("neededAt"), true);
