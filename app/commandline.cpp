@@ -2,6 +2,7 @@
 
 #include "calc/diskarray.h"
 #include "calc/planreportdocument.h"
+#include "calc/recorders.h"
 #include "data/sitedocument.h"
 
 #include <QCommandLineParser>
@@ -47,8 +48,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     CommandLineTexts::tr("The report's file: .pdf or .csv."),
                                     CommandLineTexts::tr("file"));
+    const QCommandLineOption check({QStringLiteral("c"), QStringLiteral("check")},
+                                   CommandLineTexts::tr("Print whether every recorder of <plan> keeps its "
+                                                        "period within its limits, without a window."),
+                                   CommandLineTexts::tr("plan"));
     parser.addOption(report);
     parser.addOption(output);
+    parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("plan"), CommandLineTexts::tr("A plan (.larkspan) to open."),
                                  QStringLiteral("[plan]"));
 
@@ -62,6 +68,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     CommandLine command;
+    if (parser.isSet(check)) {
+        if (parser.isSet(report) || parser.isSet(output) || !positional.isEmpty())
+            return exitWith(2, CommandLineTexts::tr("--check needs a plan and nothing else."));
+        command.action = CommandLine::Action::Check;
+        command.plan = parser.value(check);
+        return command;
+    }
     if (parser.isSet(report)) {
         if (!parser.isSet(output) || !positional.isEmpty())
             return exitWith(2, CommandLineTexts::tr("--report needs a plan and -o with the report's file, "
@@ -116,6 +129,21 @@ int runReportCommand(const QString &plan, const QString &output)
         return 1;
     }
     return 0;
+}
+
+int runCheckCommand(const QString &plan)
+{
+    SiteDocument document;
+    QString error;
+    if (!document.open(plan, &error)) {
+        printError(CommandLineTexts::tr("larkspan: %1: %2").arg(plan, error));
+        return 2;
+    }
+    dropUnusableSpares(&document);
+    bool holds = true;
+    for (const QString &line : siteCheckLines(document.plan(), &holds))
+        std::fprintf(stdout, "%s\n", qPrintable(line));
+    return holds ? 0 : 1;
 }
 
 } // namespace apt

@@ -8,12 +8,14 @@ namespace apt {
 // What the command line asks for:
 //   larkspan [PLAN]                        the window, opening PLAN
 //   larkspan --report PLAN -o OUT.pdf|csv  the report, without a window
+//   larkspan --check PLAN                  each recorder's verdict and breaches
 //   larkspan --help | --version            a text, and the end
 struct CommandLine
 {
     enum class Action {
         Window,
         Report,
+        Check,
         Exit, // print `text` (to stderr when exitCode is not 0) and end
     };
     Action action = Action::Window;
@@ -40,5 +42,11 @@ void keepStderrForOwnMessages();
 // name). 0 on success; otherwise one line on stderr, a non-zero status, and
 // nothing written.
 int runReportCommand(const QString &plan, const QString &output);
+
+// Prints what the plan file `plan` keeps, one line each: every recorder's
+// verdict (the site's, without recorders) and every limit broken. 0 when
+// everything holds at the high bound, 1 when something is short or broken,
+// 2 when the plan is refused (one line on stderr).
+int runCheckCommand(const QString &plan);
 
 } // namespace apt

@@ -38,6 +38,9 @@ int main(int argc, char *argv[])
     case apt::CommandLine::Action::Report:
         app.initForReport();
         return apt::runReportCommand(command.plan, command.output);
+    case apt::CommandLine::Action::Check:
+        app.initForReport();
+        return apt::runCheckCommand(command.plan);
     case apt::CommandLine::Action::Window:
         break;
     }

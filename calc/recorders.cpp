@@ -2,6 +2,8 @@
 
 #include "calc/diskarray.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -93,6 +95,62 @@ RecorderCheck checkRecorder(const QVector<RetentionGroup> &groups, const Recorde
         check.breaches.append({Breach::Uplink, check.peakMbps, double(recorder.uplinkMbps)});
     }
     return check;
+}
+
+QVector<RecorderOfSite> checkRecorders(const SitePlan &plan)
+{
+    QVector<RecorderOfSite> recorders(plan.recorders.size());
+    QHash<quint32, int> position;
+    for (int i = 0; i < plan.recorders.size(); ++i) {
+        recorders[i].recorder = &plan.recorders.at(i);
+        position.insert(plan.recorders.at(i).id, i);
+    }
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const auto at = position.constFind(plan.groups.at(i).recorder);
+        if (at != position.cend())
+            recorders[*at].groups.append(i);
+    }
+    const PlanCalculation &inputs = plan.calculation;
+    const int hours = inputs.sizeShown ? inputs.sizeHoursPerDay : inputs.timeHoursPerDay;
+    const int days = periodDays(inputs.saveTime, inputs.saveUnit);
+    for (RecorderOfSite &entry : recorders) {
+        QVector<RetentionGroup> held;
+        held.reserve(entry.groups.size());
+        for (int index : std::as_const(entry.groups))
+            held.append(retentionGroup(plan.groups.at(index)));
+        const PlanRecorder &recorder = *entry.recorder;
+        entry.check = checkRecorder(held, {recorder.name, recorder.limits, recorder.diskArray, recorder.uplinkMbps},
+                                    hours, days);
+    }
+    return recorders;
+}
+
+QStringList siteCheckLines(const SitePlan &plan, bool *holds)
+{
+    QStringList lines;
+    *holds = true;
+    const auto verdictLine = [&](const QString &name, bool hasVerdict, const RetentionVerdict &verdict) {
+        if (!hasVerdict) {
+            lines << RecorderText::tr("%1: nothing to keep (no groups, drives or period)").arg(name);
+            return;
+        }
+        lines << name + QStringLiteral(": ") + RetentionText::verdict(verdict);
+        if (verdict.state != RetentionVerdict::Holds)
+            *holds = false;
+    };
+    if (plan.recorders.isEmpty()) {
+        const PlanRetention site = planRetention(plan);
+        verdictLine(RecorderText::tr("Site"), site.hasVerdict, site.verdict);
+        return lines;
+    }
+    for (const RecorderOfSite &entry : checkRecorders(plan)) {
+        verdictLine(entry.recorder->name, entry.check.hasVerdict, entry.check.verdict);
+        for (const Breach &breach : entry.check.breaches) {
+            lines << RecorderText::breach(entry.recorder->name, breach);
+            *holds = false;
+        }
+    }
+    return lines;
 }
 
 DiskArraySetup largestArray(const RecorderLimits &limits, const DiskArraySetup &kind)

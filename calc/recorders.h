@@ -2,6 +2,7 @@
 
 #include "calc/retention.h"
 #include "data/planrecords.h"
+#include "data/siteplan.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -62,6 +63,23 @@ struct RecorderCheck
 // of their own, for theirs) at `hoursPerDay` recording hours a day.
 RecorderCheck checkRecorder(const QVector<RetentionGroup> &groups, const RecorderSetup &recorder,
                             int hoursPerDay, int siteDays);
+
+// Each recorder of a plan with the indices of its groups and its check, at
+// the recording hours of the result the plan shows and the period of
+// "Calculate Size". Empty for a plan without recorders.
+struct RecorderOfSite
+{
+    const PlanRecorder *recorder = nullptr; // in the plan checked
+    QVector<int> groups;
+    RecorderCheck check;
+};
+QVector<RecorderOfSite> checkRecorders(const SitePlan &plan);
+
+// What a check of the whole plan says, one line each: the verdict of every
+// recorder (of the site's disk, without recorders) and every breach. `holds`
+// tells whether every recorder is within its limits and keeps its period at
+// the high bound.
+QStringList siteCheckLines(const SitePlan &plan, bool *holds);
 
 // The largest array a recorder of `limits` holds: every bay filled with its
 // largest drive, with the level, groups, hot spares and fill limit of `kind`

@@ -85,12 +85,20 @@ void SiteDocument::setFrameStandard(int frameStandard, const QVector<PlanGroup> 
 void SiteDocument::setPlan(SitePlan plan)
 {
     QHash<int, quint32> idByNumber;
+    QHash<quint32, quint32> recorderById;
     idByNumber.reserve(m_plan.groups.size());
-    for (const PlanGroup &group : std::as_const(m_plan.groups))
+    recorderById.reserve(m_plan.groups.size());
+    for (const PlanGroup &group : std::as_const(m_plan.groups)) {
         idByNumber.insert(group.groupNumber, group.id);
+        recorderById.insert(group.id, group.recorder);
+    }
+    // The pages show neither the recorders nor which recorder a group is on:
+    // those stay the document's.
+    plan.recorders = m_plan.recorders;
     for (PlanGroup &group : plan.groups) {
         if (group.id == 0)
             group.id = idByNumber.value(group.groupNumber);
+        group.recorder = recorderById.value(group.id);
     }
     apply(std::move(plan));
 }
@@ -169,6 +177,13 @@ bool SiteDocument::saveAs(const QString &path, QString *error)
 
 void SiteDocument::apply(SitePlan plan)
 {
+    // A group on no recorder of a site with recorders goes on the first.
+    if (!plan.recorders.isEmpty()) {
+        for (PlanGroup &group : plan.groups) {
+            if (group.recorder == 0)
+                group.recorder = plan.recorders.constFirst().id;
+        }
+    }
     identify(&plan.groups);
     Changes what = difference(m_plan, plan);
     if (!what)
@@ -234,6 +249,8 @@ SiteDocument::Changes SiteDocument::difference(const SitePlan &a, const SitePlan
         what |= InputsChanged;
     if (a.frameStandard != b.frameStandard)
         what |= FrameStandardChanged;
+    if (a.recorders != b.recorders)
+        what |= RecordersChanged;
     return what;
 }
 

@@ -32,6 +32,7 @@ public:
         FileChanged = 0x08,     // the path, after an open, a save as or a new plan
         ModifiedChanged = 0x10,
         HistoryChanged = 0x20,  // what undo and redo can do
+        RecordersChanged = 0x40,
     };
     Q_DECLARE_FLAGS(Changes, Change)
     Q_FLAG(Changes)
@@ -64,7 +65,9 @@ public:
     // The whole plan as one step, as the pages show it. A group without an
     // identity is the document's group of the same group number, if there
     // is one; groups whose identity another group of the plan already has,
-    // or that are new, get a fresh one. Changes to the same inputs one after
+    // or that are new, get a fresh one. The recorders, and the recorder of
+    // each group, the pages do not show: they stay the document's, and a new
+    // group goes on the first recorder. Changes to the same inputs one after
     // the other (typing a number) are one step.
     void setPlan(SitePlan plan);
 

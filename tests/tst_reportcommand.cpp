@@ -47,6 +47,18 @@ void TestReportCommand::initTestCase()
     QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("spares.larkspan")), spares, &error));
     QVERIFY(writeFixture(m_dir.path(), QStringLiteral("bad.larkspan"), "{\"format\": \"larkspan-plan\", "));
     QVERIFY(writeFixture(m_dir.path(), QStringLiteral("old.csv"), "old"));
+    // Two recorders: one within its limits and its period, one over its
+    // channels whose four 8 TB drives in RAID 5 keep a week.
+    SitePlan recorders = m_plan;
+    recorders.calculation.saveTime = 1;
+    recorders.recorders = {{1, QStringLiteral("NVR-1"), QString(), {32, 256, 4, 16000}, {4, 8000, RaidLevel::Raid5}, 0},
+                           {2, QStringLiteral("NVR-2"), QString(), {4, 256, 4, 16000}, {4, 8000, RaidLevel::Raid5}, 0}};
+    recorders.groups.append(sampleGroup(QStringLiteral("Yard"), 6, 2048, 2));
+    recorders.groups[0].recorder = 1;
+    recorders.groups[1].recorder = 2;
+    QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("recorders.larkspan")), recorders, &error));
+    recorders.groups[1].channels = 4;
+    QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("holds.larkspan")), recorders, &error));
     m_pipe = std::make_unique<UnwrittenPipe>(m_dir.filePath(QStringLiteral("pipe.larkspan")));
     QVERIFY(m_pipe->made());
 }
@@ -88,6 +100,16 @@ void TestReportCommand::command_data()
                                                 << 1 << "" << "PDF (.pdf) or CSV (.csv)" << "";
     QTest::newRow("report without output") << QStringList{"--report", "site.larkspan"} << 2 << ""
                                            << "--report needs a plan and -o" << "";
+    QTest::newRow("check: every recorder holds") << QStringList{"--check", "holds.larkspan"} << 0
+                                                  << "NVR-2: Holds 7 days even at the high bound" << "" << "";
+    QTest::newRow("check: a breach") << QStringList{"-c", "recorders.larkspan"} << 1 << "NVR-2: 6 of 4 channels"
+                                     << "" << "";
+    QTest::newRow("check: the site without recorders")
+        << QStringList{"--check", "site.larkspan"} << 0 << "Site: Holds 7 days even at the high bound" << "" << "";
+    QTest::newRow("check: a refused plan")
+        << QStringList{"--check", "bad.larkspan"} << 2 << "" << "damaged or cut short" << "";
+    QTest::newRow("check with an output")
+        << QStringList{"--check", "site.larkspan", "-o", "x.csv"} << 2 << "" << "--check needs a plan and nothing else" << "";
     QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "" << "colour" << "";
 }
 

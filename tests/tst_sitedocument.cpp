@@ -45,6 +45,7 @@ private slots:
     void undoRedoReturnTheExactPlan_data();
     void undoRedoReturnTheExactPlan();
     void identitiesAreNeverUsedAgain();
+    void recordersStayWhenThePagesChange();
     void stepsOfInputs_data();
     void stepsOfInputs();
     void openAndSaveFollowTheFile();
@@ -134,6 +135,27 @@ void tst_SiteDocument::undoRedoReturnTheExactPlan()
     document.undo();
     QVERIFY(document.isModified());
     QCOMPARE(document.plan(), before);
+}
+
+void tst_SiteDocument::recordersStayWhenThePagesChange()
+{
+    SiteDocument document;
+    const SitePlan sample = samplePlan();
+    document.newPlan(sample);
+    // The pages' plan: no recorders, no group on one, and a new group.
+    SitePlan shown = document.plan();
+    shown.recorders.clear();
+    for (PlanGroup &g : shown.groups) {
+        g.recorder = 0;
+        g.channels += 1;
+    }
+    shown.groups.append(sampleGroup(QStringLiteral("New"), 2, 512, 9));
+    document.setPlan(shown);
+    const SitePlan &plan = document.plan();
+    QCOMPARE(plan.recorders, sample.recorders);
+    for (int i = 0; i < sample.groups.size(); ++i)
+        QCOMPARE(plan.groups.at(i).recorder, sample.groups.at(i).recorder);
+    QCOMPARE(plan.groups.last().recorder, sample.recorders.first().id);
 }
 
 void tst_SiteDocument::identitiesAreNeverUsedAgain()
