@@ -238,6 +238,61 @@ SpreadProposal spreadGroups(const QVector<RetentionGroup> &groups, const Recorde
     return proposal;
 }
 
+SitePlan spreadPlan(const SitePlan &plan, const SpreadProposal &proposal, const RecorderProfile &profile,
+                    const DiskArraySetup &kind)
+{
+    SitePlan spread = plan;
+    spread.recorders.clear();
+    const DiskArraySetup array = largestArray(profile.limits, kind);
+    const auto addRecorder = [&] {
+        const quint32 id = quint32(spread.recorders.size() + 1);
+        spread.recorders.append(
+            {id, RecorderText::recorderName(int(id)), profile.name, profile.limits, array, 0});
+        return id;
+    };
+    // The shares of each group, in the order of the recorders.
+    QVector<QVector<std::pair<int, quint32>>> shares(plan.groups.size());
+    for (const QVector<SpreadPart> &parts : proposal.recorders) {
+        const quint32 recorder = addRecorder();
+        for (const SpreadPart &part : parts)
+            shares[part.group].append({part.channels, recorder});
+    }
+    for (int index : proposal.unplaceable)
+        shares[index].append({plan.groups.at(index).channels, addRecorder()});
+
+    int nextNumber = 1;
+    for (const PlanGroup &group : plan.groups)
+        nextNumber = std::max(nextNumber, group.groupNumber + 1);
+    spread.groups.clear();
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const PlanGroup &group = plan.groups.at(i);
+        if (shares.at(i).isEmpty()) { // no channels: on the first recorder
+            spread.groups.append(group);
+            spread.groups.last().recorder = spread.recorders.isEmpty() ? 0 : spread.recorders.constFirst().id;
+            continue;
+        }
+        const QString suffix = QStringLiteral("(%1)").arg(group.groupNumber);
+        const QString typed = group.name.endsWith(suffix) ? group.name.chopped(suffix.size()) : group.name;
+        for (int k = 0; k < shares.at(i).size(); ++k) {
+            PlanGroup share = group;
+            share.channels = shares.at(i).at(k).first;
+            share.recorder = shares.at(i).at(k).second;
+            if (k > 0) {
+                share.id = 0; // the document gives it one
+                share.groupNumber = nextNumber++;
+                share.name = typed + QStringLiteral("(%1)").arg(share.groupNumber);
+            }
+            spread.groups.append(share);
+        }
+    }
+    return spread;
+}
+
+QString RecorderText::recorderName(int number)
+{
+    return tr("NVR-%1").arg(number);
+}
+
 QString RecorderText::breach(const QString &recorder, const Breach &breach)
 {
     const auto mbps = [](double value) { return QString::number(qint64(std::ceil(value))); };

@@ -2,6 +2,7 @@
 
 #include "calc/retention.h"
 #include "data/planrecords.h"
+#include "data/recorderprofiles.h"
 #include "data/siteplan.h"
 
 #include <QCoreApplication>
@@ -113,6 +114,16 @@ struct SpreadProposal
 SpreadProposal spreadGroups(const QVector<RetentionGroup> &groups, const RecorderLimits &limits,
                             const DiskArraySetup &kind, int hoursPerDay, int siteDays);
 
+// `plan` with its groups on the recorders of `proposal`, which spread
+// `plan`'s groups: new recorders named "NVR-1", "NVR-2"… with the limits of
+// `profile` and the largest array of `kind`. A split group keeps its
+// identity, number and name for its first share; each further share is a
+// group of its own with the next free number, listed after it. A group of
+// which not even one channel fits gets a recorder of its own, where its
+// breach shows.
+SitePlan spreadPlan(const SitePlan &plan, const SpreadProposal &proposal, const RecorderProfile &profile,
+                    const DiskArraySetup &kind);
+
 // The texts that say it, in the interface language.
 class RecorderText final
 {
@@ -122,6 +133,8 @@ public:
     // "NVR-2: 36 of 32 channels", "NVR-1: 182 of 160 Mbps", "NVR-3: needs 10
     // drives, has 8 bays", "NVR-1: uplink 70 % rule: 780 of 1000 Mbps".
     static QString breach(const QString &recorder, const Breach &breach);
+    // "NVR-3": the name of the `number`th recorder a spreading makes.
+    static QString recorderName(int number);
     // "36 / 32": channels used and the limit, for a recorder's chip.
     static QString channels(const RecorderCheck &check, const RecorderLimits &limits);
 };

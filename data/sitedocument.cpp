@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <iterator>
 
 #include <utility>
@@ -57,6 +58,74 @@ void SiteDocument::clearGroups()
         return;
     SitePlan plan = m_plan;
     plan.groups.clear();
+    apply(std::move(plan));
+}
+
+quint32 SiteDocument::addRecorder(PlanRecorder recorder)
+{
+    SitePlan plan = m_plan;
+    quint32 id = 1;
+    for (const PlanRecorder &other : std::as_const(plan.recorders))
+        id = std::max(id, other.id + 1);
+    recorder.id = id;
+    plan.recorders.append(std::move(recorder));
+    // The first takes every group (apply puts them on it).
+    if (plan.recorders.size() == 1) {
+        for (PlanGroup &group : plan.groups)
+            group.recorder = 0;
+    }
+    apply(std::move(plan));
+    return id;
+}
+
+void SiteDocument::replaceRecorder(const PlanRecorder &recorder)
+{
+    SitePlan plan = m_plan;
+    for (PlanRecorder &stored : plan.recorders) {
+        if (stored.id == recorder.id) {
+            stored = recorder;
+            apply(std::move(plan));
+            return;
+        }
+    }
+}
+
+void SiteDocument::removeRecorder(quint32 id, quint32 moveTo)
+{
+    SitePlan plan = m_plan;
+    const auto known = [&plan](quint32 wanted) {
+        return std::any_of(plan.recorders.cbegin(), plan.recorders.cend(),
+                           [wanted](const PlanRecorder &r) { return r.id == wanted; });
+    };
+    const bool last = plan.recorders.size() == 1;
+    if (!known(id) || (!last && (moveTo == id || !known(moveTo))))
+        return;
+    plan.recorders.removeIf([id](const PlanRecorder &r) { return r.id == id; });
+    for (PlanGroup &group : plan.groups) {
+        if (last)
+            group.recorder = 0;
+        else if (group.recorder == id)
+            group.recorder = moveTo;
+    }
+    apply(std::move(plan));
+}
+
+void SiteDocument::moveGroups(const QVector<quint32> &groupIds, quint32 recorder)
+{
+    if (std::none_of(m_plan.recorders.cbegin(), m_plan.recorders.cend(),
+                     [recorder](const PlanRecorder &r) { return r.id == recorder; })) {
+        return;
+    }
+    SitePlan plan = m_plan;
+    for (PlanGroup &group : plan.groups) {
+        if (groupIds.contains(group.id))
+            group.recorder = recorder;
+    }
+    apply(std::move(plan));
+}
+
+void SiteDocument::setSite(SitePlan plan)
+{
     apply(std::move(plan));
 }
 

@@ -71,6 +71,18 @@ public:
     // the other (typing a number) are one step.
     void setPlan(SitePlan plan);
 
+    // The recorders, one step each. A new recorder gets a fresh identity
+    // (returned); the first recorder of a site takes every group, as the
+    // site's one recorder did. Removing a recorder moves its groups to
+    // `moveTo`; removing the last makes the site one recorder again. Unknown
+    // identities change nothing.
+    quint32 addRecorder(PlanRecorder recorder);
+    void replaceRecorder(const PlanRecorder &recorder);
+    void removeRecorder(quint32 id, quint32 moveTo);
+    void moveGroups(const QVector<quint32> &groupIds, quint32 recorder);
+    // The whole plan as one step, recorders included: a site spread anew.
+    void setSite(SitePlan plan);
+
     // Corrects the inputs of a plan just opened, without a step of undo: the
     // file still holds what was corrected, so the plan is modified until it
     // is saved.

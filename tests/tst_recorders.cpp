@@ -44,6 +44,7 @@ private slots:
     void breachTexts();
     void spreading_data();
     void spreading();
+    void spreadPlanSplitsAndNames();
 };
 
 void TestRecorders::profileFile_data()
@@ -264,6 +265,45 @@ void TestRecorders::spreading()
     // The same site, the same proposal.
     const SpreadProposal again = spreadGroups(groups, limits, kind, 24, 30);
     QCOMPARE(again.recorders, proposal.recorders);
+}
+
+// A group of 100 channels over recorders of 32: its first share keeps the
+// group, the others are groups of their own, listed after it; a group of
+// which no channel fits gets a recorder of its own.
+void TestRecorders::spreadPlanSplitsAndNames()
+{
+    SitePlan plan;
+    const auto group = [](const char *name, int channels, double kbps, int number) {
+        PlanGroup g;
+        g.name = QLatin1String(name);
+        g.channels = channels;
+        g.kbps = kbps;
+        g.encoding = QStringLiteral("H.264");
+        g.groupNumber = number;
+        g.id = quint32(10 * number);
+        g.recording.control = RateControl::Constant;
+        return g;
+    };
+    plan.groups = {group("Gate(1)", 100, 1000, 1), group("Hall(2)", 4, 1000, 2), group("Beam(3)", 1, 200000, 3)};
+    const RecorderProfile profile{QStringLiteral("32-channel recorder"), {32, 160, 8, 10000}};
+    const DiskArraySetup kind{4, 8000, RaidLevel::Raid5};
+    const SpreadProposal proposal = spreadGroups(retentionGroups(plan.groups), profile.limits, kind, 24, 7);
+    const SitePlan spread = spreadPlan(plan, proposal, profile, kind);
+
+    QStringList recorders;
+    for (const PlanRecorder &r : spread.recorders) {
+        recorders << r.name;
+        QCOMPARE(r.profile, profile.name);
+        QCOMPARE(r.limits, profile.limits);
+        QCOMPARE(r.diskArray.drives, 8);
+        QCOMPARE(r.diskArray.driveGB, 10000);
+    }
+    QCOMPARE(recorders, (QStringList{"NVR-1", "NVR-2", "NVR-3", "NVR-4", "NVR-5"}));
+    QStringList groups;
+    for (const PlanGroup &g : spread.groups)
+        groups << QStringLiteral("%1 %2 on %3 as %4").arg(g.name).arg(g.channels).arg(g.recorder).arg(g.id);
+    QCOMPARE(groups, (QStringList{"Gate(1) 32 on 1 as 10", "Gate(4) 32 on 2 as 0", "Gate(5) 32 on 3 as 0",
+                                  "Gate(6) 4 on 4 as 0", "Hall(2) 4 on 4 as 20", "Beam(3) 1 on 5 as 30"}));
 }
 
 QTEST_GUILESS_MAIN(TestRecorders)

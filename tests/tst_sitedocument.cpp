@@ -36,6 +36,7 @@ using Edit = std::function<void(SiteDocument &)>;
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(QVector<quint32>)
 
 class tst_SiteDocument : public QObject
 {
@@ -46,6 +47,8 @@ private slots:
     void undoRedoReturnTheExactPlan();
     void identitiesAreNeverUsedAgain();
     void recordersStayWhenThePagesChange();
+    void recorderSteps_data();
+    void recorderSteps();
     void stepsOfInputs_data();
     void stepsOfInputs();
     void openAndSaveFollowTheFile();
@@ -156,6 +159,79 @@ void tst_SiteDocument::recordersStayWhenThePagesChange()
     for (int i = 0; i < sample.groups.size(); ++i)
         QCOMPARE(plan.groups.at(i).recorder, sample.groups.at(i).recorder);
     QCOMPARE(plan.groups.last().recorder, sample.recorders.first().id);
+}
+
+void tst_SiteDocument::recorderSteps_data()
+{
+    QTest::addColumn<bool>("withRecorders"); // A (1) with groups 1 and 2, B (2) with group 3
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QVector<quint32>>("groupRecorders"); // after; empty: no step
+    QTest::addColumn<int>("recorders");
+
+    const PlanRecorder third{0, QStringLiteral("C"), QString(), {}, {}, 0};
+    QTest::newRow("first recorder: takes every group")
+        << false << Edit([=](SiteDocument &d) { QCOMPARE(d.addRecorder(third), 1u); })
+        << QVector<quint32>{1, 1, 1} << 1;
+    QTest::newRow("another recorder: takes none")
+        << true << Edit([=](SiteDocument &d) { QCOMPARE(d.addRecorder(third), 3u); })
+        << QVector<quint32>{1, 1, 2} << 3;
+    QTest::newRow("recorder edited") << true << Edit([](SiteDocument &d) {
+        PlanRecorder b = d.plan().recorders.at(1);
+        b.limits.channels = 8;
+        d.replaceRecorder(b);
+    }) << QVector<quint32>{1, 1, 2} << 2;
+    QTest::newRow("recorder removed: its groups move")
+        << true << Edit([](SiteDocument &d) { d.removeRecorder(1, 2); }) << QVector<quint32>{2, 2, 2} << 1;
+    QTest::newRow("the last recorder removed: one site again") << true << Edit([](SiteDocument &d) {
+        d.removeRecorder(2, 1);
+        d.removeRecorder(1, 0);
+    }) << QVector<quint32>{0, 0, 0} << 0;
+    QTest::newRow("removed onto itself: nothing")
+        << true << Edit([](SiteDocument &d) { d.removeRecorder(2, 2); }) << QVector<quint32>{} << 2;
+    QTest::newRow("removed onto no recorder: nothing")
+        << true << Edit([](SiteDocument &d) { d.removeRecorder(2, 7); }) << QVector<quint32>{} << 2;
+    QTest::newRow("groups moved")
+        << true << Edit([](SiteDocument &d) { d.moveGroups({1, 2}, 2); }) << QVector<quint32>{2, 2, 2} << 2;
+    QTest::newRow("moved to no recorder: nothing")
+        << true << Edit([](SiteDocument &d) { d.moveGroups({1}, 9); }) << QVector<quint32>{} << 2;
+}
+
+void tst_SiteDocument::recorderSteps()
+{
+    QFETCH(bool, withRecorders);
+    QFETCH(Edit, edit);
+    QFETCH(QVector<quint32>, groupRecorders);
+    QFETCH(int, recorders);
+
+    SitePlan site;
+    site.groups = {sampleGroup(QStringLiteral("Gate"), 8, 2048, 1), sampleGroup(QStringLiteral("Hall"), 4, 1024, 2),
+                   sampleGroup(QStringLiteral("Yard"), 2, 512, 3)};
+    if (withRecorders) {
+        site.recorders = {{1, QStringLiteral("A"), QString(), {}, {}, 0}, {2, QStringLiteral("B"), QString(), {}, {}, 0}};
+        site.groups[0].recorder = site.groups[1].recorder = 1;
+        site.groups[2].recorder = 2;
+    }
+    SiteDocument document;
+    document.newPlan(site);
+    const SitePlan before = document.plan();
+    edit(document);
+    QCOMPARE(document.plan().recorders.size(), recorders);
+    if (groupRecorders.isEmpty()) {
+        QCOMPARE(document.plan(), before);
+        QVERIFY(!document.canUndo());
+        return;
+    }
+    QVector<quint32> actual;
+    for (const PlanGroup &g : document.plan().groups)
+        actual.append(g.recorder);
+    QCOMPARE(actual, groupRecorders);
+    const SitePlan after = document.plan();
+    while (document.canUndo())
+        document.undo();
+    QCOMPARE(document.plan(), before);
+    while (document.canRedo())
+        document.redo();
+    QCOMPARE(document.plan(), after);
 }
 
 void tst_SiteDocument::identitiesAreNeverUsedAgain()
