@@ -3,6 +3,7 @@
 #include "data/siteplan.h"
 #include "platform/atomicfilewriter.h"
 #include "platform/regularfile.h"
+#include "platform/writablepath.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -179,4 +180,23 @@ bool RecorderProfileFile::write(const QString &path, const QVector<RecorderProfi
     if (!parse(bytes, &back, error))
         return false;
     return writeFileAtomically(path, bytes, error);
+}
+
+bool RecorderProfileFile::load(QVector<RecorderProfile> *profiles, QString *error)
+{
+    return read(OrvaneGUIToolkit::GetReadablePathFile(QLatin1String(RecorderProfilesName)), profiles, error);
+}
+
+bool RecorderProfileFile::add(const RecorderProfile &profile, QString *error)
+{
+    QVector<RecorderProfile> profiles;
+    if (!load(&profiles, error))
+        return false;
+    const QString target = OrvaneGUIToolkit::GetWritablePathFile(QLatin1String(RecorderProfilesName));
+    if (target.isEmpty()) {
+        *error = tr("There is no folder to keep your own profiles in.");
+        return false;
+    }
+    profiles.append(profile);
+    return write(target, profiles, error);
 }

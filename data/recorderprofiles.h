@@ -44,6 +44,12 @@ public:
     static QString nameProblem(const QString &name, const QVector<RecorderProfile> &profiles);
 
     static bool read(const QString &path, QVector<RecorderProfile> *profiles, QString *error);
+    // The profiles the program offers: the user's copy where there is one,
+    // else the file beside the program.
+    static bool load(QVector<RecorderProfile> *profiles, QString *error);
+    // Adds `profile` to those offered, in the file that the program writes
+    // (the user's copy, when the program folder is not writable).
+    static bool add(const RecorderProfile &profile, QString *error);
     // Writes the file whole or leaves the old one as it was.
     static bool write(const QString &path, const QVector<RecorderProfile> &profiles, QString *error);
 };

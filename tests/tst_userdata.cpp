@@ -1,5 +1,6 @@
 #include "data/bitrateconfigloader.h"
 #include "data/devicerecords.h"
+#include "data/recorderprofiles.h"
 #include "platform/targetpath.h"
 #include "platform/writablepath.h"
 
@@ -143,6 +144,8 @@ void TestUserData::installedProgramReadsAndWritesTheUsersCopies()
     QVERIFY(writeFixture(shipped, "Scene.csv", "header\nStreet,H.264,720P,1024,s.png\n"));
     QVERIFY(writeFixture(shipped, "ScenePicture/s.png", "street"));
     QVERIFY(writeFixture(shipped, "C/DVRBitrateConfig.csv", "960H,1536\n"));
+    QVERIFY(writeFixture(shipped, RecorderProfilesName, "Name,Channels,Incoming Mbps,Drive bays,Largest drive (TB)\n"
+                                                         "8-channel recorder,8,80,2,12\n"));
     makeProgramFolder(true, false);
     const QMap<QString, QByteArray> before = treeContents(shipped);
 
@@ -164,6 +167,18 @@ void TestUserData::installedProgramReadsAndWritesTheUsersCopies()
     // The regenerated recorder table goes to the user's folder.
     QVERIFY(loader.convertCsvToXml(program("C/DVRBitrateConfig.csv"), TableDVR));
     QVERIFY(readFixture(user, "DVRBitrateConfig.xml").contains("<Resolution>960H</Resolution>"));
+
+    // A profile the user adds goes to the user's copy, which is read from
+    // then on.
+    QString error;
+    QVERIFY2(RecorderProfileFile::add({QStringLiteral("Site NVR"), {24, 192, 3, 18000}}, &error), qPrintable(error));
+    QVector<RecorderProfile> profiles;
+    QVERIFY2(RecorderProfileFile::load(&profiles, &error), qPrintable(error));
+    QCOMPARE(profiles.size(), 2);
+    QCOMPARE(profiles.last().name, QStringLiteral("Site NVR"));
+    QVERIFY(readFixture(user, RecorderProfilesName).contains("Site NVR,24,192,3,18"));
+    QVERIFY(!RecorderProfileFile::add({QStringLiteral("Site NVR"), {}}, &error));
+    QVERIFY(error.contains(QLatin1String("already")));
 
     QCOMPARE(treeContents(shipped), before);
 }
