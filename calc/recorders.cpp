@@ -125,6 +125,71 @@ QVector<RecorderOfSite> checkRecorders(const SitePlan &plan)
     return recorders;
 }
 
+namespace {
+
+const PlanRecorder *findRecorder(const SitePlan &plan, quint32 id)
+{
+    for (const PlanRecorder &recorder : plan.recorders) {
+        if (recorder.id == id)
+            return &recorder;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SitePlan recorderPlan(const SitePlan &plan, quint32 recorder)
+{
+    const PlanRecorder *chosen = findRecorder(plan, recorder);
+    if (!chosen)
+        return plan;
+    SitePlan shown = plan;
+    shown.groups.clear();
+    for (const PlanGroup &group : plan.groups) {
+        if (group.recorder == recorder)
+            shown.groups.append(group);
+    }
+    PlanCalculation &inputs = shown.calculation;
+    inputs.diskArray = chosen->diskArray;
+    const DiskSizeEntry disk = diskSizeEntry(diskArrayCapacity(chosen->diskArray).usableCentiGB);
+    inputs.diskSize = disk.size;
+    inputs.diskUnit = disk.unit;
+    return shown;
+}
+
+SitePlan mergeRecorderPlan(const SitePlan &site, quint32 recorder, const SitePlan &shown)
+{
+    if (!findRecorder(site, recorder))
+        return shown;
+    SitePlan merged = site;
+    merged.frameStandard = shown.frameStandard;
+    merged.groups.clear();
+    merged.groups.reserve(site.groups.size() + shown.groups.size());
+    int next = 0;
+    for (const PlanGroup &group : site.groups) {
+        if (group.recorder != recorder)
+            merged.groups.append(group);
+        else if (next < shown.groups.size())
+            merged.groups.append(shown.groups.at(next++));
+    }
+    for (; next < shown.groups.size(); ++next)
+        merged.groups.append(shown.groups.at(next));
+    for (PlanGroup &group : merged.groups) {
+        if (group.recorder == 0)
+            group.recorder = recorder;
+    }
+    for (PlanRecorder &stored : merged.recorders) {
+        if (stored.id == recorder)
+            stored.diskArray = shown.calculation.diskArray;
+    }
+    PlanCalculation inputs = shown.calculation;
+    inputs.diskSize = site.calculation.diskSize;
+    inputs.diskUnit = site.calculation.diskUnit;
+    inputs.diskArray = site.calculation.diskArray;
+    merged.calculation = inputs;
+    return merged;
+}
+
 QStringList siteCheckLines(const SitePlan &plan, bool *holds)
 {
     QStringList lines;

@@ -82,6 +82,17 @@ QVector<RecorderOfSite> checkRecorders(const SitePlan &plan);
 // the high bound.
 QStringList siteCheckLines(const SitePlan &plan, bool *holds);
 
+// The plan as the pages show it with one recorder chosen: that recorder's
+// groups only, its drives as the disk array and their capacity as the disk of
+// "Calculate Time"; the period, the hours and the result shown stay the
+// site's. `plan` itself for an identity of no recorder.
+SitePlan recorderPlan(const SitePlan &plan, quint32 recorder);
+// `site` with what the pages made of `recorderPlan(site, recorder)`: the
+// recorder's groups replaced by `shown`'s where they stood (new ones listed
+// after the site's, on the recorder), its drives by `shown`'s array, and the
+// period, hours and result shown by `shown`'s. The site's own disk stays.
+SitePlan mergeRecorderPlan(const SitePlan &site, quint32 recorder, const SitePlan &shown);
+
 // The largest array a recorder of `limits` holds: every bay filled with its
 // largest drive, with the level, groups, hot spares and fill limit of `kind`
 // (fewer drives when the level does not take that many). No drives when no

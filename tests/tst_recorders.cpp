@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 // A group whose every figure is its table rate: constant bitrate.
@@ -29,6 +31,7 @@ QVector<RetentionGroup> times(int count, const RetentionGroup &group)
 Q_DECLARE_METATYPE(QVector<RetentionGroup>)
 Q_DECLARE_METATYPE(QVector<Breach>)
 Q_DECLARE_METATYPE(RecorderSetup)
+Q_DECLARE_METATYPE(std::function<void(SitePlan &)>)
 
 class TestRecorders final : public QObject
 {
@@ -45,6 +48,8 @@ private slots:
     void spreading_data();
     void spreading();
     void spreadPlanSplitsAndNames();
+    void oneRecorderOnThePages_data();
+    void oneRecorderOnThePages();
 };
 
 void TestRecorders::profileFile_data()
@@ -304,6 +309,76 @@ void TestRecorders::spreadPlanSplitsAndNames()
         groups << QStringLiteral("%1 %2 on %3 as %4").arg(g.name).arg(g.channels).arg(g.recorder).arg(g.id);
     QCOMPARE(groups, (QStringList{"Gate(1) 32 on 1 as 10", "Gate(4) 32 on 2 as 0", "Gate(5) 32 on 3 as 0",
                                   "Gate(6) 4 on 4 as 0", "Hall(2) 4 on 4 as 20", "Beam(3) 1 on 5 as 30"}));
+}
+
+using PlanEdit = std::function<void(SitePlan &)>;
+
+void TestRecorders::oneRecorderOnThePages_data()
+{
+    QTest::addColumn<PlanEdit>("onThePages"); // of the recorder's plan
+    QTest::addColumn<PlanEdit>("onTheSite");  // what it makes of the site
+
+    QTest::newRow("nothing changed") << PlanEdit([](SitePlan &) {}) << PlanEdit([](SitePlan &) {});
+    QTest::newRow("a group deleted: the others stay where they were")
+        << PlanEdit([](SitePlan &p) { p.groups.removeFirst(); })
+        << PlanEdit([](SitePlan &p) { p.groups.removeAt(1); });
+    QTest::newRow("a group added: after the site's, on the recorder") << PlanEdit([](SitePlan &p) {
+        PlanGroup g;
+        g.name = QStringLiteral("New(9)");
+        p.groups.append(g);
+    }) << PlanEdit([](SitePlan &p) {
+        PlanGroup g;
+        g.name = QStringLiteral("New(9)");
+        g.recorder = 2;
+        p.groups.append(g);
+    });
+    QTest::newRow("a group edited in place")
+        << PlanEdit([](SitePlan &p) { p.groups[1].channels = 99; })
+        << PlanEdit([](SitePlan &p) { p.groups[2].channels = 99; });
+    QTest::newRow("the array: the recorder's, not the site's")
+        << PlanEdit([](SitePlan &p) { p.calculation.diskArray.drives = 6; })
+        << PlanEdit([](SitePlan &p) { p.recorders[1].diskArray.drives = 6; });
+    QTest::newRow("the period and hours: the site's") << PlanEdit([](SitePlan &p) {
+        p.calculation.saveTime = 9;
+        p.calculation.sizeHoursPerDay = 12;
+    }) << PlanEdit([](SitePlan &p) {
+        p.calculation.saveTime = 9;
+        p.calculation.sizeHoursPerDay = 12;
+    });
+}
+
+// Recorder 2 of three groups (the first on recorder 1) shown on the pages and
+// merged back.
+void TestRecorders::oneRecorderOnThePages()
+{
+    QFETCH(PlanEdit, onThePages);
+    QFETCH(PlanEdit, onTheSite);
+
+    SitePlan site;
+    for (int i = 1; i <= 3; ++i) {
+        PlanGroup g;
+        g.name = QStringLiteral("G(%1)").arg(i);
+        g.groupNumber = i;
+        g.id = quint32(i);
+        g.channels = i;
+        g.kbps = 1000;
+        g.recorder = i == 1 ? 1 : 2;
+        site.groups.append(g);
+    }
+    site.recorders = {{1, QStringLiteral("A"), QString(), {}, {4, 8000, RaidLevel::Raid5}, 0},
+                      {2, QStringLiteral("B"), QString(), {}, {5, 4000, RaidLevel::Raid6}, 0}};
+    site.calculation.diskSize = 40;
+
+    SitePlan shown = recorderPlan(site, 2);
+    QCOMPARE(shown.groups.size(), 2);
+    QCOMPARE(shown.calculation.diskArray, site.recorders.at(1).diskArray);
+    QCOMPARE(shown.calculation.diskSize, 12.0); // three data drives of 4 TB
+    onThePages(shown);
+    SitePlan expected = site;
+    onTheSite(expected);
+    QCOMPARE(mergeRecorderPlan(site, 2, shown), expected);
+    // No such recorder: the site as it is, and the pages' plan as the site.
+    QCOMPARE(recorderPlan(site, 7), site);
 }
 
 QTEST_GUILESS_MAIN(TestRecorders)
