@@ -82,6 +82,7 @@ RecorderCheck checkRecorder(const QVector<RetentionGroup> &groups, const Recorde
     if (check.hasVerdict)
         check.verdict = retentionVerdict(groups, hoursPerDay, siteDays, check.arrayGB, &recorder.array);
 
+    check.bays = drives;
     if (check.channels > limits.channels)
         check.breaches.append({Breach::Channels, double(check.channels), double(limits.channels)});
     if (check.peakMbps > limits.incomingMbps)
@@ -385,4 +386,15 @@ QString RecorderText::breach(const QString &recorder, const Breach &breach)
 QString RecorderText::channels(const RecorderCheck &check, const RecorderLimits &limits)
 {
     return QStringLiteral("%1 / %2").arg(check.channels).arg(limits.channels);
+}
+
+QString RecorderText::state(const RecorderCheck &check, const RecorderLimits &limits)
+{
+    return tr("%1 / %2 channels · %3 / %4 Mbps · %5 / %6 bays")
+        .arg(check.channels)
+        .arg(limits.channels)
+        .arg(qint64(std::ceil(check.peakMbps)))
+        .arg(limits.incomingMbps)
+        .arg(check.bays)
+        .arg(limits.driveBays);
 }

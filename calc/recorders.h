@@ -49,6 +49,8 @@ struct RecorderCheck
     // Drives of the array's size and level that the high bound takes; 0 when
     // no set of them holds it.
     int drivesNeeded = 0;
+    // Bays taken: the array's drives, or the drives needed when more.
+    int bays = 0;
     bool hasVerdict = false; // groups, drives and a period
     RetentionVerdict verdict;
     QVector<Breach> breaches;
@@ -148,4 +150,7 @@ public:
     static QString recorderName(int number);
     // "36 / 32": channels used and the limit, for a recorder's chip.
     static QString channels(const RecorderCheck &check, const RecorderLimits &limits);
+    // "36 / 32 channels · 182 / 160 Mbps · 10 / 8 bays": what a recorder's
+    // groups take of each limit.
+    static QString state(const RecorderCheck &check, const RecorderLimits &limits);
 };

@@ -197,6 +197,12 @@ void TestRecorders::breachTexts_data()
                           << "NVR-3: needs 10 drive(s), has 8 bays";
     QTest::newRow("uplink") << RecorderText::breach(QStringLiteral("NVR-1"), {Breach::Uplink, 780, 1000})
                             << "NVR-1: uplink 70 % rule: 780 of 1000 Mbps";
+    RecorderCheck check;
+    check.channels = 36;
+    check.peakMbps = 181.2;
+    check.bays = 10;
+    QTest::newRow("state") << RecorderText::state(check, {32, 160, 8, 10000})
+                           << "36 / 32 channels \u00b7 182 / 160 Mbps \u00b7 10 / 8 bays";
     QTest::newRow("drive size") << RecorderText::breach(QStringLiteral("NVR-1"), {Breach::DriveSize, 12000, 10000})
                                 << "NVR-1: 12 TB drives, a bay takes at most 10 TB";
 }
