@@ -110,6 +110,11 @@ DiskArrayDialog::DiskArrayDialog(const DiskArraySetup &setup, Purpose purpose, q
 
 DiskArrayDialog::~DiskArrayDialog() = default;
 
+void DiskArrayDialog::limitDrives(int bays)
+{
+    ui->m_spinBoxDrives->setMaximum(qBound(1, bays, DiskArrayLimits::MaxDrives));
+}
+
 void DiskArrayDialog::reserveRoom(QWidget *content)
 {
     // Every text has its room from the start: a reason beside its field, the

@@ -32,6 +32,8 @@ public:
 
     // The set as the inputs now hold it.
     DiskArraySetup setup() const;
+    // A recorder's drives: no more than its bays.
+    void limitDrives(int bays);
 
 private slots:
     void onInputsChanged();

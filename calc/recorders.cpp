@@ -227,6 +227,10 @@ DiskArraySetup largestArray(const RecorderLimits &limits, const DiskArraySetup &
         if (diskArrayCapacity(array).isPossible())
             return array;
     }
+    // Too few bays for the level (RAID 5 in one bay): single drives.
+    array.level = RaidLevel::Single;
+    array.hotSpares = 0;
+    array.drives = std::min(limits.driveBays, DiskArrayLimits::MaxDrives);
     return array;
 }
 

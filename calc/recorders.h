@@ -97,8 +97,8 @@ SitePlan mergeRecorderPlan(const SitePlan &site, quint32 recorder, const SitePla
 
 // The largest array a recorder of `limits` holds: every bay filled with its
 // largest drive, with the level, groups, hot spares and fill limit of `kind`
-// (fewer drives when the level does not take that many). No drives when no
-// set of the level fits the bays.
+// (fewer drives when the level does not take that many), or single drives
+// when no set of the level fits the bays.
 DiskArraySetup largestArray(const RecorderLimits &limits, const DiskArraySetup &kind);
 
 // A proposal of which channels go on which recorder, for recorders of one
