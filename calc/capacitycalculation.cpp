@@ -129,10 +129,17 @@ void CapacityCalculation::showOnly(QWidget *shown, QWidget *hidden)
 void CapacityCalculation::showRetention(const PlanRetention &figures)
 {
     ui->m_labelSiteSummary->setText(RetentionText::summary(figures.totals));
-    if (!figures.hasVerdict) {
-            return;
-    }
+    // The verdict's row keeps its place, empty without a verdict: showing or
+    // hiding it would lay the window out in the middle of an edit.
     QLabel *text = ui->m_labelVerdict;
+    if (!figures.hasVerdict) {
+        text->clear();
+        text->setToolTip(QString());
+        text->setProperty("verdict", QVariant());
+        ui->m_labelVerdictIcon->clear();
+        ui->m_labelVerdictIcon->setToolTip(QString());
+        return;
+    }
     text->setText(RetentionText::verdict(figures.verdict));
     const QString details = RetentionText::verdictDetails(figures);
     text->setToolTip(details);

@@ -68,11 +68,12 @@ QMap<int, Band> byRetention(const QVector<RetentionGroup> &groups, int hoursPerD
 constexpr QChar kEnDash(0x2013);
 const QString kDot = QStringLiteral(" \u00b7 ");
 
-// Decimals that give a figure about three digits: 4.1, 19.8, 196; at most
-// `belowTen`.
+// Decimals for a figure: `belowTen` below 10, one fewer for each further
+// digit (2.17, 21.7, 217 TB; 9.5, 96, 196 Mbps).
 int decimalsFor(double value, int belowTen)
 {
-    return value < 10.0 ? belowTen : value < 100.0 ? std::min(1, belowTen) : 0;
+    const int digits = value < 10.0 ? 0 : value < 100.0 ? 1 : 2;
+    return std::max(0, belowTen - digits);
 }
 
 int wholeDays(double days)
