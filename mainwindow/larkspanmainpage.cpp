@@ -397,6 +397,8 @@ void LarkspanMainPage::onDocumentChanged(int changes)
     // Edits made on the pages are there already; undo, redo, open and new are not.
     if ((what & shown) && !m_takingEdit)
         m_pPages->show(m_pDocument->plan());
+    if (what & shown)
+        m_pPages->showFigures(m_pDocument->plan());
     m_pPlanMenu->setHistory(m_pDocument->canUndo(), m_pDocument->canRedo());
     updateTitle();
 }
