@@ -81,6 +81,8 @@ StructDeviceItem toDeviceItem(const PlanGroup &group)
     item.strFrameRate = group.rateMode == RateFixed ? group.frameRate : QString();
     item.dBitrate = group.kbps;
     item.iChannelGroupNumber = group.groupNumber;
+    item.uGroupId = group.id;
+    item.recording = group.recording;
     return item;
 }
 
@@ -104,6 +106,8 @@ PlanGroup toPlanGroup(const StructDeviceItem &item, const QStringList &frameRate
     }
     group.kbps = item.dBitrate;
     group.groupNumber = item.iChannelGroupNumber;
+    group.id = item.uGroupId;
+    group.recording = item.recording;
     return group;
 }
 
