@@ -69,6 +69,17 @@ QString withoutPlanTextFaults(const QString &text)
     return kept;
 }
 
+QString listedGroupName(const QString &typedName, int groupNumber)
+{
+    return typedName + QLatin1Char('(') + QString::number(groupNumber) + QLatin1Char(')');
+}
+
+QString typedGroupName(const QString &name, int groupNumber)
+{
+    const QString suffix = listedGroupName(QString(), groupNumber);
+    return name.endsWith(suffix) ? name.chopped(suffix.size()) : name;
+}
+
 StructDeviceItem toDeviceItem(const PlanGroup &group)
 {
     StructDeviceItem item;

@@ -21,6 +21,7 @@
 
 Q_DECLARE_METATYPE(DiskArraySetup)
 Q_DECLARE_METATYPE(PlanTextFault)
+Q_DECLARE_METATYPE(PlanGroup)
 
 namespace {
 
@@ -143,6 +144,10 @@ private slots:
 
     void roundTrip_data();
     void roundTrip();
+    void listRecordCarriesTheGroup_data();
+    void listRecordCarriesTheGroup();
+    void typedGroupName_data();
+    void typedGroupName();
     void refusedFiles_data();
     void refusedFiles();
     void unreadablePaths_data();
@@ -217,6 +222,55 @@ void TestSitePlan::roundTrip()
     QCOMPARE(after.time.day, before.time.day);
     QCOMPARE(after.size.size, before.size.size);
     QCOMPARE(after.size.unit, before.size.unit);
+}
+
+void TestSitePlan::listRecordCarriesTheGroup_data()
+{
+    QTest::addColumn<PlanGroup>("group");
+
+    const SitePlan sample = samplePlan();
+    QTest::newRow("fixed rate on events, infrared, own days") << sample.groups.at(0);
+    QTest::newRow("recommended rate, dual stream, constant, lit") << sample.groups.at(1);
+    QTest::newRow("default recording") << sample.groups.at(2);
+}
+
+// The device list keeps a group as its record; the plan the list gives back
+// is the plan it was given.
+void TestSitePlan::listRecordCarriesTheGroup()
+{
+    QFETCH(PlanGroup, group);
+
+    QStringList frameRates(22, QStringLiteral("?"));
+    frameRates[1] = QStringLiteral("30");
+    frameRates[18] = QStringLiteral("1/2");
+    const PlanGroup back = toPlanGroup(toDeviceItem(group), frameRates);
+    compareGroups(back, group);
+}
+
+void TestSitePlan::typedGroupName_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("its number dropped") << "Lobby(3)" << 3 << "Lobby";
+    QTest::newRow("the bare number of an empty name") << "(2)" << 2 << "";
+    QTest::newRow("two digits") << "Gate(12)" << 12 << "Gate";
+    QTest::newRow("another number stays") << "Lobby(3)" << 4 << "Lobby(3)";
+    QTest::newRow("the end of a longer number stays") << "Gate(12)" << 2 << "Gate(12)";
+    QTest::newRow("a number inside the name stays") << "Cam(3) east(5)" << 5 << "Cam(3) east";
+    QTest::newRow("a name without a number, whole") << "Lobby" << 1 << "Lobby";
+}
+
+void TestSitePlan::typedGroupName()
+{
+    QFETCH(QString, listed);
+    QFETCH(int, number);
+    QFETCH(QString, typed);
+
+    QCOMPARE(::typedGroupName(listed, number), typed);
+    if (typed != listed)
+        QCOMPARE(listedGroupName(typed, number), listed);
 }
 
 void TestSitePlan::refusedFiles_data()
