@@ -22,6 +22,8 @@
 Q_DECLARE_METATYPE(DiskArraySetup)
 Q_DECLARE_METATYPE(PlanTextFault)
 Q_DECLARE_METATYPE(PlanGroup)
+Q_DECLARE_METATYPE(GroupRecording)
+Q_DECLARE_METATYPE(RecordingFault)
 
 namespace {
 
@@ -148,6 +150,10 @@ private slots:
     void listRecordCarriesTheGroup();
     void typedGroupName_data();
     void typedGroupName();
+    void recordingFaults_data();
+    void recordingFaults();
+    void unusedRecordingSettings_data();
+    void unusedRecordingSettings();
     void refusedFiles_data();
     void refusedFiles();
     void unreadablePaths_data();
@@ -271,6 +277,87 @@ void TestSitePlan::typedGroupName()
     QCOMPARE(::typedGroupName(listed, number), typed);
     if (typed != listed)
         QCOMPARE(listedGroupName(typed, number), listed);
+}
+
+namespace {
+
+GroupRecording recordingOf(RecordingMode mode, int percent, double subKbps = 0, int days = 0,
+                           int subDays = 0)
+{
+    GroupRecording recording;
+    recording.mode = mode;
+    recording.eventPercent = percent;
+    recording.subStreamKbps = subKbps;
+    recording.retentionDays = days;
+    recording.subStreamRetentionDays = subDays;
+    return recording;
+}
+
+} // namespace
+
+void TestSitePlan::recordingFaults_data()
+{
+    QTest::addColumn<GroupRecording>("recording");
+    QTest::addColumn<RecordingFault>("fault");
+
+    using M = RecordingMode;
+    using F = RecordingFault;
+    QTest::newRow("the default") << GroupRecording() << F::None;
+    QTest::newRow("events 1 %") << recordingOf(M::Events, 1) << F::None;
+    QTest::newRow("events 0 %") << recordingOf(M::Events, 0) << F::EventPercent;
+    QTest::newRow("events 101 %") << recordingOf(M::Events, 101) << F::EventPercent;
+    QTest::newRow("365 days") << recordingOf(M::Events, 30, 0, 365) << F::None;
+    QTest::newRow("366 days") << recordingOf(M::Events, 30, 0, 366) << F::RetentionDays;
+    QTest::newRow("negative days") << recordingOf(M::Continuous, 100, 0, -1) << F::RetentionDays;
+    QTest::newRow("dual stream with its rate") << recordingOf(M::DualStream, 25, 512) << F::None;
+    QTest::newRow("dual stream at the highest rate") << recordingOf(M::DualStream, 25, 204800) << F::None;
+    QTest::newRow("dual stream without a rate") << recordingOf(M::DualStream, 25, 0) << F::SubStreamKbps;
+    QTest::newRow("dual stream above the highest rate")
+        << recordingOf(M::DualStream, 25, 204801) << F::SubStreamKbps;
+    QTest::newRow("sub-stream kept 366 days")
+        << recordingOf(M::DualStream, 25, 512, 0, 366) << F::SubStreamRetentionDays;
+    QTest::newRow("the event share before the days")
+        << recordingOf(M::Events, 0, 0, 400) << F::EventPercent;
+    QTest::newRow("events ignore the sub-stream") << recordingOf(M::Events, 30, 0, 0, 999) << F::None;
+}
+
+void TestSitePlan::recordingFaults()
+{
+    QFETCH(GroupRecording, recording);
+    QFETCH(RecordingFault, fault);
+    QCOMPARE(recordingFault(recording), fault);
+}
+
+void TestSitePlan::unusedRecordingSettings_data()
+{
+    QTest::addColumn<GroupRecording>("given");
+    QTest::addColumn<GroupRecording>("kept");
+
+    using M = RecordingMode;
+    QTest::newRow("continuous drops its share and sub-stream")
+        << recordingOf(M::Continuous, 30, 512, 14, 7) << recordingOf(M::Continuous, 100, 0, 14);
+    QTest::newRow("events drop the sub-stream")
+        << recordingOf(M::Events, 30, 512, 14, 7) << recordingOf(M::Events, 30, 0, 14);
+    QTest::newRow("dual stream keeps everything")
+        << recordingOf(M::DualStream, 30, 512, 14, 7) << recordingOf(M::DualStream, 30, 512, 14, 7);
+    GroupRecording constant = recordingOf(M::Continuous, 40);
+    constant.control = RateControl::Constant;
+    constant.night = NightScene::Infrared;
+    GroupRecording constantKept = recordingOf(M::Continuous, 100);
+    constantKept.control = RateControl::Constant;
+    constantKept.night = NightScene::Infrared;
+    QTest::newRow("rate control and night stay") << constant << constantKept;
+}
+
+void TestSitePlan::unusedRecordingSettings()
+{
+    QFETCH(GroupRecording, given);
+    QFETCH(GroupRecording, kept);
+    GroupRecording withResolution = given;
+    withResolution.subStreamResolution = QStringLiteral("D1");
+    if (kept.mode == RecordingMode::DualStream)
+        kept.subStreamResolution = QStringLiteral("D1");
+    QVERIFY(withoutUnusedSettings(withResolution) == kept);
 }
 
 void TestSitePlan::refusedFiles_data()
