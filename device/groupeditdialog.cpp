@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -83,6 +84,9 @@ GroupEditDialog::GroupEditDialog(const StructDeviceItem &group, int frameStandar
             this, &GroupEditDialog::onModeChanged);
     connect(ui->m_comboBoxSubResolution, &QComboBox::currentIndexChanged,
             this, &GroupEditDialog::onSubResolutionChanged);
+    // Another device type has its own table and resolutions.
+    if (auto *type = m_pEditor->findChild<QComboBox *>(QStringLiteral("m_comboBoxDeviceType")))
+        connect(type, &QComboBox::currentIndexChanged, this, &GroupEditDialog::onDeviceTypeChanged);
 
     // Save checks first and keeps the dialog open on a refusal; Return in a
     // field means Save.
@@ -139,6 +143,20 @@ void GroupEditDialog::onSubResolutionChanged()
     // encoding; a typed rate is kept until another resolution is chosen.
     const double kbps = m_pEditor->tableRate(ui->m_comboBoxSubResolution->currentText());
     ui->m_lineEditSubRate->setText(kbps > 0 ? QString::number(static_cast<long long>(kbps)) : QString());
+}
+
+void GroupEditDialog::onDeviceTypeChanged()
+{
+    QComboBox *list = ui->m_comboBoxSubResolution;
+    const QString chosen = list->currentText();
+    {
+        const QSignalBlocker blocker(list);
+        list->clear();
+        list->addItems(m_pEditor->typeResolutions());
+        list->setCurrentIndex(qMax(0, list->findText(chosen)));
+    }
+    if (RecordingMode(ui->m_comboBoxRecordingMode->currentData().toInt()) == RecordingMode::DualStream)
+        onSubResolutionChanged();
 }
 
 GroupRecording GroupEditDialog::recording() const

@@ -35,6 +35,7 @@ private:
     GroupRecording recording() const;
     void onModeChanged();
     void onSubResolutionChanged();
+    void onDeviceTypeChanged();
     void onSave();
 
     DeviceEditor *m_pEditor = nullptr;

@@ -34,7 +34,13 @@ void perform(QDialog &dialog, const QString &step)
 {
     const QString what = step.section(QLatin1Char('='), 0, 0);
     const QString value = step.section(QLatin1Char('='), 1);
-    if (what == QLatin1String("count"))
+    if (what == QLatin1String("type"))
+        child<QComboBox>(dialog, "m_comboBoxDeviceType")->setCurrentIndex(value.toInt());
+    else if (what == QLatin1String("frame"))
+        child<QComboBox>(dialog, "m_comboxFrameRate")->setCurrentIndex(value.toInt());
+    else if (what == QLatin1String("resolution"))
+        child<QComboBox>(dialog, "m_comboBoxResolution")->setCurrentText(value);
+    else if (what == QLatin1String("count"))
         replaceText(child<QLineEdit>(dialog, "m_lineEditChannelCounts"), value);
     else if (what == QLatin1String("name"))
         replaceText(child<QLineEdit>(dialog, "m_lineEditChannelName"), value);
@@ -249,15 +255,19 @@ void TestGroupEdit::closing_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("saved");
+    QTest::addColumn<int>("deviceType");
 
     const QStringList changes{"name=North gate", "count=6", "mode=Dual stream", "subResolution=720P",
                               "days=30", "night=Not set"};
-    QTest::newRow("Save") << "Save" << changes << true;
-    QTest::newRow("Return in a field saves") << "Return" << changes << true;
-    QTest::newRow("Cancel") << "Cancel" << changes << false;
-    QTest::newRow("Escape") << "Escape" << changes << false;
-    QTest::newRow("the title's close") << "title close" << changes << false;
-    QTest::newRow("Save unchanged is no step") << "Save" << QStringList{} << false;
+    QTest::newRow("Save") << "Save" << changes << true << int(DeviceIndexIPC);
+    QTest::newRow("Return in a field saves") << "Return" << changes << true << int(DeviceIndexIPC);
+    QTest::newRow("Save, made a recorder's group: its tables")
+        << "Save" << QStringList{"name=North gate", "count=6", "mode=Dual stream", "subResolution=720P", "days=30",
+                       "night=Not set", "frame=10", "type=1", "resolution=1080P"} << true << int(DeviceIndexDVR);
+    QTest::newRow("Cancel") << "Cancel" << changes << false << 0;
+    QTest::newRow("Escape") << "Escape" << changes << false << 0;
+    QTest::newRow("the title's close") << "title close" << changes << false << 0;
+    QTest::newRow("Save unchanged is no step") << "Save" << QStringList{} << false << 0;
 }
 
 // Save replaces the group where it is, with its number and identity, as one
@@ -267,6 +277,7 @@ void TestGroupEdit::closing()
     QFETCH(QString, how);
     QFETCH(QStringList, steps);
     QFETCH(bool, saved);
+    QFETCH(int, deviceType);
 
     edit(0, QStringLiteral("double click"), [&](QDialog &dialog) {
         performAll(dialog, steps);
@@ -285,12 +296,20 @@ void TestGroupEdit::closing()
     QCOMPARE(group.groupNumber, 1);
     QCOMPARE(group.id, m_opened.groups.at(0).id);
     QCOMPARE(group.channels, 6);
-    QCOMPARE(group.kbps, 2048.0);
+    QCOMPARE(group.deviceType, deviceType);
     BitrateCalculator table;
     table.setEncoding(QStringLiteral("H.264"));
+    // The recorder's group was set to 10 fps, where the two types' rules differ.
+    const double fps = deviceType == DeviceIndexIPC ? 25 : 10;
+    const auto tableRate = [&table, deviceType, fps](const char *resolution) {
+        return double(static_cast<long long>(table.bitrate(deviceType, QLatin1String(resolution), fps)));
+    };
+    // A group of the same type keeps its agreed rate; another type's table
+    // gives the rate anew, as in the editor.
+    QCOMPARE(group.kbps, deviceType == DeviceIndexIPC ? 2048.0 : tableRate("1080P"));
     GroupRecording recording{RecordingMode::DualStream, 30, 0, QStringLiteral("720P"), 0,
                              RateControl::Variable, 30, NightScene::NotSet};
-    recording.subStreamKbps = double(static_cast<long long>(table.bitrate(DeviceIndexIPC, "720P", 25)));
+    recording.subStreamKbps = tableRate("720P");
     QVERIFY(recording.subStreamKbps > 0);
     QVERIFY(group.recording == recording);
     QVERIFY(after.groups.at(1) == m_opened.groups.at(1));
