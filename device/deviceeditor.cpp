@@ -350,18 +350,23 @@ void DeviceEditor::showScenceRate(const QString &scene, const QString &encoding,
         m_pDeviceInfoManager->sceneRecommendedBitrate(scene, encoding, resolution)));
 }
 
-QString DeviceEditor::formRefusal() const
+QString DeviceEditor::formRefusal(bool editing) const
 {
     // An empty count reads as 0: a group of no channels is a slip, not a site.
     if (OrvaneGUIToolkit::FieldInteger(ui->m_lineEditChannelCounts) < 1)
         return tr("Enter a channel count of at least 1.");
     // A scene combination missing from the scene table looks its rate up as
     // -1, which would lower the site's total.
-    if (OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate) < 0)
-        return tr("The rate of this device is unknown, so it was not added. "
-                  "After a scene import, restart the software first.");
-    if (isFixedRateMode() && ui->m_comboxFrameRate->currentText().isEmpty())
-        return tr("There is no frame rate to choose (Frame.xml), so the device was not added.");
+    if (OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate) < 0) {
+        return editing ? tr("The rate of this group is unknown, so it was not saved. "
+                            "After a scene import, restart the software first.")
+                       : tr("The rate of this device is unknown, so it was not added. "
+                            "After a scene import, restart the software first.");
+    }
+    if (isFixedRateMode() && ui->m_comboxFrameRate->currentText().isEmpty()) {
+        return editing ? tr("There is no frame rate to choose (Frame.xml), so the group was not saved.")
+                       : tr("There is no frame rate to choose (Frame.xml), so the device was not added.");
+    }
     return {};
 }
 

@@ -51,8 +51,9 @@ public:
     // number, identity and recording; its rate stays exactly the listed one
     // unless the rate field was changed.
     StructDeviceItem editedGroup() const;
-    // Why the form cannot become a group as it stands; empty when it can.
-    QString formRefusal() const;
+    // Why the form cannot become a group as it stands, said for "+ Add" or,
+    // with `editing`, for saving the group shown; empty when it can.
+    QString formRefusal(bool editing = false) const;
     // The resolutions of the device type chosen, and the table's rate of one
     // channel at `resolution` for the group's frame rate (in the recommended
     // rate, the standard's usual one) and encoding.

@@ -182,7 +182,7 @@ StructDeviceItem GroupEditDialog::group() const
 
 QString GroupEditDialog::refusal() const
 {
-    const QString form = m_pEditor->formRefusal();
+    const QString form = m_pEditor->formRefusal(true);
     if (!form.isEmpty())
         return form;
     using namespace RecordingLimits;

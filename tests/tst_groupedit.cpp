@@ -1,6 +1,7 @@
 #include "data/bitratecalculator.h"
 #include "data/sitedocument.h"
 #include "data/siteplanfile.h"
+#include "device/deviceeditor.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
 
@@ -40,6 +41,8 @@ void perform(QDialog &dialog, const QString &step)
         child<QComboBox>(dialog, "m_comboxFrameRate")->setCurrentIndex(value.toInt());
     else if (what == QLatin1String("resolution"))
         child<QComboBox>(dialog, "m_comboBoxResolution")->setCurrentText(value);
+    else if (what == QLatin1String("programRate"))
+        child<DeviceEditor>(dialog, "DeviceEditor")->setScenceRecommandRateText(value);
     else if (what == QLatin1String("count"))
         replaceText(child<QLineEdit>(dialog, "m_lineEditChannelCounts"), value);
     else if (what == QLatin1String("name"))
@@ -334,6 +337,10 @@ void TestGroupEdit::refusedInputKeepsTheDialogOpen_data()
     const QString noChannels = QStringLiteral("Enter a channel count of at least 1.");
     QTest::newRow("no channel count") << QStringList{"count="} << noChannels;
     QTest::newRow("0 channels") << QStringList{"count=0"} << noChannels;
+    QTest::newRow("an unknown rate (a scene gone from the table)")
+        << QStringList{"programRate=-1"}
+        << "The rate of this group is unknown, so it was not saved. After a scene import, restart the "
+           "software first.";
     QTest::newRow("a retention beyond a year")
         << QStringList{"days=400"}
         << "Enter the days to keep the group from 1 to 365, or leave them empty for the site's period.";
