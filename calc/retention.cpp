@@ -349,8 +349,15 @@ QString RetentionText::recording(const GroupRecording &recording)
         text = tr("Dual stream, events %1 %").arg(recording.eventPercent);
         break;
     }
+    const QString separator = QStringLiteral(" \u00b7 ");
     if (recording.retentionDays > 0)
-        text += QStringLiteral(" \u00b7 ") + tr("%n day(s)", nullptr, recording.retentionDays);
+        text += separator + tr("%n day(s)", nullptr, recording.retentionDays);
+    if (recording.control == RateControl::Constant)
+        text += separator + tr("Constant rate");
+    if (recording.night == NightScene::Infrared)
+        text += separator + tr("IR night");
+    else if (recording.night == NightScene::Lit)
+        text += separator + tr("Lit night");
     return text;
 }
 

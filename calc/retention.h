@@ -200,7 +200,8 @@ public:
     // "44–81 TB", "320 GB".
     static QString size(const Band &gb);
     // "Continuous", "Events 30 %", "Dual stream, events 25 %", with
-    // " · 14 days" where the group has a retention of its own.
+    // " · 14 days" where the group has a retention of its own, then
+    // " · Constant rate" and " · IR night" or " · Lit night" where set.
     static QString recording(const GroupRecording &recording);
     // "Holds 30 days even at the high bound, 6 TB to spare", or "Holds 24
     // days (19–31): short of 30 days at the high bound — add 11 TB (2 more

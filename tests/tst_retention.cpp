@@ -415,6 +415,18 @@ void TestRetention::texts_data()
     QTest::newRow("details, a disk, the size page's hours")
         << compared(plan) << "Compares the disk of \"Calculate Time\" (7.5 TB) with the period of "
                              "\"Calculate Size\" (14 day(s)), at 24 h of recording a day.";
+    GroupRecording everything{RecordingMode::DualStream, 25, 512, QStringLiteral("D1"), 7,
+                              RateControl::Constant, 30, NightScene::Infrared};
+    QTest::newRow("dual stream, days, constant, infrared") << RetentionText::recording(everything)
+                                                           << "Dual stream, events 25 % \u00b7 30 day(s) \u00b7 "
+                                                              "Constant rate \u00b7 IR night";
+    GroupRecording lit;
+    lit.night = NightScene::Lit;
+    QTest::newRow("continuous, lit") << RetentionText::recording(lit) << "Continuous \u00b7 Lit night";
+    GroupRecording constant;
+    constant.control = RateControl::Constant;
+    QTest::newRow("continuous, constant") << RetentionText::recording(constant)
+                                          << "Continuous \u00b7 Constant rate";
 }
 
 void TestRetention::texts()
