@@ -423,9 +423,9 @@ void TestRetention::texts_data()
     GroupRecording lit;
     lit.night = NightScene::Lit;
     QTest::newRow("continuous, lit") << RetentionText::recording(lit) << "Continuous \u00b7 Lit night";
-    GroupRecording constant;
-    constant.control = RateControl::Constant;
-    QTest::newRow("continuous, constant") << RetentionText::recording(constant)
+    GroupRecording constantRate;
+    constantRate.control = RateControl::Constant;
+    QTest::newRow("continuous, constant") << RetentionText::recording(constantRate)
                                           << "Continuous \u00b7 Constant rate";
 }
 
