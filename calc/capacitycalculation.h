@@ -5,6 +5,7 @@
 #include <memory>
 
 class WidgetDeviceListBorder;
+struct PlanRetention;
 
 namespace Ui {
 class CapacityCalculation;
@@ -12,7 +13,9 @@ class CapacityCalculation;
 
 // The right-hand panel: the device list and the calculation page side by
 // side under a title row with "Clear". Until the first channel group is
-// added it shows the empty state instead.
+// added it shows the empty state instead. Beside the title, the site's
+// totals; under it, whether the disk keeps the period (the verdict), in
+// words, with an icon and a colour.
 class CapacityCalculation final : public QWidget
 {
     Q_OBJECT
@@ -36,6 +39,8 @@ signals:
 public slots:
     void showNullPage();
     void showNormalPage();
+    // The totals and the verdict of the plan shown; nothing without groups.
+    void showRetention(const PlanRetention &figures);
 
 private:
     // Leaves `shown` as the only content of the border layout.

@@ -1,6 +1,8 @@
 #include "calc/datacalculatorpage.h"
 
 #include "calc/capacityinputs.h"
+#include "calc/datadisplaypage.h"
+#include "calc/sizedisplaypage.h"
 #include "calc/diskarraydialog.h"
 #include "data/bitratecalculator.h"
 #include "data/siteplan.h"
@@ -10,11 +12,15 @@
 
 #include "ui_datacalculatorpage.h"
 
+#include <QCheckBox>
 #include <QIcon>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QValidator>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,6 +30,15 @@ constexpr int kSwitchIconSide = 24;
 int hoursOf(const QSpinBox *spinBox)
 {
     return spinBox->text().toInt(nullptr, 10);
+}
+
+// The total of the tables' rates, summed as the device list sums it.
+double tableTotal(const QVector<RetentionGroup> &groups)
+{
+    double total = 0.0;
+    for (const RetentionGroup &group : groups)
+        total += group.channels * group.kbps;
+    return total;
 }
 
 
@@ -139,6 +154,7 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
     for (QSpinBox *spinBox : {ui->m_spinBoxTime, ui->m_spinBoxDailyTime})
         connect(spinBox, &QSpinBox::valueChanged, this, &DataCalculatorPage::signalInputsChanged);
     connect(ui->m_topTabBar, &aptui::Switch::signalSwitch, this, &DataCalculatorPage::signalInputsChanged);
+    connect(ui->m_checkBoxGuaranteed, &QCheckBox::toggled, this, &DataCalculatorPage::onGuaranteedToggled);
 
     connect(ui->m_btnDiskArray, &QPushButton::clicked, this, &DataCalculatorPage::onDiskArrayClicked);
     connect(ui->m_btnDrivesNeeded, &QPushButton::clicked,
@@ -179,6 +195,7 @@ PlanCalculation DataCalculatorPage::inputs() const
     inputs.sizeHoursPerDay = hoursOf(ui->m_spinBoxDailyTime);
     inputs.sizeShown = isSizePageShown();
     inputs.diskArray = m_diskArray;
+    inputs.guaranteedRetention = ui->m_checkBoxGuaranteed->isChecked();
     return inputs;
 }
 
@@ -195,6 +212,7 @@ void DataCalculatorPage::setInputs(const PlanCalculation &inputs)
                                                                    : ui->m_radioMonth;
     saveUnit->setChecked(true);
     ui->m_spinBoxDailyTime->setValue(inputs.sizeHoursPerDay);
+    ui->m_checkBoxGuaranteed->setChecked(inputs.guaranteedRetention);
     // The switch shows and recomputes the other page when it changes; the
     // page already shown is recomputed here, as its inputs may not have moved.
     if (inputs.sizeShown == isSizePageShown())
@@ -215,8 +233,22 @@ QObject *DataCalculatorPage::getDataDisplayPageTime() const
 void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
 {
     m_dTotalBitrate = dTotalBitrate;
+    // Equal totals are summed alike, so only a change of groups tells them apart.
+    if (m_hasGroups && std::abs(tableTotal(m_groups) - dTotalBitrate) > 1e-9 * std::max(1.0, dTotalBitrate))
+        m_hasGroups = false;
     // Only the shown calculation is redone; the hidden page keeps its texts
     // until it is shown again.
+    if (isSizePageShown())
+        OnCalculateDiskSizeDataChanged();
+    else
+        OnCalculateTimeDataChanged();
+}
+
+void DataCalculatorPage::setGroups(const QVector<RetentionGroup> &groups)
+{
+    m_groups = groups;
+    m_hasGroups = true;
+    m_dTotalBitrate = tableTotal(groups);
     if (isSizePageShown())
         OnCalculateDiskSizeDataChanged();
     else
@@ -241,8 +273,10 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 void DataCalculatorPage::OnCalculateTimeDataChanged()
 {
     const RecordTimeText time =
-        recordTimeResult(m_dTotalBitrate, diskSize(), diskUnit(), hoursOf(ui->m_spinBoxTime));
+        m_hasGroups ? recordTimeResult(m_groups, diskSize(), diskUnit(), hoursOf(ui->m_spinBoxTime))
+                    : recordTimeResult(m_dTotalBitrate, diskSize(), diskUnit(), hoursOf(ui->m_spinBoxTime));
     emit setTime(time.day, time.week, time.month);
+    showRanges();
 }
 
 void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
@@ -250,6 +284,28 @@ void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
     const DiskSizeText size = currentSizeResult();
     emit setDiskSize(size.size, size.unit);
     showDrivesNeeded(size);
+    showRanges();
+}
+
+void DataCalculatorPage::onGuaranteedToggled()
+{
+    if (isSizePageShown())
+        OnCalculateDiskSizeDataChanged();
+    emit signalInputsChanged();
+}
+
+void DataCalculatorPage::showRanges()
+{
+    QString days;
+    QString size;
+    if (m_hasGroups && !m_groups.isEmpty()) {
+        const PlanRetention figures = planRetention(m_groups, inputs());
+        if (figures.diskDays.keepsOthers)
+            days = RetentionText::days(figures.diskDays.days);
+        size = RetentionText::size(figures.neededGB);
+    }
+    ui->m_displayPageTime->displayRange(days);
+    ui->m_displayPageSize->displayRange(size);
 }
 
 void DataCalculatorPage::onDiskArrayClicked()
@@ -351,6 +407,10 @@ void DataCalculatorPage::showDrivesNeeded(const DiskSizeText &size)
 DiskSizeText DataCalculatorPage::currentSizeResult() const
 {
     const PlanCalculation now = inputs();
+    if (m_hasGroups) {
+        return diskSizeResult(m_groups, now.saveTime, now.saveUnit, now.sizeHoursPerDay,
+                              now.guaranteedRetention);
+    }
     return diskSizeResult(m_dTotalBitrate, now.saveTime, now.saveUnit, now.sizeHoursPerDay);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "calc/diskarray.h"
+#include "calc/retention.h"
 
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
@@ -23,6 +25,12 @@ class DataCalculatorPage;
 // latest total bitrate, and emits the result texts for its two result pages.
 // A disk array (the drives last set in its dialog) can give the disk size,
 // and under the needed size the page shows the drives that hold it.
+//
+// Given the groups as the retention rules see them, the page computes with
+// each group's recording and retention instead of the total alone, and shows
+// the range of each result under it. A total that no longer matches those
+// groups means they changed: the page then computes from the total until it
+// is given the groups again.
 class DataCalculatorPage final : public QWidget
 {
     Q_OBJECT
@@ -51,6 +59,8 @@ public slots:
     QObject *getDataDisplayPageTime() const;
     void OnDeviceChanged(double dTotalBitrate);
     void OnSwitchBarChanged(bool state);
+    // The site's groups, with their recording; the shown result follows them.
+    void setGroups(const QVector<RetentionGroup> &groups);
 
 private slots:
     void OnCalculateTypeSelectedChanged(int index);
@@ -60,6 +70,7 @@ private slots:
     void onDrivesNeededClicked();
     void onDiskUnitToggled();
     void markDiskSize();
+    void onGuaranteedToggled();
 
 private:
     bool isSizePageShown() const;
@@ -70,6 +81,8 @@ private:
     // The drives line under a size result; none for no size or a "more than" one.
     void showDrivesNeeded(const DiskSizeText &size);
     DiskSizeText currentSizeResult() const;
+    // The range line under each result; empty without the groups.
+    void showRanges();
     // The disk size as the field and its unit give it; 0 while it is no size.
     DiskUnit diskUnit() const;
     double diskSize() const;
@@ -77,6 +90,8 @@ private:
     std::unique_ptr<Ui::DataCalculatorPage> ui;
     std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
     double m_dTotalBitrate = 0.0;
+    QVector<RetentionGroup> m_groups;
+    bool m_hasGroups = false; // m_groups are the groups of the total
     DiskArraySetup m_diskArray;
     DiskSizeValidator *m_diskSizeValidator = nullptr; // a child of the page
 };

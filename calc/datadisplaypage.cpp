@@ -24,3 +24,10 @@ void DataDisplayPage::displayTime(QString day, QString week, QString month)
     ui->m_labelByWeek->setText(m_weekMonthTemplate.arg(week.toHtmlEscaped()));
     ui->m_labelByMonth->setText(m_weekMonthTemplate.arg(month.toHtmlEscaped()));
 }
+
+void DataDisplayPage::displayRange(const QString &range)
+{
+    // Text only: the line keeps its fixed room, so nothing moves, and showing
+    // or hiding it would lay the window out in the middle of an edit.
+    ui->m_labelDayRange->setText(range);
+}

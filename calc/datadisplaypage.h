@@ -21,6 +21,8 @@ public:
     ~DataDisplayPage() override;
 
 public slots:
+    // The range of the result in a smaller line; empty for none.
+    void displayRange(const QString &range);
     void displayTime(QString day, QString week, QString month);
 
 private:

@@ -79,6 +79,15 @@ QMap<int, Band> byRetention(const QVector<RetentionGroup> &groups, int hoursPerD
 }
 
 constexpr QChar kEnDash(0x2013);
+const QString kDot = QStringLiteral(" \u00b7 ");
+
+// Decimals for a figure: `belowTen` below 10, one fewer for each further
+// digit (2.17, 21.7, 217 TB; 9.5, 96, 196 Mbps).
+int decimalsFor(double value, int belowTen)
+{
+    const int digits = value < 10.0 ? 0 : value < 100.0 ? 1 : 2;
+    return std::max(0, belowTen - digits);
+}
 
 int wholeDays(double days)
 {
@@ -276,8 +285,11 @@ int periodDays(int count, PeriodUnit unit)
 
 PlanRetention planRetention(const SitePlan &plan)
 {
-    const PlanCalculation &inputs = plan.calculation;
-    const QVector<RetentionGroup> groups = retentionGroups(plan.groups);
+    return planRetention(retentionGroups(plan.groups), plan.calculation);
+}
+
+PlanRetention planRetention(const QVector<RetentionGroup> &groups, const PlanCalculation &inputs)
+{
     PlanRetention result;
     result.hoursPerDay = inputs.sizeShown ? inputs.sizeHoursPerDay : inputs.timeHoursPerDay;
     result.totals = siteTotals(groups, result.hoursPerDay);
@@ -337,8 +349,15 @@ QString RetentionText::recording(const GroupRecording &recording)
         text = tr("Dual stream, events %1 %").arg(recording.eventPercent);
         break;
     }
+    const QString separator = QStringLiteral(" \u00b7 ");
     if (recording.retentionDays > 0)
-        text += QStringLiteral(" \u00b7 ") + tr("%n day(s)", nullptr, recording.retentionDays);
+        text += separator + tr("%n day(s)", nullptr, recording.retentionDays);
+    if (recording.control == RateControl::Constant)
+        text += separator + tr("Constant rate");
+    if (recording.night == NightScene::Infrared)
+        text += separator + tr("IR night");
+    else if (recording.night == NightScene::Lit)
+        text += separator + tr("Lit night");
     return text;
 }
 
@@ -367,4 +386,53 @@ QString RetentionText::verdict(const RetentionVerdict &verdict)
     const QString bound = verdict.state == RetentionVerdict::ExpectedOnly ? tr("at the high bound")
                                                                           : tr("even at the expected figure");
     return tr("%1: short of %n day(s) %2 — %3", nullptr, verdict.requiredDays).arg(held, bound, advice);
+}
+
+QString RetentionText::summary(const SiteTotals &totals)
+{
+    if (totals.channels <= 0)
+        return {};
+    const QString channels = tr("%n channel(s)", nullptr, totals.channels);
+    const double mbps = totals.peakKbps / 1000.0;
+    const QString peak = tr("%1 Mbps at peak").arg(QString::number(mbps, 'f', decimalsFor(mbps, 1)));
+
+    // The band in the unit of its expected figure: TB a day from 1000 GB on.
+    const Band &gb = totals.gbPerDay;
+    const bool tb = gb.expected >= 1000.0;
+    const double scale = tb ? 1000.0 : 1.0;
+    // Every figure with the decimals of the expected one, so that equal
+    // texts mean a band of width 1.
+    const int decimals = decimalsFor(gb.expected / scale, tb ? 2 : 1);
+    const QString expected = QString::number(gb.expected / scale, 'f', decimals);
+    QString day = tb ? tr("%1 TB/day").arg(expected) : tr("%1 GB/day").arg(expected);
+    const QString low = QString::number(gb.low / scale, 'f', decimals);
+    const QString high = QString::number(gb.high / scale, 'f', decimals);
+    if (low != high)
+        day += QStringLiteral(" (%1%2%3)").arg(low, QString(kEnDash), high);
+    return channels + kDot + peak + kDot + day;
+}
+
+QString RetentionText::verdictDetails(const PlanRetention &figures)
+{
+    const double diskGB = figures.diskGB;
+    const QString disk = diskGB >= 1000.0 ? tr("%1 TB").arg(QString::number(diskGB / 1000.0, 'g', 6))
+                                          : tr("%1 GB").arg(QString::number(diskGB, 'g', 6));
+    const QString compared =
+        (figures.diskIsArray
+             ? tr("Compares the disk array of \"Calculate Time\" (%1) with the period of \"Calculate Size\" "
+                  "(%n day(s)), at %2 h of recording a day.",
+                  nullptr, figures.periodDays)
+             : tr("Compares the disk of \"Calculate Time\" (%1) with the period of \"Calculate Size\" "
+                  "(%n day(s)), at %2 h of recording a day.",
+                  nullptr, figures.periodDays))
+            .arg(disk)
+            .arg(figures.hoursPerDay);
+    const QString bounds =
+        tr("What the cameras write is an estimate: low for quiet scenes, expected as the bitrate tables "
+           "give it (the figure of the results), high for busy scenes, night under infrared and an "
+           "encoding that saves less in the field. Constant-rate groups write exactly their rate.");
+    const QString states = tr("Green: the disk keeps the period even at the high bound. Amber: it keeps "
+                              "it at the expected figure only. Red: it is short even at the expected "
+                              "figure.");
+    return compared + QLatin1Char('\n') + bounds + QLatin1Char('\n') + states;
 }

@@ -183,6 +183,9 @@ struct PlanRetention
     RetentionVerdict verdict;
 };
 PlanRetention planRetention(const SitePlan &plan);
+// The same for groups and inputs of a plan that is not whole: the
+// calculation page has its own inputs and the groups' retention view.
+PlanRetention planRetention(const QVector<RetentionGroup> &groups, const PlanCalculation &inputs);
 
 // The texts that show retention, in the interface language. Days are whole
 // days, as the result pages show them (a part of a day is not kept); sizes
@@ -197,10 +200,16 @@ public:
     // "44–81 TB", "320 GB".
     static QString size(const Band &gb);
     // "Continuous", "Events 30 %", "Dual stream, events 25 %", with
-    // " · 14 days" where the group has a retention of its own.
+    // " · 14 days" where the group has a retention of its own, then
+    // " · Constant rate" and " · IR night" or " · Lit night" where set.
     static QString recording(const GroupRecording &recording);
     // "Holds 30 days even at the high bound, 6 TB to spare", or "Holds 24
     // days (19–31): short of 30 days at the high bound — add 11 TB (2 more
     // 8 TB drives in RAID 6)".
     static QString verdict(const RetentionVerdict &verdict);
+    // The site's totals on one line: "40 channels · 196 Mbps at peak ·
+    // 1.98 TB/day (1.58–2.77)"; GB a day below 1 TB. Empty without channels.
+    static QString summary(const SiteTotals &totals);
+    // What a verdict compares and what its bounds mean, for its tool tip.
+    static QString verdictDetails(const PlanRetention &figures);
 };

@@ -21,3 +21,10 @@ void SizeDisplayPage::displaySize(QString size, QString unit)
     // Escaped: a "more than" figure starts with ">".
     ui->m_labelDisplaySize->setText(sizeTemplate.arg(size.toHtmlEscaped()).arg(unit.toHtmlEscaped()));
 }
+
+void SizeDisplayPage::displayRange(const QString &range)
+{
+    // Text only: the line keeps its fixed room, so nothing moves, and showing
+    // or hiding it would lay the window out in the middle of an edit.
+    ui->m_labelSizeRange->setText(range);
+}

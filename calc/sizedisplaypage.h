@@ -21,6 +21,8 @@ public:
     ~SizeDisplayPage() override;
 
 public slots:
+    // The range of the result in a smaller line; empty for none.
+    void displayRange(const QString &range);
     void displaySize(QString size, QString unit);
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/planrecords.h"
+
 #include <QMap>
 #include <QString>
 
@@ -24,6 +26,11 @@ struct StructDeviceItem
     QString strFrameRate;    // fixed rate only
     double dBitrate = 0.0;   // kbps of one channel
     int iChannelGroupNumber = 0;
+    // The group's identity in its plan (0 for a group the editor just
+    // composed) and how it records: carried through the list untouched, so
+    // that the plan the list gives back keeps them.
+    quint32 uGroupId = 0;
+    GroupRecording recording;
 };
 
 // One entry of a device type list; iTypeId is stored as the combo item's

@@ -28,6 +28,35 @@ bool operator!=(const GroupRecording &a, const GroupRecording &b)
     return !(a == b);
 }
 
+RecordingFault recordingFault(const GroupRecording &recording)
+{
+    using namespace RecordingLimits;
+    const auto isDays = [](int days) { return days == 0 || (days >= MinRetentionDays && days <= MaxRetentionDays); };
+    if (recording.eventPercent < MinEventPercent || recording.eventPercent > MaxEventPercent)
+        return RecordingFault::EventPercent;
+    if (!isDays(recording.retentionDays))
+        return RecordingFault::RetentionDays;
+    if (recording.mode == RecordingMode::DualStream) {
+        if (!(recording.subStreamKbps > 0 && recording.subStreamKbps <= MaxSubStreamKbps))
+            return RecordingFault::SubStreamKbps;
+        if (!isDays(recording.subStreamRetentionDays))
+            return RecordingFault::SubStreamRetentionDays;
+    }
+    return RecordingFault::None;
+}
+
+GroupRecording withoutUnusedSettings(GroupRecording recording)
+{
+    if (recording.mode == RecordingMode::Continuous)
+        recording.eventPercent = GroupRecording().eventPercent;
+    if (recording.mode != RecordingMode::DualStream) {
+        recording.subStreamKbps = 0.0;
+        recording.subStreamResolution.clear();
+        recording.subStreamRetentionDays = 0;
+    }
+    return recording;
+}
+
 bool isFieldDiskSize(double size, DiskUnit unit)
 {
     if (!(size >= 0.0 && size <= Largest))

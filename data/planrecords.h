@@ -129,6 +129,26 @@ struct GroupRecording
 bool operator==(const GroupRecording &a, const GroupRecording &b);
 bool operator!=(const GroupRecording &a, const GroupRecording &b);
 
+// What keeps settings given for a group from being its recording: the
+// event share outside 1-100, a retention of more than a year, or a dual
+// stream without a sub-stream rate (up to the editor's highest rate).
+enum class RecordingFault {
+    None,
+    EventPercent,
+    RetentionDays,
+    SubStreamKbps,
+    SubStreamRetentionDays,
+};
+namespace RecordingLimits {
+constexpr int MaxSubStreamKbps = 204800;
+} // namespace RecordingLimits
+RecordingFault recordingFault(const GroupRecording &recording);
+
+// `recording` without what its mode does not use: continuous recording
+// records every hour (100 %), and only dual stream has a sub-stream. So a
+// group set back to continuous recording is a default group again.
+GroupRecording withoutUnusedSettings(GroupRecording recording);
+
 // What one recorder takes: channels, the incoming bandwidth of its cameras,
 // drive bays and the largest drive a bay takes. The defaults are those of a
 // common 32-channel recorder.

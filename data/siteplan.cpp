@@ -80,6 +80,17 @@ QString withoutPlanTextFaults(const QString &text)
     return kept;
 }
 
+QString listedGroupName(const QString &typedName, int groupNumber)
+{
+    return typedName + QLatin1Char('(') + QString::number(groupNumber) + QLatin1Char(')');
+}
+
+QString typedGroupName(const QString &name, int groupNumber)
+{
+    const QString suffix = listedGroupName(QString(), groupNumber);
+    return name.endsWith(suffix) ? name.chopped(suffix.size()) : name;
+}
+
 StructDeviceItem toDeviceItem(const PlanGroup &group)
 {
     StructDeviceItem item;
@@ -92,6 +103,8 @@ StructDeviceItem toDeviceItem(const PlanGroup &group)
     item.strFrameRate = group.rateMode == RateFixed ? group.frameRate : QString();
     item.dBitrate = group.kbps;
     item.iChannelGroupNumber = group.groupNumber;
+    item.uGroupId = group.id;
+    item.recording = group.recording;
     return item;
 }
 
@@ -115,6 +128,8 @@ PlanGroup toPlanGroup(const StructDeviceItem &item, const QStringList &frameRate
     }
     group.kbps = item.dBitrate;
     group.groupNumber = item.iChannelGroupNumber;
+    group.id = item.uGroupId;
+    group.recording = item.recording;
     return group;
 }
 

@@ -115,6 +115,12 @@ struct SitePlan
 bool operator==(const SitePlan &a, const SitePlan &b);
 inline bool operator!=(const SitePlan &a, const SitePlan &b) { return !(a == b); }
 
+// A group's name as listed: the typed name followed by "(group number)".
+QString listedGroupName(const QString &typedName, int groupNumber);
+// The typed part of a listed name: `name` without its "(groupNumber)" at the
+// end; a name that does not end so is returned whole.
+QString typedGroupName(const QString &name, int groupNumber);
+
 // The group as the device list keeps it. The device type becomes the display
 // text of the current interface language.
 StructDeviceItem toDeviceItem(const PlanGroup &group);

@@ -151,6 +151,9 @@ void DeviceAddPage::buildRow(QListWidgetItem *listItem)
                        item.strScenceName);
     connect(row, &NM_Larkspan::DeviceItemWidget::signalDeleteClicked,
             this, &DeviceAddPage::OnDeleteDeviceItem);
+    connect(row, &NM_Larkspan::DeviceItemWidget::signalEditClicked,
+            this, &DeviceAddPage::signalEditDevice);
+    row->setRecording(item.recording);
     if (pending.frameRateUpdated)
         row->updateFrameRate(pending.frameRate, pending.bitrate);
 }
@@ -187,6 +190,31 @@ void DeviceAddPage::buildRowsInView()
         if (rect.intersects(view) && m_pendingRows.contains(keyOf(listItem)))
             buildRow(listItem);
     }
+}
+
+void DeviceAddPage::replaceDeviceItem(long long id, const StructDeviceItem &item)
+{
+    if (!m_mapDeviceData.contains(id))
+        return;
+    m_mapDeviceData.insert(id, item);
+    m_pendingRows.insert(id, PendingRow{item});
+    // A new row for the group: its type icon and every label follow the
+    // record. The view disposes of the old row later, which may be the one
+    // that asked for the edit.
+    if (NM_Larkspan::DeviceItemWidget *old = m_mapItemWidgets.take(id)) {
+        // The window's focus stays where it was while a dialog runs.
+        const bool hadFocus = old->window()->focusWidget() == old;
+        QListWidget *list = ui->m_listWidgetDiskData;
+        for (int i = 0; i < list->count(); ++i) {
+            if (keyOf(list->item(i)) == id) {
+                buildRow(list->item(i));
+                break;
+            }
+        }
+        if (hadFocus)
+            m_mapItemWidgets.value(id)->setFocus(Qt::OtherFocusReason);
+    }
+    emit SignalDeviceChanged(getTotalBitrate());
 }
 
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)

@@ -39,6 +39,9 @@ public:
     // Replaces every group without asking (an opened plan replaces the list
     // after its own question) and announces the total once.
     void replaceDeviceData(const QVector<StructDeviceItem> &items);
+    // Puts `item` in the place of the group listed under `id`, in a row
+    // of its own, and announces the total; an id not listed changes nothing.
+    void replaceDeviceItem(long long id, const StructDeviceItem &item);
 
 signals:
     void SignalDeviceChanged(double dTotalBitrate);
@@ -47,6 +50,8 @@ signals:
     void SignalFramerateStandard(int index);
     void signalCover();
     void signalDisvocer();
+    // A row asks for its group to be edited.
+    void signalEditDevice(long long id);
 
 public slots:
     void setDeviceTypeData(QVector<StructDeviceItem> vectData);

@@ -220,14 +220,19 @@ void DeviceEditor::OnRateSelected()
         return;
     }
 
+    enterRecommendedMode();
+    // Through the selector, so that the scene it highlights is the first
+    // scene that its signal applies here.
+    ui->m_scenceSelector->OnScenceSelected(0);
+}
+
+void DeviceEditor::enterRecommendedMode()
+{
     ui->m_scenceSelector->show();
     ui->m_labelFrameRate->hide();
     ui->m_comboxFrameRate->hide();
     ui->m_labelEncodeTypeLabel->show();
     ui->m_comboxEncodingType->show();
-    // Through the selector, so that the scene it highlights is the first
-    // scene that its signal applies here.
-    ui->m_scenceSelector->OnScenceSelected(0);
 }
 
 QObject *DeviceEditor::getScenceSelector()
@@ -345,38 +350,36 @@ void DeviceEditor::showScenceRate(const QString &scene, const QString &encoding,
         m_pDeviceInfoManager->sceneRecommendedBitrate(scene, encoding, resolution)));
 }
 
-QString DeviceEditor::addRefusal() const
+QString DeviceEditor::formRefusal(bool editing) const
 {
+    // An empty count reads as 0: a group of no channels is a slip, not a site.
+    if (OrvaneGUIToolkit::FieldInteger(ui->m_lineEditChannelCounts) < 1)
+        return tr("Enter a channel count of at least 1.");
     // A scene combination missing from the scene table looks its rate up as
     // -1, which would lower the site's total.
-    if (OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate) < 0)
-        return tr("The rate of this device is unknown, so it was not added. "
-                  "After a scene import, restart the software first.");
-    if (isFixedRateMode() && ui->m_comboxFrameRate->currentText().isEmpty())
-        return tr("There is no frame rate to choose (Frame.xml), so the device was not added.");
+    if (OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate) < 0) {
+        return editing ? tr("The rate of this group is unknown, so it was not saved. "
+                            "After a scene import, restart the software first.")
+                       : tr("The rate of this device is unknown, so it was not added. "
+                            "After a scene import, restart the software first.");
+    }
+    if (isFixedRateMode() && ui->m_comboxFrameRate->currentText().isEmpty()) {
+        return editing ? tr("There is no frame rate to choose (Frame.xml), so the group was not saved.")
+                       : tr("There is no frame rate to choose (Frame.xml), so the device was not added.");
+    }
     return {};
 }
 
-void DeviceEditor::OnBtnAddDeviceClicked()
+StructDeviceItem DeviceEditor::composedGroup(int number) const
 {
-    const QString refusal = addRefusal();
-    if (!refusal.isEmpty()) {
-        emit signalCover();
-        aptui::execNotice(tr("Hint"), refusal);
-        emit signalDisvocer();
-        return;
-    }
-
     StructDeviceItem item;
     // Read as their validators accepted them: "2,048" is 2048, not 0.
     item.dBitrate = OrvaneGUIToolkit::FieldNumber(ui->m_lineEditScenceRecommandRate);
     item.iChannelCounts = OrvaneGUIToolkit::FieldInteger(ui->m_lineEditChannelCounts);
     item.strEncodeType = ui->m_comboxEncodingType->currentText();
     item.bReserved = false;
-    const int number = m_pDeviceInfoManager->allocateGroupNumber();
     item.iChannelGroupNumber = number;
-    item.strChannelName = ui->m_lineEditChannelName->text() + QLatin1Char('(')
-                          + QString::number(number) + QLatin1Char(')');
+    item.strChannelName = listedGroupName(ui->m_lineEditChannelName->text(), number);
     item.strReserved.clear();
     item.strResolution = ui->m_comboBoxResolution->currentText();
     if (ui->m_radioButtonVarRate->isChecked()) {
@@ -387,7 +390,20 @@ void DeviceEditor::OnBtnAddDeviceClicked()
         item.strFrameRate = ui->m_comboxFrameRate->currentText();
     }
     item.strDeviceType = ui->m_comboBoxDeviceType->currentText();
+    return item;
+}
 
+void DeviceEditor::OnBtnAddDeviceClicked()
+{
+    const QString refusal = formRefusal();
+    if (!refusal.isEmpty()) {
+        emit signalCover();
+        aptui::execNotice(tr("Hint"), refusal);
+        emit signalDisvocer();
+        return;
+    }
+
+    const StructDeviceItem item = composedGroup(m_pDeviceInfoManager->allocateGroupNumber());
     if (!m_bAppStarted) {
         emit signalAppStart();
         m_bAppStarted = true;
@@ -441,4 +457,96 @@ QStringList DeviceEditor::frameRates(int standard) const
 void DeviceEditor::holdGroupNumbers(const QVector<int> &numbers)
 {
     m_pDeviceInfoManager->holdGroupNumbers(numbers);
+}
+
+void DeviceEditor::setEditMode()
+{
+    for (QWidget *widget : {static_cast<QWidget *>(ui->m_label_AddDevice),
+                            static_cast<QWidget *>(ui->PalNtscSwitch),
+                            static_cast<QWidget *>(ui->m_btnAddDevice),
+                            static_cast<QWidget *>(ui->m_checkBoxSpread),
+                            static_cast<QWidget *>(ui->verticalFrame)})
+        widget->hide();
+}
+
+namespace {
+
+// Makes `text` the list's current item; a text the tables no longer offer
+// (a plan from other tables) joins the list, so that the group keeps it.
+void chooseOrKeep(QComboBox *list, const QString &text)
+{
+    int index = list->findText(text);
+    if (index < 0 && !text.isEmpty()) {
+        list->addItem(text);
+        index = list->count() - 1;
+    }
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+} // namespace
+
+void DeviceEditor::showGroup(const StructDeviceItem &item, int frameStandard)
+{
+    setFrameStandard(frameStandard);
+    const QString name = typedGroupName(item.strChannelName, item.iChannelGroupNumber);
+    // A plan may hold a longer name than the field lets a person type.
+    ui->m_lineEditChannelName->setMaxLength(qMax(MaxChannelNameLength, int(name.size())));
+    ui->m_lineEditChannelName->setText(name);
+    ui->m_lineEditChannelCounts->setText(QString::number(item.iChannelCounts));
+    ui->m_comboBoxDeviceType->setCurrentIndex(
+        DeviceInfoManager::deviceTypeIndex(item.strDeviceType) == DeviceIndexDVR ? 1 : 0);
+
+    if (item.strScenceName.isEmpty()) {
+        ui->m_radioButtonFixedRate->setChecked(true);
+        enterFixedRateMode();
+        chooseOrKeep(ui->m_comboBoxResolution, item.strResolution);
+        chooseOrKeep(ui->m_comboxFrameRate, item.strFrameRate);
+        chooseOrKeep(ui->m_comboxEncodingType, item.strEncodeType);
+    } else if (!ui->m_radioButtonVarRate->isHidden()) {
+        ui->m_radioButtonVarRate->setChecked(true);
+        enterRecommendedMode();
+        const int scene = m_pDeviceInfoManager->sceneNames().indexOf(item.strScenceName);
+        ui->m_scenceSelector->OnScenceSelected(qMax(0, scene));
+        chooseOrKeep(ui->m_comboBoxResolution, item.strResolution);
+        chooseOrKeep(ui->m_comboxEncodingType, item.strEncodeType);
+    }
+    // The listed rate is the agreed one, whatever the tables say now.
+    m_shownGroup = item;
+    m_shownRateText = QString::number(item.dBitrate);
+    ui->m_lineEditScenceRecommandRate->setText(m_shownRateText);
+}
+
+StructDeviceItem DeviceEditor::editedGroup() const
+{
+    StructDeviceItem item = composedGroup(m_shownGroup.iChannelGroupNumber);
+    item.uGroupId = m_shownGroup.uGroupId;
+    item.recording = m_shownGroup.recording;
+    // The field shows what it can of a rate with decimals; untouched, the
+    // rate stays the listed one to the last digit.
+    if (ui->m_lineEditScenceRecommandRate->text() == m_shownRateText)
+        item.dBitrate = m_shownGroup.dBitrate;
+    return item;
+}
+
+QStringList DeviceEditor::typeResolutions() const
+{
+    return m_pDeviceInfoManager->resolutions(ui->m_comboBoxDeviceType->currentIndex() == 1 ? TableDVR
+                                                                                           : TableIPC);
+}
+
+double DeviceEditor::tableRate(const QString &resolution) const
+{
+    const int device = ui->m_comboBoxDeviceType->currentIndex() == 1 ? DeviceIndexDVR : DeviceIndexIPC;
+    double frameRate = 0.0;
+    if (isFixedRateMode()) {
+        frameRate = currentFrameRate();
+    } else {
+        // The entry a fixed rate starts from under the standard.
+        frameRate = m_pDeviceInfoManager->frameRates(frameStandard()).value(1).toDouble();
+    }
+    // The fixed rate's own encoding already; the recommended rate does not
+    // use the calculator, and entering the fixed rate sets it anew.
+    m_pBitrateCalculator->setEncoding(ui->m_comboxEncodingType->currentText());
+    return m_pBitrateCalculator->bitrate(device, resolution, frameRate);
 }

@@ -40,6 +40,26 @@ public:
     // The groups of an opened plan hold these numbers; new groups get others.
     void holdGroupNumbers(const QVector<int> &numbers);
 
+    // Turns the form into the editor of one listed group: no "+ Add", no
+    // frame standard switch (the plan's standard stays), no collapsing. Run
+    // once, before showGroup().
+    void setEditMode();
+    // Shows `item` in the form under `frameStandard`: its typed name, count,
+    // type, rate mode with its lists, and its rate as listed.
+    void showGroup(const StructDeviceItem &item, int frameStandard);
+    // The group shown, as the form now holds it, with the shown group's
+    // number, identity and recording; its rate stays exactly the listed one
+    // unless the rate field was changed.
+    StructDeviceItem editedGroup() const;
+    // Why the form cannot become a group as it stands, said for "+ Add" or,
+    // with `editing`, for saving the group shown; empty when it can.
+    QString formRefusal(bool editing = false) const;
+    // The resolutions of the device type chosen, and the table's rate of one
+    // channel at `resolution` for the group's frame rate (in the recommended
+    // rate, the standard's usual one) and encoding.
+    QStringList typeResolutions() const;
+    double tableRate(const QString &resolution) const;
+
 signals:
     void signalAddDevice(StructDeviceItem item);
     void signalGetFrameStandard();
@@ -81,8 +101,9 @@ private:
     void updateRecommendRate();
     void showScenceRate(const QString &scene, const QString &encoding, const QString &resolution);
     bool isFixedRateMode() const;
-    // Why the form cannot be added as it stands; empty when it can.
-    QString addRefusal() const;
+    void enterRecommendedMode();
+    // The group the form holds, numbered `number`.
+    StructDeviceItem composedGroup(int number) const;
     double currentFrameRate() const;
     QStringList fixedRateEncodings() const;
     // Clears `list` and fills it with `items` while it is disconnected from
@@ -96,4 +117,8 @@ private:
     Ui_DeviceEditor *ui;
     int m_iCurrentScenceType = 0;
     bool m_bAppStarted = false;
+    // The group showGroup() put in the form, and its rate as the field
+    // showed it then.
+    StructDeviceItem m_shownGroup;
+    QString m_shownRateText;
 };

@@ -1,9 +1,11 @@
 #include "device/deviceitemwidget.h"
 
+#include "calc/retention.h"
 #include "data/scenenames.h"
 
 #include "ui_deviceitemwidget.h"
 
+#include <QKeyEvent>
 #include <QResizeEvent>
 
 namespace NM_Larkspan {
@@ -37,6 +39,11 @@ DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType,
     Q_UNUSED(reserved)
     ui->setupUi(this);
     connect(ui->m_btnDelete, &QToolButton::clicked, this, &DeviceItemWidget::OnDeleteButtonClicked);
+    connect(ui->m_btnEdit, &QToolButton::clicked, this, &DeviceItemWidget::emitEdit);
+    ui->m_btnEdit->hide();
+    ui->m_labelRecording->hide();
+    // A row takes the keyboard (Tab, or a click), so that Enter edits it.
+    setFocusPolicy(Qt::StrongFocus);
 
     const bool isDvr = deviceType.toUpper() == QLatin1String("DVR/NVR");
     ui->m_labelDeviceTypeIconDVR->setVisible(isDvr);
@@ -133,6 +140,81 @@ void DeviceItemWidget::adjustLayout(int width)
     setWidth(ui->m_labelScenceName, width - (width > 740 ? 426 : 266));
 }
 
+void DeviceItemWidget::setRecording(const GroupRecording &recording)
+{
+    const bool shown = recording != GroupRecording();
+    m_recordingText = shown ? RetentionText::recording(recording) : QString();
+    ui->m_labelRecording->setToolTip(m_recordingText);
+    ui->m_labelRecording->setVisible(shown);
+    fitRecording(width());
+}
+
+void DeviceItemWidget::fitRecording(int width)
+{
+    if (m_recordingText.isEmpty())
+        return;
+    // What the title line holds besides: its margins and spacings, the
+    // type icon, the name and both buttons (the pencil's room is kept while
+    // it hides, so that the text does not move under the mouse).
+    QLabel *label = ui->m_labelRecording;
+    label->ensurePolished();
+    ui->m_labelChannelGroupName->ensurePolished();
+    constexpr int kTitleRoom = 5 + 28 + 6 + 6 + 6 + 24 + 6 + 24 + 12;
+    const int room = qMax(0, width - kTitleRoom - ui->m_labelChannelGroupName->sizeHint().width());
+    label->setText(label->fontMetrics().elidedText(m_recordingText, Qt::ElideRight, room));
+    label->setMaximumWidth(room);
+}
+
+void DeviceItemWidget::emitEdit()
+{
+    emit signalEditClicked(static_cast<long long>(m_iId));
+}
+
+void DeviceItemWidget::updateEditButton()
+{
+    ui->m_btnEdit->setVisible(underMouse() || hasFocus());
+}
+
+void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    Q_UNUSED(event)
+    emitEdit();
+}
+
+void DeviceItemWidget::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))) {
+        emitEdit();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DeviceItemWidget::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    ui->m_btnEdit->show();
+}
+
+void DeviceItemWidget::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    ui->m_btnEdit->setVisible(hasFocus());
+}
+
+void DeviceItemWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    updateEditButton();
+}
+
+void DeviceItemWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    updateEditButton();
+}
+
 void DeviceItemWidget::OnDeleteButtonClicked()
 {
     setFocus(Qt::ActiveWindowFocusReason);
@@ -142,6 +224,7 @@ void DeviceItemWidget::OnDeleteButtonClicked()
 void DeviceItemWidget::resizeEvent(QResizeEvent *event)
 {
     adjustLayout(event->size().width());
+    fitRecording(event->size().width());
     QWidget::resizeEvent(event);
 }
 

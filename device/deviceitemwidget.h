@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/planrecords.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -32,21 +34,41 @@ public:
     void updateFrameRate(const QString &frameRate, double bitrate);
     // One line of information at 640 pixels or more, two below.
     void adjustLayout(int width);
+    // A group that records otherwise than continuously at a variable rate
+    // for the site's period says how beside its name; a default one shows
+    // nothing there.
+    void setRecording(const GroupRecording &recording);
 
     int id() const { return m_iId; }
     int channelGroupNumber() const { return m_iChannelGroupNumber; }
 
 signals:
     void signalDeleteClicked(long long id, int channelGroupNumber);
+    // The pencil, a double click or Enter on the focused row.
+    void signalEditClicked(long long id);
 
 public slots:
     void OnDeleteButtonClicked();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void placeOn(QBoxLayout *line, QWidget *widget);
+    void emitEdit();
+    // The pencil shows on the row under the mouse and on the focused row,
+    // so that a list at rest looks as it always has.
+    void updateEditButton();
+    // The recording's text, cut to the room the title line leaves it.
+    void fitRecording(int width);
+
+    QString m_recordingText;
 
     Ui_DeviceItemWidget *ui;
     int m_iId = 0;

@@ -18,6 +18,7 @@
 #include "data/updatedialog.h"
 #include "device/deviceaddpage.h"
 #include "device/deviceeditor.h"
+#include "device/groupeditdialog.h"
 #include "mainwindow/aboutdialog.h"
 #include "mainwindow/planmenu.h"
 #include "mainwindow/savechangesdialog.h"
@@ -163,6 +164,7 @@ void LarkspanMainPage::connectPages()
             deviceAddPage, &DeviceAddPage::OnFrametareStandardChanged);
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear,
             deviceAddPage, &DeviceAddPage::onClearDeviceItems);
+    connect(deviceAddPage, &DeviceAddPage::signalEditDevice, this, &LarkspanMainPage::onEditGroup);
     connect(deviceAddPage, &DeviceAddPage::signalCover, this, &LarkspanMainPage::enableCover);
     connect(deviceAddPage, &DeviceAddPage::signalDisvocer, this, &LarkspanMainPage::disableCover);
     connect(m_pDeviceEditor, &DeviceEditor::signalCover, this, &LarkspanMainPage::enableCover);
@@ -397,8 +399,25 @@ void LarkspanMainPage::onDocumentChanged(int changes)
     // Edits made on the pages are there already; undo, redo, open and new are not.
     if ((what & shown) && !m_takingEdit)
         m_pPages->show(m_pDocument->plan());
+    if (what & shown)
+        m_pPages->showFigures(m_pDocument->plan());
     m_pPlanMenu->setHistory(m_pDocument->canUndo(), m_pDocument->canRedo());
     updateTitle();
+}
+
+void LarkspanMainPage::onEditGroup(long long id)
+{
+    auto *list = qobject_cast<DeviceAddPage *>(m_pCapacityCalculation->getDeviceAddPage());
+    const QMap<long long, StructDeviceItem> groups = list->getDeviceData();
+    if (!groups.contains(id))
+        return;
+    setCover(true);
+    GroupEditDialog dialog(groups.value(id), m_pDeviceEditor->frameStandard(), this);
+    dialog.move(centredPosition(dialog.size()));
+    const bool saved = dialog.exec() == QDialog::Accepted;
+    setCover(false);
+    if (saved)
+        list->replaceDeviceItem(id, dialog.group());
 }
 
 bool LarkspanMainPage::mayDiscardChanges()

@@ -108,6 +108,9 @@ private slots:
     void onPrintReport();
     void onPlanChanged();
     void onDocumentChanged(int changes);
+    // Edits the group listed under `id` in a dialog; Save replaces it in
+    // the list, one step of the plan.
+    void onEditGroup(long long id);
 
 private:
     // Asks Save / Don't Save / Cancel while the plan has unsaved changes;

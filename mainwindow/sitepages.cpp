@@ -2,6 +2,7 @@
 
 #include "calc/capacitycalculation.h"
 #include "calc/datacalculatorpage.h"
+#include "calc/retention.h"
 #include "data/siteplan.h"
 #include "device/deviceaddpage.h"
 #include "device/deviceeditor.h"
@@ -54,6 +55,12 @@ void SitePages::show(const SitePlan &plan)
     if (!plan.groups.isEmpty() && !m_pPanel->isNormalPageShown())
         m_pPanel->showNormalPage();
     m_showing = false;
+}
+
+void SitePages::showFigures(const SitePlan &plan)
+{
+    calculatorPage()->setGroups(retentionGroups(plan.groups));
+    m_pPanel->showRetention(planRetention(plan));
 }
 
 void SitePages::onPageChanged()

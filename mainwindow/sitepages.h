@@ -24,6 +24,10 @@ public:
 
     SitePlan plan() const;
     void show(const SitePlan &plan);
+    // The figures that follow each group's recording: the results, their
+    // ranges, the site's totals and the verdict. After every change of the
+    // plan, whoever made it.
+    void showFigures(const SitePlan &plan);
 
 signals:
     // Every signal of one edit ends here; a document takes the first that

@@ -148,6 +148,8 @@ private slots:
     void timeCalculation();
     void sizeCalculation_data();
     void sizeCalculation();
+    void groupsOrTheTotal_data();
+    void groupsOrTheTotal();
     void zeroBitrate_data();
     void zeroBitrate();
     void unitToggleComputesOncePerButton();
@@ -352,6 +354,41 @@ void TestCalculatorPage::sizeCalculation()
     QVERIFY(!p.size.isEmpty());
     QCOMPARE(lastTexts(p.size), expected);
     QCOMPARE(p.time.count(), 0);
+}
+
+// Given the groups, the page computes with their recording and shows the
+// range; a total that is not theirs means the list changed, and the page
+// computes from the total until it is given the groups again.
+void TestCalculatorPage::groupsOrTheTotal_data()
+{
+    QTest::addColumn<double>("totalAfter"); // 0: none arrives after the groups
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<bool>("range");
+
+    QTest::newRow("the groups: events at 50 % keep twice as long") << 0.0 << "176" << true;
+    QTest::newRow("their own total keeps them") << 4096.0 << "176" << true;
+    QTest::newRow("another total: the total's result") << 8192.0 << "44" << false;
+}
+
+void TestCalculatorPage::groupsOrTheTotal()
+{
+    QFETCH(double, totalAfter);
+    QFETCH(QString, day);
+    QFETCH(bool, range);
+
+    CalculatorPage p;
+    p.page.OnDeviceChanged(4096.0);
+    RetentionGroup events;
+    events.channels = 1;
+    events.kbps = 4096;
+    events.encoding = QStringLiteral("H.264");
+    events.recording.mode = RecordingMode::Events;
+    events.recording.eventPercent = 50;
+    p.page.setGroups({events});
+    if (totalAfter > 0)
+        p.page.OnDeviceChanged(totalAfter);
+    QCOMPARE(lastTexts(p.time).value(0), day);
+    QCOMPARE(!p.labelText("m_labelDayRange").isEmpty(), range);
 }
 
 void TestCalculatorPage::zeroBitrate_data()

@@ -146,8 +146,8 @@ private slots:
     void recommendedModeShowsTheScenePicture();
     void selectorHighlightsTheAppliedScene_data();
     void selectorHighlightsTheAppliedScene();
-    void addIsRefusedWithoutAKnownRateOrFrameRate_data();
-    void addIsRefusedWithoutAKnownRateOrFrameRate();
+    void addIsRefusedWithoutChannelsOrAKnownRate_data();
+    void addIsRefusedWithoutChannelsOrAKnownRate();
     void record_data();
     void record();
     void twoPressesDifferOnlyInTheGroupNumber();
@@ -437,7 +437,7 @@ void TestDeviceEditor::selectorHighlightsTheAppliedScene()
     QCOMPARE(rateText(editor), expectedRate);
 }
 
-void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate_data()
+void TestDeviceEditor::addIsRefusedWithoutChannelsOrAKnownRate_data()
 {
     QTest::addColumn<QString>("cause");
     QTest::addColumn<QStringList>("steps");
@@ -452,9 +452,13 @@ void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate_data()
     QTest::newRow("no frame-rate file")
         << "no frames" << QStringList{}
         << "There is no frame rate to choose (Frame.xml), so the device was not added.";
+    const QString noChannels = QStringLiteral("Enter a channel count of at least 1.");
+    QTest::newRow("an empty channel count") << "" << QStringList{"count="} << noChannels;
+    QTest::newRow("a channel count of 0") << "" << QStringList{"count=0"} << noChannels;
+    QTest::newRow("a channel count of 00") << "" << QStringList{"count=00"} << noChannels;
 }
 
-void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate()
+void TestDeviceEditor::addIsRefusedWithoutChannelsOrAKnownRate()
 {
     QFETCH(QString, cause);
     QFETCH(QStringList, steps);
@@ -494,7 +498,7 @@ void TestDeviceEditor::addIsRefusedWithoutAKnownRateOrFrameRate()
     QVERIFY(adds.records().isEmpty());
     // The refused press used no group number.
     if (cause != QLatin1String("no frames")) {
-        performAll(editor, {"programRate=100", "add"});
+        performAll(editor, {"programRate=100", "count=1", "add"});
         QCOMPARE(adds.records().size(), 1);
         QCOMPARE(adds.records().first().iChannelGroupNumber, 1);
     }
@@ -530,8 +534,8 @@ void TestDeviceEditor::record_data()
     QTest::newRow("numbers typed with a group separator keep their value")
         << QStringList{"name=Yard", "count=1,024", "rate=2,048"} << "IPC" << "Yard(1)" << 1024 << "1080P"
         << "H.264" << "25" << "" << 2048.0;
-    QTest::newRow("empty fields give the bare number, 0 channels and 0 kbps")
-        << QStringList{"name=", "count=", "rate="} << "IPC" << "(1)" << 0 << "1080P" << "H.264"
+    QTest::newRow("empty name and rate give the bare number and 0 kbps")
+        << QStringList{"name=", "rate="} << "IPC" << "(1)" << 1 << "1080P" << "H.264"
         << "25" << "" << 0.0;
 }
 

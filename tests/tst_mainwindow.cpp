@@ -1,4 +1,7 @@
 #include "app/languagechoice.h"
+#include "calc/capacityresults.h"
+#include "calc/retention.h"
+#include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
 
@@ -7,7 +10,9 @@
 #include "dialoganswerer.h"
 #include "filedialoganswerer.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QDirIterator>
 #include <QLabel>
@@ -54,7 +59,33 @@ struct Seen
     bool covered = false;
 };
 
+// A site of 16 channels at 4 Mbps and 8 at 2 Mbps on a 20 TB disk, kept
+// for a week at 24 h.
+SitePlan retentionPlan()
+{
+    SitePlan plan;
+    PlanGroup gate;
+    gate.name = QStringLiteral("Gate(1)");
+    gate.groupNumber = 1;
+    gate.channels = 16;
+    gate.kbps = 4096;
+    gate.resolution = QStringLiteral("1080P");
+    gate.encoding = QStringLiteral("H.264");
+    gate.frameRate = QStringLiteral("25");
+    gate.frameRateIndex = 1;
+    PlanGroup hall = gate;
+    hall.name = QStringLiteral("Hall(2)");
+    hall.groupNumber = 2;
+    hall.channels = 8;
+    hall.kbps = 2048;
+    plan.groups = {gate, hall};
+    plan.calculation.diskSize = 20;
+    return plan;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(SitePlan)
 
 class TestMainWindow : public QObject
 {
@@ -69,6 +100,9 @@ private slots:
     void placement();
     void startsEmptyAndUndimmed();
     void wholeCalculation();
+    void figuresFollowThePlan_data();
+    void figuresFollowThePlan();
+    void guaranteedRetentionIsAStep();
     void clearAsksFirst_data();
     void clearAsksFirst();
     void coverFollowsTheWindow();
@@ -219,6 +253,108 @@ void TestMainWindow::wholeCalculation()
                       Qt::LeftButton);
     QCOMPARE(rows()->count(), 1);
     QCOMPARE(plainText(size), QStringLiteral("319 GB"));
+}
+
+// A plan put on the window shows the figures of each group's recording: the
+// results, their ranges, the site's totals and the verdict, as the model
+// gives them for the plan.
+void TestMainWindow::figuresFollowThePlan_data()
+{
+    QTest::addColumn<SitePlan>("plan");
+    QTest::addColumn<bool>("asTheTotal"); // the result of the total bitrate alone
+    QTest::addColumn<QString>("state");
+
+    const SitePlan plan = retentionPlan();
+    QTest::newRow("defaults: the figures of the total") << plan << true << "holds";
+    SitePlan events = plan;
+    events.groups[0].recording.mode = RecordingMode::Events;
+    events.groups[0].recording.eventPercent = 30;
+    QTest::newRow("events: more days") << events << false << "holds";
+    SitePlan month = plan;
+    month.calculation.saveTime = 2;
+    month.calculation.saveUnit = PeriodUnit::Month;
+    QTest::newRow("short of two months") << month << true << "short";
+    SitePlan size = plan;
+    size.calculation.sizeShown = true;
+    QTest::newRow("size shown") << size << true << "holds";
+    size.calculation.guaranteedRetention = true;
+    QTest::newRow("size for the high bound") << size << false << "holds";
+}
+
+void TestMainWindow::figuresFollowThePlan()
+{
+    QFETCH(SitePlan, plan);
+    QFETCH(bool, asTheTotal);
+    QFETCH(QString, state);
+
+    const QString path = m_work.filePath(QStringLiteral("figures.larkspan"));
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, plan, &error), qPrintable(error));
+    QVERIFY(m_window->openPlan(path));
+
+    const QVector<RetentionGroup> groups = retentionGroups(plan.groups);
+    const PlanCalculation &c = plan.calculation;
+    const PlanRetention figures = planRetention(plan);
+    double total = 0;
+    for (const RetentionGroup &group : groups)
+        total += group.channels * group.kbps;
+    if (c.sizeShown) {
+        const DiskSizeText size =
+            diskSizeResult(groups, c.saveTime, c.saveUnit, c.sizeHoursPerDay, c.guaranteedRetention);
+        const DiskSizeText ofTotal = diskSizeResult(total, c.saveTime, c.saveUnit, c.sizeHoursPerDay);
+        QCOMPARE(plainText(child<QLabel>(panel(), "m_labelDisplaySize")), size.size + ' ' + size.unit);
+        QCOMPARE(size.gigabytes == ofTotal.gigabytes, asTheTotal);
+        QCOMPARE(size.gigabytes, toDiskSizeResult(figures.shownNeededGB).gigabytes);
+        QCOMPARE(child<QLabel>(panel(), "m_labelSizeRange")->text(), RetentionText::size(figures.neededGB));
+    } else {
+        const RecordTimeText time = recordTimeResult(groups, c.diskSize, c.diskUnit, c.timeHoursPerDay);
+        const RecordTimeText ofTotal = recordTimeResult(total, c.diskSize, c.diskUnit, c.timeHoursPerDay);
+        QCOMPARE(plainText(child<QLabel>(panel(), "m_labelByDay")), time.day);
+        QCOMPARE(time.day == ofTotal.day, asTheTotal);
+        QCOMPARE(child<QLabel>(panel(), "m_labelDayRange")->text(), RetentionText::days(figures.diskDays.days));
+    }
+    QCOMPARE(child<QLabel>(panel(), "m_labelSiteSummary")->text(), RetentionText::summary(figures.totals));
+    auto *verdict = child<QLabel>(panel(), "m_labelVerdict");
+    QCOMPARE(verdict->text(), RetentionText::verdict(figures.verdict));
+    QCOMPARE(verdict->property("verdict").toString(), state);
+    QVERIFY(!child<QLabel>(panel(), "m_labelVerdictIcon")->pixmap().isNull());
+
+    // Without groups there is nothing to sum up or judge.
+    Seen seen;
+    answer("btnConfirm", &seen);
+    click(panel(), "m_btnClear");
+    QVERIFY(child<QLabel>(panel(), "m_labelSiteSummary")->text().isEmpty());
+    QVERIFY(verdict->text().isEmpty());
+    QVERIFY(child<QLabel>(panel(), "m_labelDayRange")->text().isEmpty());
+}
+
+// The check box is one of the plan's inputs: a step that undo takes back.
+void TestMainWindow::guaranteedRetentionIsAStep()
+{
+    const QString path = m_work.filePath(QStringLiteral("guaranteed.larkspan"));
+    QString error;
+    SitePlan plan = retentionPlan();
+    plan.calculation.sizeShown = true;
+    QVERIFY2(SitePlanFile::write(path, plan, &error), qPrintable(error));
+    QVERIFY(m_window->openPlan(path));
+    auto *size = child<QLabel>(panel(), "m_labelDisplaySize");
+    const QString expected = plainText(size);
+
+    auto *guaranteed = child<QCheckBox>(panel(), "m_checkBoxGuaranteed");
+    QVERIFY(!guaranteed->isChecked());
+    guaranteed->click();
+    QVERIFY(m_window->currentPlan().calculation.guaranteedRetention);
+    QVERIFY(m_window->isPlanModified());
+    const DiskSizeText high = toDiskSizeResult(planRetention(m_window->currentPlan()).neededGB.high);
+    QCOMPARE(plainText(size), high.size + ' ' + high.unit);
+
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->shortcut() == QKeySequence::Undo)
+            action->trigger();
+    }
+    QVERIFY(!guaranteed->isChecked());
+    QVERIFY(!m_window->isPlanModified());
+    QCOMPARE(plainText(size), expected);
 }
 
 void TestMainWindow::clearAsksFirst_data()

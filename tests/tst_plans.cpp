@@ -6,6 +6,7 @@
 
 #include "childwidget.h"
 #include "datafixture.h"
+#include "sampleplan.h"
 #include "dialoganswerer.h"
 #include "filedialoganswerer.h"
 #include "renamingtranslator.h"
@@ -25,6 +26,8 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -85,6 +88,8 @@ private slots:
     void refusedPlanLeavesTheWindow_data();
     void refusedPlanLeavesTheWindow();
     void sparesOfARaid0PlanAreDropped();
+    void recordingSurvivesOtherEdits_data();
+    void recordingSurvivesOtherEdits();
     void recentPlans();
     void exportReport_data();
     void exportReport();
@@ -409,6 +414,60 @@ void TestPlans::sparesOfARaid0PlanAreDropped()
     QVERIFY2(notice.contains(QLatin1String("1 hot spare(s) were dropped")), qPrintable(notice));
     // The window differs from the file until it is saved.
     QCOMPARE(m_window->windowTitle(), QStringLiteral("spares* - Larkspan"));
+}
+
+void TestPlans::recordingSurvivesOtherEdits_data()
+{
+    QTest::addColumn<QString>("edit");
+
+    QTest::newRow("a group added") << "add";
+    QTest::newRow("another group deleted") << "delete";
+    QTest::newRow("the disk size typed") << "size";
+    QTest::newRow("the frame standard switched") << "ntsc";
+}
+
+// The pages show an opened plan; the plan the next edit hands the document
+// is theirs, so what a group records must travel with its row.
+void TestPlans::recordingSurvivesOtherEdits()
+{
+    QFETCH(QString, edit);
+
+    const SitePlan sample = samplePlan();
+    const QString path = planFile("recordings.larkspan");
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, sample, &error), qPrintable(error));
+    QVERIFY(m_window->openPlan(path));
+    const SitePlan opened = m_window->currentPlan();
+
+    if (edit == QLatin1String("add")) {
+        addGroup(QStringLiteral("New"), QStringLiteral("1"));
+    } else if (edit == QLatin1String("delete")) {
+        auto *rows = child<QListWidget>(*m_window, "m_listWidgetDiskData");
+        rows->scrollToItem(rows->item(2));
+        QCoreApplication::processEvents();
+        QTest::mouseClick(child<QToolButton>(*rows->itemWidget(rows->item(2)), "m_btnDelete"),
+                          Qt::LeftButton);
+    } else if (edit == QLatin1String("size")) {
+        typeInto(calculator(), "m_lineEditGT", QStringLiteral("12"));
+    } else {
+        click(editor(), "m_btnOFF");
+    }
+    QVERIFY(m_window->isPlanModified());
+
+    const SitePlan edited = m_window->currentPlan();
+    for (const PlanGroup &before : opened.groups) {
+        const auto after = std::find_if(edited.groups.cbegin(), edited.groups.cend(),
+                                        [&before](const PlanGroup &g) { return g.name == before.name; });
+        if (edit == QLatin1String("delete") && before.name == sample.groups.at(2).name) {
+            QVERIFY(after == edited.groups.cend());
+            continue;
+        }
+        QVERIFY2(after != edited.groups.cend(), qPrintable(before.name));
+        QCOMPARE(after->recording, before.recording);
+        QCOMPARE(after->id, before.id);
+    }
+    QCOMPARE(opened.groups.at(0).recording, sample.groups.at(0).recording);
+    QCOMPARE(opened.groups.at(1).recording, sample.groups.at(1).recording);
 }
 
 void TestPlans::recentPlans()

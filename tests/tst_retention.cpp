@@ -380,6 +380,53 @@ void TestRetention::texts_data()
     QTest::newRow("events with days") << RetentionText::recording(events.recording)
                                       << "Events 30 % \u00b7 14 day(s)";
     QTest::newRow("continuous") << RetentionText::recording(GroupRecording()) << "Continuous";
+
+    // The site's totals: GB a day below 1 TB, TB a day from there, each bound
+    // with the decimals of the expected figure; a constant rate has no band.
+    QTest::newRow("summary, GB a day with its range")
+        << RetentionText::summary(siteTotals(site, 24))
+        << "16 channel(s) \u00b7 96 Mbps at peak \u00b7 710 GB/day (568\u2013887)";
+    QTest::newRow("summary, TB a day from 1000 GB")
+        << RetentionText::summary(siteTotals({group(40, 4900, QStringLiteral("H.265"), false)}, 24))
+        << "40 channel(s) \u00b7 294 Mbps at peak \u00b7 2.17 TB/day (1.52\u20134.57)";
+    RetentionGroup constant = group(2, 1024);
+    constant.recording.control = RateControl::Constant;
+    QTest::newRow("summary, constant rate: one figure")
+        << RetentionText::summary(siteTotals({constant}, 8)) << "2 channel(s) \u00b7 2.0 Mbps at peak \u00b7 7.6 GB/day";
+    QTest::newRow("summary, no channels") << RetentionText::summary(siteTotals({}, 24)) << "";
+
+    // The verdict's tool tip names what it compares: the default array of
+    // 4 x 8 TB in RAID 5 is the disk when the disk size is its capacity.
+    SitePlan plan;
+    plan.groups = {PlanGroup()};
+    plan.groups[0].channels = 16;
+    plan.groups[0].kbps = 4000;
+    plan.calculation.timeHoursPerDay = 18;
+    plan.calculation.saveTime = 2;
+    const auto compared = [](const SitePlan &p) {
+        return RetentionText::verdictDetails(planRetention(p)).section(QLatin1Char('\n'), 0, 0);
+    };
+    plan.calculation.diskSize = 24;
+    QTest::newRow("details, the array of the time page")
+        << compared(plan) << "Compares the disk array of \"Calculate Time\" (24 TB) with the period of "
+                             "\"Calculate Size\" (14 day(s)), at 18 h of recording a day.";
+    plan.calculation.diskSize = 7.5;
+    plan.calculation.sizeShown = true;
+    QTest::newRow("details, a disk, the size page's hours")
+        << compared(plan) << "Compares the disk of \"Calculate Time\" (7.5 TB) with the period of "
+                             "\"Calculate Size\" (14 day(s)), at 24 h of recording a day.";
+    GroupRecording everything{RecordingMode::DualStream, 25, 512, QStringLiteral("D1"), 7,
+                              RateControl::Constant, 30, NightScene::Infrared};
+    QTest::newRow("dual stream, days, constant, infrared") << RetentionText::recording(everything)
+                                                           << "Dual stream, events 25 % \u00b7 30 day(s) \u00b7 "
+                                                              "Constant rate \u00b7 IR night";
+    GroupRecording lit;
+    lit.night = NightScene::Lit;
+    QTest::newRow("continuous, lit") << RetentionText::recording(lit) << "Continuous \u00b7 Lit night";
+    GroupRecording constantRate;
+    constantRate.control = RateControl::Constant;
+    QTest::newRow("continuous, constant") << RetentionText::recording(constantRate)
+                                          << "Continuous \u00b7 Constant rate";
 }
 
 void TestRetention::texts()

@@ -21,6 +21,9 @@
 
 Q_DECLARE_METATYPE(DiskArraySetup)
 Q_DECLARE_METATYPE(PlanTextFault)
+Q_DECLARE_METATYPE(PlanGroup)
+Q_DECLARE_METATYPE(GroupRecording)
+Q_DECLARE_METATYPE(RecordingFault)
 
 namespace {
 
@@ -146,6 +149,14 @@ private slots:
 
     void roundTrip_data();
     void roundTrip();
+    void listRecordCarriesTheGroup_data();
+    void listRecordCarriesTheGroup();
+    void typedGroupName_data();
+    void typedGroupName();
+    void recordingFaults_data();
+    void recordingFaults();
+    void unusedRecordingSettings_data();
+    void unusedRecordingSettings();
     void refusedFiles_data();
     void refusedFiles();
     void unreadablePaths_data();
@@ -220,6 +231,136 @@ void TestSitePlan::roundTrip()
     QCOMPARE(after.time.day, before.time.day);
     QCOMPARE(after.size.size, before.size.size);
     QCOMPARE(after.size.unit, before.size.unit);
+}
+
+void TestSitePlan::listRecordCarriesTheGroup_data()
+{
+    QTest::addColumn<PlanGroup>("group");
+
+    const SitePlan sample = samplePlan();
+    QTest::newRow("fixed rate on events, infrared, own days") << sample.groups.at(0);
+    QTest::newRow("recommended rate, dual stream, constant, lit") << sample.groups.at(1);
+    QTest::newRow("default recording") << sample.groups.at(2);
+}
+
+// The device list keeps a group as its record; the plan the list gives back
+// is the plan it was given.
+void TestSitePlan::listRecordCarriesTheGroup()
+{
+    QFETCH(PlanGroup, group);
+
+    QStringList frameRates(22, QStringLiteral("?"));
+    frameRates[1] = QStringLiteral("30");
+    frameRates[18] = QStringLiteral("1/2");
+    const PlanGroup back = toPlanGroup(toDeviceItem(group), frameRates);
+    compareGroups(back, group);
+}
+
+void TestSitePlan::typedGroupName_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("its number dropped") << "Lobby(3)" << 3 << "Lobby";
+    QTest::newRow("the bare number of an empty name") << "(2)" << 2 << "";
+    QTest::newRow("two digits") << "Gate(12)" << 12 << "Gate";
+    QTest::newRow("another number stays") << "Lobby(3)" << 4 << "Lobby(3)";
+    QTest::newRow("the end of a longer number stays") << "Gate(12)" << 2 << "Gate(12)";
+    QTest::newRow("a number inside the name stays") << "Cam(3) east(5)" << 5 << "Cam(3) east";
+    QTest::newRow("a name without a number, whole") << "Lobby" << 1 << "Lobby";
+}
+
+void TestSitePlan::typedGroupName()
+{
+    QFETCH(QString, listed);
+    QFETCH(int, number);
+    QFETCH(QString, typed);
+
+    QCOMPARE(::typedGroupName(listed, number), typed);
+    if (typed != listed)
+        QCOMPARE(listedGroupName(typed, number), listed);
+}
+
+namespace {
+
+GroupRecording recordingOf(RecordingMode mode, int percent, double subKbps = 0, int days = 0,
+                           int subDays = 0)
+{
+    GroupRecording recording;
+    recording.mode = mode;
+    recording.eventPercent = percent;
+    recording.subStreamKbps = subKbps;
+    recording.retentionDays = days;
+    recording.subStreamRetentionDays = subDays;
+    return recording;
+}
+
+} // namespace
+
+void TestSitePlan::recordingFaults_data()
+{
+    QTest::addColumn<GroupRecording>("recording");
+    QTest::addColumn<RecordingFault>("fault");
+
+    using M = RecordingMode;
+    using F = RecordingFault;
+    QTest::newRow("the default") << GroupRecording() << F::None;
+    QTest::newRow("events 1 %") << recordingOf(M::Events, 1) << F::None;
+    QTest::newRow("events 0 %") << recordingOf(M::Events, 0) << F::EventPercent;
+    QTest::newRow("events 101 %") << recordingOf(M::Events, 101) << F::EventPercent;
+    QTest::newRow("365 days") << recordingOf(M::Events, 30, 0, 365) << F::None;
+    QTest::newRow("366 days") << recordingOf(M::Events, 30, 0, 366) << F::RetentionDays;
+    QTest::newRow("negative days") << recordingOf(M::Continuous, 100, 0, -1) << F::RetentionDays;
+    QTest::newRow("dual stream with its rate") << recordingOf(M::DualStream, 25, 512) << F::None;
+    QTest::newRow("dual stream at the highest rate") << recordingOf(M::DualStream, 25, 204800) << F::None;
+    QTest::newRow("dual stream without a rate") << recordingOf(M::DualStream, 25, 0) << F::SubStreamKbps;
+    QTest::newRow("dual stream above the highest rate")
+        << recordingOf(M::DualStream, 25, 204801) << F::SubStreamKbps;
+    QTest::newRow("sub-stream kept 366 days")
+        << recordingOf(M::DualStream, 25, 512, 0, 366) << F::SubStreamRetentionDays;
+    QTest::newRow("the event share before the days")
+        << recordingOf(M::Events, 0, 0, 400) << F::EventPercent;
+    QTest::newRow("events ignore the sub-stream") << recordingOf(M::Events, 30, 0, 0, 999) << F::None;
+}
+
+void TestSitePlan::recordingFaults()
+{
+    QFETCH(GroupRecording, recording);
+    QFETCH(RecordingFault, fault);
+    QCOMPARE(recordingFault(recording), fault);
+}
+
+void TestSitePlan::unusedRecordingSettings_data()
+{
+    QTest::addColumn<GroupRecording>("given");
+    QTest::addColumn<GroupRecording>("kept");
+
+    using M = RecordingMode;
+    QTest::newRow("continuous drops its share and sub-stream")
+        << recordingOf(M::Continuous, 30, 512, 14, 7) << recordingOf(M::Continuous, 100, 0, 14);
+    QTest::newRow("events drop the sub-stream")
+        << recordingOf(M::Events, 30, 512, 14, 7) << recordingOf(M::Events, 30, 0, 14);
+    QTest::newRow("dual stream keeps everything")
+        << recordingOf(M::DualStream, 30, 512, 14, 7) << recordingOf(M::DualStream, 30, 512, 14, 7);
+    GroupRecording constant = recordingOf(M::Continuous, 40);
+    constant.control = RateControl::Constant;
+    constant.night = NightScene::Infrared;
+    GroupRecording constantKept = recordingOf(M::Continuous, 100);
+    constantKept.control = RateControl::Constant;
+    constantKept.night = NightScene::Infrared;
+    QTest::newRow("rate control and night stay") << constant << constantKept;
+}
+
+void TestSitePlan::unusedRecordingSettings()
+{
+    QFETCH(GroupRecording, given);
+    QFETCH(GroupRecording, kept);
+    GroupRecording withResolution = given;
+    withResolution.subStreamResolution = QStringLiteral("D1");
+    if (kept.mode == RecordingMode::DualStream)
+        kept.subStreamResolution = QStringLiteral("D1");
+    QVERIFY(withoutUnusedSettings(withResolution) == kept);
 }
 
 void TestSitePlan::refusedFiles_data()

@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QProcess>
@@ -180,9 +181,9 @@ private:
     void save(QWidget *window, const QList<QWidget *> &over, const char *state);
     // Runs `open`, which starts a modal dialog, lets `prepare` (when given)
     // set the dialog up, saves the window with the dialog over it and
-    // cancels the dialog.
+    // cancels the dialog, or confirms it when `confirm`.
     void saveWithDialog(QWidget *window, const std::function<void()> &open, const char *state,
-                        const std::function<void(QDialog *)> &prepare);
+                        const std::function<void(QDialog *)> &prepare, bool confirm = false);
 
     QString m_folder;
     QString m_prefix;
@@ -217,7 +218,7 @@ void Session::save(QWidget *window, const QList<QWidget *> &over, const char *st
 }
 
 void Session::saveWithDialog(QWidget *window, const std::function<void()> &open,
-                             const char *state, const std::function<void(QDialog *)> &prepare)
+                             const char *state, const std::function<void(QDialog *)> &prepare, bool confirm)
 {
     bool seen = false;
     auto *poll = new QTimer;
@@ -230,7 +231,10 @@ void Session::saveWithDialog(QWidget *window, const std::function<void()> &open,
         if (prepare)
             prepare(dialog);
         save(window, {dialog}, state);
-        dialog->reject();
+        if (confirm)
+            dialog->accept();
+        else
+            dialog->reject();
     });
     poll->start(50);
     open();
@@ -343,6 +347,30 @@ void Session::run(const QSize &windowSize)
     // The drives that the needed size takes, under the size result.
     click(calculationSwitch, "m_btnOFF");
     save(&window, {}, "11-drives-needed");
+
+    // The scene group edited: recorded on events for 30 % of the hours and
+    // kept 14 days, its row saying so.
+    auto *rows = find<QListWidget>(&window, "m_listWidgetDiskData");
+    QWidget *sceneRow = rows->itemWidget(rows->item(rows->count() - 1));
+    saveWithDialog(
+        &window, [&] { QTest::mouseDClick(find<QWidget>(sceneRow, "m_labelDeviceCounts"), Qt::LeftButton); },
+        "12-group-dialog",
+        [](QDialog *dialog) {
+            find<QComboBox>(dialog, "m_comboBoxRecordingMode")->setCurrentIndex(1);
+            find<QSpinBox>(dialog, "m_spinBoxEventPercent")->setValue(30);
+            type(dialog, "m_lineEditRetention", QStringLiteral("14"));
+            find<QComboBox>(dialog, "m_comboBoxNight")->setCurrentIndex(2);
+            settle();
+        },
+        true);
+
+    // Two months on the 48 TB disk: short even at the expected figure. The
+    // pointer leaves the menu button it last opened.
+    QCursor::setPos(window.mapToGlobal(QPoint(window.width() / 2, window.height() - 4)));
+    type(calculator, "m_lineEditSaveTime", QStringLiteral("2"));
+    click(calculator, "m_radioMonth");
+    click(calculationSwitch, "m_btnON");
+    save(&window, {}, "13-verdict-short");
 }
 
 // One language on one screen, in this process.

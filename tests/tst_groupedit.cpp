@@ -1,0 +1,374 @@
+#include "data/bitratecalculator.h"
+#include "data/sitedocument.h"
+#include "data/siteplanfile.h"
+#include "device/deviceeditor.h"
+#include "mainwindow/larkspanmainpage.h"
+#include "platform/targetpath.h"
+
+#include "childwidget.h"
+#include "datafixture.h"
+#include "dialoganswerer.h"
+#include "sampleplan.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+void replaceText(QLineEdit *field, const QString &typed)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, typed);
+}
+
+// One step a person takes in the dialog, written "what=value".
+void perform(QDialog &dialog, const QString &step)
+{
+    const QString what = step.section(QLatin1Char('='), 0, 0);
+    const QString value = step.section(QLatin1Char('='), 1);
+    if (what == QLatin1String("type"))
+        child<QComboBox>(dialog, "m_comboBoxDeviceType")->setCurrentIndex(value.toInt());
+    else if (what == QLatin1String("frame"))
+        child<QComboBox>(dialog, "m_comboxFrameRate")->setCurrentIndex(value.toInt());
+    else if (what == QLatin1String("resolution"))
+        child<QComboBox>(dialog, "m_comboBoxResolution")->setCurrentText(value);
+    else if (what == QLatin1String("programRate"))
+        child<DeviceEditor>(dialog, "DeviceEditor")->setScenceRecommandRateText(value);
+    else if (what == QLatin1String("count"))
+        replaceText(child<QLineEdit>(dialog, "m_lineEditChannelCounts"), value);
+    else if (what == QLatin1String("name"))
+        replaceText(child<QLineEdit>(dialog, "m_lineEditChannelName"), value);
+    else if (what == QLatin1String("mode"))
+        child<QComboBox>(dialog, "m_comboBoxRecordingMode")->setCurrentText(value);
+    else if (what == QLatin1String("subResolution"))
+        child<QComboBox>(dialog, "m_comboBoxSubResolution")->setCurrentText(value);
+    else if (what == QLatin1String("subRate"))
+        replaceText(child<QLineEdit>(dialog, "m_lineEditSubRate"), value);
+    else if (what == QLatin1String("days"))
+        replaceText(child<QLineEdit>(dialog, "m_lineEditRetention"), value);
+    else if (what == QLatin1String("night"))
+        child<QComboBox>(dialog, "m_comboBoxNight")->setCurrentText(value);
+    else
+        qFatal("unknown step %s", qPrintable(step));
+}
+
+void performAll(QDialog &dialog, const QStringList &steps)
+{
+    for (const QString &step : steps)
+        perform(dialog, step);
+}
+
+// Ends the dialog the way a person does.
+void close(QDialog &dialog, const QString &how)
+{
+    if (how == QLatin1String("Save"))
+        QTest::mouseClick(child<QAbstractButton>(dialog, "btnConfirm"), Qt::LeftButton);
+    else if (how == QLatin1String("Return"))
+        QTest::keyClick(child<QLineEdit>(dialog, "m_lineEditChannelCounts"), Qt::Key_Return);
+    else if (how == QLatin1String("Cancel"))
+        QTest::mouseClick(child<QAbstractButton>(dialog, "btnCancel"), Qt::LeftButton);
+    else if (how == QLatin1String("Escape"))
+        QTest::keyClick(child<QLineEdit>(dialog, "m_lineEditChannelName"), Qt::Key_Escape);
+    else if (how == QLatin1String("title close"))
+        QTest::mouseClick(child<QAbstractButton>(dialog, "btnClose"), Qt::LeftButton);
+    else
+        qFatal("unknown way %s", qPrintable(how));
+}
+
+// Two groups as the editor adds them: the first records on events for 14
+// days under infrared light, the second as groups always have.
+SitePlan twoGroups()
+{
+    SitePlan plan;
+    plan.groups = {sampleGroup(QStringLiteral("Gate"), 4, 2048, 1), sampleGroup(QStringLiteral("Hall"), 2, 2048, 2)};
+    plan.groups[0].id = 7;
+    plan.groups[1].id = 8;
+    plan.groups[0].recording.mode = RecordingMode::Events;
+    plan.groups[0].recording.eventPercent = 30;
+    plan.groups[0].recording.retentionDays = 14;
+    plan.groups[0].recording.night = NightScene::Infrared;
+    return plan;
+}
+
+} // namespace
+
+class TestGroupEdit final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void rowsShowTheRecording();
+    void opening_data();
+    void opening();
+    void closing_data();
+    void closing();
+    void refusedInputKeepsTheDialogOpen_data();
+    void refusedInputKeepsTheDialogOpen();
+
+private:
+    QWidget *row(int index) const;
+    // Opens group `index` the way named, and has `answer` act in the dialog.
+    void edit(int index, const QString &how, std::function<void(QDialog &)> answer);
+    void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers);
+
+    QTemporaryDir m_data;
+    QTemporaryDir m_work;
+    std::unique_ptr<LarkspanMainPage> m_window;
+    SitePlan m_opened;
+};
+
+void TestGroupEdit::initTestCase()
+{
+    QVERIFY(copyFixtureTree(shippedDataDir(), m_data.path()));
+    OrvaneGUIToolkit::SetTargetPathOverride(m_data.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_work.filePath(QStringLiteral("settings")));
+}
+
+void TestGroupEdit::init()
+{
+    m_window = std::make_unique<LarkspanMainPage>();
+    m_window->connectPages();
+    m_window->setGeometry(100, 50, 1280, 768);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    const QString path = m_work.filePath(QStringLiteral("two.larkspan"));
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, twoGroups(), &error), qPrintable(error));
+    QVERIFY(m_window->openPlan(path));
+    m_opened = m_window->currentPlan();
+}
+
+void TestGroupEdit::cleanup()
+{
+    answerNextDialog([](QDialog *dialog) {
+        QAbstractButton *dontSave = dialog->findChild<QAbstractButton *>(QStringLiteral("btnDontSave"));
+        QTest::mouseClick(dontSave ? dontSave : child<QAbstractButton>(*dialog, "btnConfirm"), Qt::LeftButton);
+    });
+    m_window->close();
+    m_window.reset();
+}
+
+QWidget *TestGroupEdit::row(int index) const
+{
+    auto *rows = child<QListWidget>(*m_window, "m_listWidgetDiskData");
+    rows->scrollToItem(rows->item(index));
+    QCoreApplication::processEvents();
+    return rows->itemWidget(rows->item(index));
+}
+
+void TestGroupEdit::edit(int index, const QString &how, std::function<void(QDialog &)> answer)
+{
+    bool answered = false;
+    answerNextDialog([&answered, answer](QDialog *dialog) {
+        answered = true;
+        answer(*dialog);
+    });
+    QWidget *target = row(index);
+    if (how == QLatin1String("double click")) {
+        QTest::mouseDClick(child<QLabel>(*target, "m_labelDeviceCounts"), Qt::LeftButton);
+    } else if (how == QLatin1String("Enter")) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    } else if (how == QLatin1String("Return")) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+    } else {
+        // The pencil shows on the focused row.
+        target->setFocus();
+        auto *pencil = child<QToolButton>(*target, "m_btnEdit");
+        QVERIFY(pencil->isVisible());
+        QCOMPARE(pencil->toolTip(), QStringLiteral("Edit group"));
+        QTest::mouseClick(pencil, Qt::LeftButton);
+    }
+    QVERIFY(answered);
+}
+
+void TestGroupEdit::press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(target, key, modifiers);
+}
+
+// A list at rest looks as it always has: a default group shows nothing more,
+// and no row shows its pencil.
+void TestGroupEdit::rowsShowTheRecording()
+{
+    auto *recorded = child<QLabel>(*row(0), "m_labelRecording");
+    QVERIFY(recorded->isVisible());
+    QCOMPARE(recorded->toolTip(), QStringLiteral("Events 30 % \u00b7 14 day(s) \u00b7 IR night"));
+    QVERIFY(!child<QLabel>(*row(1), "m_labelRecording")->isVisible());
+    QVERIFY(!child<QToolButton>(*row(1), "m_btnEdit")->isVisible());
+}
+
+void TestGroupEdit::opening_data()
+{
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("double click") << "double click";
+    QTest::newRow("Enter on the focused row") << "Enter";
+    QTest::newRow("Return on the focused row") << "Return";
+    QTest::newRow("the pencil") << "pencil";
+}
+
+// The dialog shows the group as listed, with the name field ready to type.
+void TestGroupEdit::opening()
+{
+    QFETCH(QString, how);
+
+    QString title;
+    QString focus;
+    QStringList shown;
+    edit(0, how, [&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        focus = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+        shown << child<QLineEdit>(dialog, "m_lineEditChannelName")->text()
+              << child<QLineEdit>(dialog, "m_lineEditChannelCounts")->text()
+              << child<QLineEdit>(dialog, "m_lineEditScenceRecommandRate")->text()
+              << child<QComboBox>(dialog, "m_comboBoxRecordingMode")->currentText()
+              << child<QLineEdit>(dialog, "m_lineEditRetention")->text()
+              << child<QComboBox>(dialog, "m_comboBoxNight")->currentText();
+        QVERIFY(!child<QWidget>(dialog, "m_btnAddDevice")->isVisible());
+        QVERIFY(!child<QWidget>(dialog, "PalNtscSwitch")->isVisible());
+        QVERIFY(!child<QWidget>(dialog, "m_lineEditSubRate")->isVisible());
+        close(dialog, QStringLiteral("Escape"));
+    });
+    QCOMPARE(title, QStringLiteral("Edit Group"));
+    QCOMPARE(focus, QStringLiteral("m_lineEditChannelName"));
+    QCOMPARE(shown, (QStringList{"Gate", "4", "2048", "Events", "14", "Infrared"}));
+    QVERIFY(m_window->currentPlan() == m_opened);
+}
+
+void TestGroupEdit::closing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<int>("deviceType");
+
+    const QStringList changes{"name=North gate", "count=6", "mode=Dual stream", "subResolution=720P",
+                              "days=30", "night=Not set"};
+    QTest::newRow("Save") << "Save" << changes << true << int(DeviceIndexIPC);
+    QTest::newRow("Return in a field saves") << "Return" << changes << true << int(DeviceIndexIPC);
+    QTest::newRow("Save, made a recorder's group: its tables")
+        << "Save" << QStringList{"name=North gate", "count=6", "mode=Dual stream", "subResolution=720P", "days=30",
+                       "night=Not set", "frame=10", "type=1", "resolution=1080P"} << true << int(DeviceIndexDVR);
+    QTest::newRow("Cancel") << "Cancel" << changes << false << 0;
+    QTest::newRow("Escape") << "Escape" << changes << false << 0;
+    QTest::newRow("the title's close") << "title close" << changes << false << 0;
+    QTest::newRow("Save unchanged is no step") << "Save" << QStringList{} << false << 0;
+}
+
+// Save replaces the group where it is, with its number and identity, as one
+// step that undo takes back whole; any other way out changes nothing.
+void TestGroupEdit::closing()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, steps);
+    QFETCH(bool, saved);
+    QFETCH(int, deviceType);
+
+    edit(0, QStringLiteral("double click"), [&](QDialog &dialog) {
+        performAll(dialog, steps);
+        close(dialog, how);
+    });
+
+    const SitePlan after = m_window->currentPlan();
+    QCOMPARE(m_window->isPlanModified(), saved);
+    if (!saved) {
+        QVERIFY(after == m_opened);
+        return;
+    }
+    QCOMPARE(after.groups.size(), 2);
+    const PlanGroup &group = after.groups.at(0);
+    QCOMPARE(group.name, QStringLiteral("North gate(1)"));
+    QCOMPARE(group.groupNumber, 1);
+    QCOMPARE(group.id, m_opened.groups.at(0).id);
+    QCOMPARE(group.channels, 6);
+    QCOMPARE(group.deviceType, deviceType);
+    BitrateCalculator table;
+    table.setEncoding(QStringLiteral("H.264"));
+    // The recorder's group was set to 10 fps, where the two types' rules differ.
+    const double fps = deviceType == DeviceIndexIPC ? 25 : 10;
+    const auto tableRate = [&table, deviceType, fps](const char *resolution) {
+        return double(static_cast<long long>(table.bitrate(deviceType, QLatin1String(resolution), fps)));
+    };
+    // A group of the same type keeps its agreed rate; another type's table
+    // gives the rate anew, as in the editor.
+    QCOMPARE(group.kbps, deviceType == DeviceIndexIPC ? 2048.0 : tableRate("1080P"));
+    GroupRecording recording{RecordingMode::DualStream, 30, 0, QStringLiteral("720P"), 0,
+                             RateControl::Variable, 30, NightScene::NotSet};
+    recording.subStreamKbps = tableRate("720P");
+    QVERIFY(recording.subStreamKbps > 0);
+    QVERIFY(group.recording == recording);
+    QVERIFY(after.groups.at(1) == m_opened.groups.at(1));
+    // The list and its total follow.
+    QCOMPARE(child<QLabel>(*row(0), "m_labelDeviceCounts")->text(), QStringLiteral("Counts : 6"));
+    QVERIFY(child<QLabel>(*row(0), "m_labelRecording")->toolTip().startsWith(QLatin1String("Dual stream")));
+
+    QWidget *list = child<QListWidget>(*m_window, "m_listWidgetDiskData");
+    press(list, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(m_window->currentPlan() == m_opened);
+    QVERIFY(!m_window->isPlanModified());
+    QCOMPARE(child<QLabel>(*row(0), "m_labelDeviceCounts")->text(), QStringLiteral("Counts : 4"));
+    press(list, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(m_window->currentPlan() == after);
+}
+
+void TestGroupEdit::refusedInputKeepsTheDialogOpen_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("notice");
+
+    const QString noChannels = QStringLiteral("Enter a channel count of at least 1.");
+    QTest::newRow("no channel count") << QStringList{"count="} << noChannels;
+    QTest::newRow("0 channels") << QStringList{"count=0"} << noChannels;
+    QTest::newRow("an unknown rate (a scene gone from the table)")
+        << QStringList{"programRate=-1"}
+        << "The rate of this group is unknown, so it was not saved. After a scene import, restart the "
+           "software first.";
+    QTest::newRow("a retention beyond a year")
+        << QStringList{"days=400"}
+        << "Enter the days to keep the group from 1 to 365, or leave them empty for the site's period.";
+    QTest::newRow("a dual stream without a sub-stream rate")
+        << QStringList{"mode=Dual stream", "subRate="} << "Enter the sub-stream's rate, from 1 to 204800 kbps.";
+}
+
+void TestGroupEdit::refusedInputKeepsTheDialogOpen()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, notice);
+
+    QString shown;
+    bool stillOpen = false;
+    edit(0, QStringLiteral("pencil"), [&](QDialog &dialog) {
+        performAll(dialog, steps);
+        answerNextDialog([&shown](QDialog *hint) {
+            shown = child<QLabel>(*hint, "m_labelNULL")->text();
+            QTest::mouseClick(child<QAbstractButton>(*hint, "btnClose"), Qt::LeftButton);
+        });
+        close(dialog, QStringLiteral("Save"));
+        stillOpen = dialog.isVisible();
+        close(dialog, QStringLiteral("Cancel"));
+    });
+    QCOMPARE(shown, notice);
+    QVERIFY(stillOpen);
+    QVERIFY(m_window->currentPlan() == m_opened);
+}
+
+QTEST_MAIN(TestGroupEdit)
+#include "tst_groupedit.moc"
