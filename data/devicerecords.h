@@ -31,6 +31,7 @@ struct StructDeviceItem
     // that the plan the list gives back keeps them.
     quint32 uGroupId = 0;
     GroupRecording recording;
+    quint32 uRecorderId = 0; // the recorder that records it; 0 without recorders
 };
 
 // One entry of a device type list; iTypeId is stored as the combo item's

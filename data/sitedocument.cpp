@@ -161,13 +161,14 @@ void SiteDocument::setPlan(SitePlan plan)
         idByNumber.insert(group.groupNumber, group.id);
         recorderById.insert(group.id, group.recorder);
     }
-    // The pages show neither the recorders nor which recorder a group is on:
-    // those stay the document's.
+    // The pages do not show the recorders: they stay the document's, and a
+    // group the pages put on none stays on its own.
     plan.recorders = m_plan.recorders;
     for (PlanGroup &group : plan.groups) {
         if (group.id == 0)
             group.id = idByNumber.value(group.groupNumber);
-        group.recorder = recorderById.value(group.id);
+        if (group.recorder == 0)
+            group.recorder = recorderById.value(group.id);
     }
     apply(std::move(plan));
 }

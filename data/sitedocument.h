@@ -65,9 +65,9 @@ public:
     // The whole plan as one step, as the pages show it. A group without an
     // identity is the document's group of the same group number, if there
     // is one; groups whose identity another group of the plan already has,
-    // or that are new, get a fresh one. The recorders, and the recorder of
-    // each group, the pages do not show: they stay the document's, and a new
-    // group goes on the first recorder. Changes to the same inputs one after
+    // or that are new, get a fresh one. The recorders stay the document's; a
+    // group on no recorder stays on its own, and a new one goes on the first
+    // recorder. Changes to the same inputs one after
     // the other (typing a number) are one step.
     void setPlan(SitePlan plan);
 

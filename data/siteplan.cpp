@@ -105,6 +105,7 @@ StructDeviceItem toDeviceItem(const PlanGroup &group)
     item.iChannelGroupNumber = group.groupNumber;
     item.uGroupId = group.id;
     item.recording = group.recording;
+    item.uRecorderId = group.recorder;
     return item;
 }
 
@@ -130,6 +131,7 @@ PlanGroup toPlanGroup(const StructDeviceItem &item, const QStringList &frameRate
     group.groupNumber = item.iChannelGroupNumber;
     group.id = item.uGroupId;
     group.recording = item.recording;
+    group.recorder = item.uRecorderId;
     return group;
 }
 
