@@ -86,6 +86,11 @@ QObject *CapacityCalculation::getDeviceAddPage() const
     return ui->m_deviceAddPage;
 }
 
+RecorderBar *CapacityCalculation::recorderBar() const
+{
+    return ui->m_recorderBar;
+}
+
 QObject *CapacityCalculation::getDataCalculatorPage() const
 {
     return ui->m_dataCalculatorPage;

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class RecorderBar;
 class WidgetDeviceListBorder;
 struct PlanRetention;
 
@@ -28,6 +29,7 @@ public:
     // The child pages, for the main window's connections.
     QObject *getDeviceAddPage() const;
     QObject *getDataCalculatorPage() const;
+    RecorderBar *recorderBar() const;
     QObject *getDataDisplayPageSize() const;
     QObject *getDataDisplayPageTime() const;
     // The device list and the calculation page, rather than the empty state.

@@ -182,6 +182,15 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
 
 DataCalculatorPage::~DataCalculatorPage() = default;
 
+void DataCalculatorPage::setDiskFromArrayOnly(bool only)
+{
+    ui->m_lineEditGT->setReadOnly(only);
+    ui->m_radioBtnTB->setEnabled(!only);
+    ui->m_radioBtnGB->setEnabled(!only);
+    ui->m_lineEditGT->setToolTip(only ? tr("A recorder's disk is its drives: set them with \"Disk array...\".")
+                                      : QString());
+}
+
 PlanCalculation DataCalculatorPage::inputs() const
 {
     PlanCalculation inputs;

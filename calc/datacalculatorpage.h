@@ -44,6 +44,9 @@ public:
     // keeps them. Setting them recomputes the shown result.
     PlanCalculation inputs() const;
     void setInputs(const PlanCalculation &inputs);
+    // A recorder's disk is its drives: the disk-size field then only shows
+    // the capacity that "Disk array..." sets.
+    void setDiskFromArrayOnly(bool only);
 
 signals:
     void setDiskSize(QString size, QString unit);

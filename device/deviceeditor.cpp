@@ -449,6 +449,12 @@ void DeviceEditor::setFrameStandard(int standard)
     OnSetFrameByStandard(standard);
 }
 
+void DeviceEditor::setFrameStandardEnabled(bool enabled)
+{
+    ui->PalNtscSwitch->setEnabled(enabled);
+    ui->PalNtscSwitch->setToolTip(enabled ? QString() : tr("Choose \"All\" to switch the frame standard of the site."));
+}
+
 QStringList DeviceEditor::frameRates(int standard) const
 {
     return m_pDeviceInfoManager->frameRates(standard);

@@ -37,6 +37,9 @@ public:
     // announcing it, so that listed groups keep their rates (an opened plan).
     void setFrameStandard(int standard);
     QStringList frameRates(int standard) const;
+    // The switch converts every listed group: with only some listed (one
+    // recorder's), it waits.
+    void setFrameStandardEnabled(bool enabled);
     // The groups of an opened plan hold these numbers; new groups get others.
     void holdGroupNumbers(const QVector<int> &numbers);
 

@@ -23,6 +23,7 @@
 #include "mainwindow/planmenu.h"
 #include "mainwindow/savechangesdialog.h"
 #include "mainwindow/sitepages.h"
+#include "mainwindow/siterecorders.h"
 
 #include "ui_larkspanmainpage.h"
 
@@ -185,6 +186,11 @@ void LarkspanMainPage::connectPages()
     m_pDocument->newPlan(m_pPages->plan());
     connect(m_pDocument, &SiteDocument::changed, this,
             [this](SiteDocument::Changes what) { onDocumentChanged(int(what)); });
+    // The recorders on the bar above the list; choosing one shows its part.
+    m_pRecorders = new SiteRecorders(m_pCapacityCalculation->recorderBar(), m_pDocument, this);
+    connect(m_pRecorders, &SiteRecorders::shownChanged, this, &LarkspanMainPage::showPlan);
+    connect(m_pRecorders, &SiteRecorders::dialogOpened, this, &LarkspanMainPage::enableCover);
+    connect(m_pRecorders, &SiteRecorders::dialogClosed, this, &LarkspanMainPage::disableCover);
 }
 
 void LarkspanMainPage::resizeAddBoarder()
@@ -387,20 +393,37 @@ void LarkspanMainPage::updateTitle()
 void LarkspanMainPage::onPlanChanged()
 {
     m_takingEdit = true;
-    m_pDocument->setPlan(m_pPages->plan());
+    m_pRecorders->takeEdit(m_pPages->plan());
     m_takingEdit = false;
+}
+
+void LarkspanMainPage::showPlan()
+{
+    const quint32 recorder = m_pRecorders->current();
+    m_pPages->show(m_pRecorders->shownPlan());
+    m_pPages->showFigures(m_pRecorders->shownPlan());
+    // New groups get numbers no group of the site has, listed or not.
+    QVector<int> numbers;
+    for (const PlanGroup &group : m_pDocument->plan().groups)
+        numbers.append(group.groupNumber);
+    m_pDeviceEditor->holdGroupNumbers(numbers);
+    m_pDeviceEditor->setFrameStandardEnabled(recorder == 0);
+    qobject_cast<DataCalculatorPage *>(m_pCapacityCalculation->getDataCalculatorPage())
+        ->setDiskFromArrayOnly(recorder != 0);
 }
 
 void LarkspanMainPage::onDocumentChanged(int changes)
 {
     const SiteDocument::Changes what(changes);
     const SiteDocument::Changes shown = SiteDocument::GroupsChanged | SiteDocument::InputsChanged
-                                        | SiteDocument::FrameStandardChanged;
+                                        | SiteDocument::FrameStandardChanged | SiteDocument::RecordersChanged;
+    if (what & (SiteDocument::GroupsChanged | SiteDocument::InputsChanged | SiteDocument::RecordersChanged))
+        m_pRecorders->refresh();
     // Edits made on the pages are there already; undo, redo, open and new are not.
     if ((what & shown) && !m_takingEdit)
-        m_pPages->show(m_pDocument->plan());
-    if (what & shown)
-        m_pPages->showFigures(m_pDocument->plan());
+        showPlan();
+    else if (what & shown)
+        m_pPages->showFigures(m_pRecorders->shownPlan());
     m_pPlanMenu->setHistory(m_pDocument->canUndo(), m_pDocument->canRedo());
     updateTitle();
 }

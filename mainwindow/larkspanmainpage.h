@@ -14,6 +14,7 @@ class PlanMenu;
 class QHBoxLayout;
 class SiteDocument;
 class SitePages;
+class SiteRecorders;
 struct SitePlan;
 
 namespace Ui {
@@ -108,6 +109,8 @@ private slots:
     void onPrintReport();
     void onPlanChanged();
     void onDocumentChanged(int changes);
+    // The pages show the site, or the recorder chosen on the bar.
+    void showPlan();
     // Edits the group listed under `id` in a dialog; Save replaces it in
     // the list, one step of the plan.
     void onEditGroup(long long id);
@@ -144,6 +147,7 @@ private:
     int m_interfaceLanguage = 0;
     SiteDocument *m_pDocument;
     SitePages *m_pPages = nullptr;
+    SiteRecorders *m_pRecorders = nullptr;
     // Set while an edit on the pages goes into the document.
     bool m_takingEdit = false;
 };

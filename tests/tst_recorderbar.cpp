@@ -1,4 +1,4 @@
-#include "mainwindow/recorderbar.h"
+#include "calc/recorderbar.h"
 #include "mainwindow/recorderdialog.h"
 #include "mainwindow/spreaddialog.h"
 

@@ -1,4 +1,4 @@
-#include "mainwindow/recorderbar.h"
+#include "calc/recorderbar.h"
 
 #include "calc/recorders.h"
 
