@@ -41,7 +41,7 @@ constexpr bool kNumberColumn[kColumns] = {false, false, true, false, false, fals
                                           false, true,  true,  true,  false, false, true};
 // Shares of the table's width, in percent: enough for the texts of each
 // column at 8 pt, so that no word breaks inside.
-constexpr qreal kColumnWidth[kColumns] = {10.5, 5, 6, 8, 6, 5, 7, 6, 6, 6, 7, 9.5, 8.5, 9.5};
+constexpr qreal kColumnWidth[kColumns] = {10, 4.5, 6, 8, 6, 5, 7, 5.5, 6, 6, 7, 9, 8.5, 11.5};
 // The chart of storage by group, painted into the document as one object
 // with its heading and caption, so that a page break never parts them.
 constexpr int kStorageChartObject = QTextFormat::UserObject + 1;
@@ -110,12 +110,18 @@ public:
         const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi;
         for (int column = 0; column < kColumns; ++column)
             m_width[column] = kCellLines * (tableWidth * kColumnWidth[column] / 100 - 2 * kCellPadding);
+        // A line of the cell that breaks before a word holds less than its
+        // width: count the widest character twice over.
+        m_widestCharacter = 2 * m_metrics.maxWidth();
     }
 
     // A name keeps its end, the "(group number)" that tells the groups apart.
     QStringList elided(QStringList texts) const
     {
         for (qsizetype i = 0; i < texts.size() && i < kColumns; ++i) {
+            // Most texts are too short to need measuring.
+            if (texts.at(i).size() * m_widestCharacter <= m_width[i])
+                continue;
             texts[i] = m_metrics.elidedText(texts.at(i), i == 0 ? Qt::ElideMiddle : Qt::ElideRight,
                                             m_width[i]);
         }
@@ -126,6 +132,7 @@ private:
     QImage m_device;
     QFontMetricsF m_metrics;
     qreal m_width[kColumns] = {};
+    qreal m_widestCharacter = 0;
 };
 
 // Paints the chart of storage by group where the document holds it, with the
@@ -280,15 +287,29 @@ void insertSummary(QTextCursor &cursor, const QVector<QPair<QString, QString>> &
 
 } // namespace
 
+void registerStorageChart(QTextDocument *document, const StorageChart &chart, const SitePlan &plan,
+                          const QFont &font)
+{
+    auto *handler = new StorageChartObject(chart, plan, font, document);
+    document->documentLayout()->registerHandler(kStorageChartObject, handler);
+}
+
 std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const SitePlan &plan)
 {
     const PlanFigures figures = planFigures(plan);
 
     auto document = std::make_unique<QTextDocument>();
+    // A null page size keeps the layout, which the chart's handler creates
+    // here, from laying out each insertion at an unbounded width: the
+    // report is laid out once, at the size of its pages.
+    document->setPageSize(QSizeF(0, 0));
     QFont font = QGuiApplication::font();
     font.setPointSizeF(9);
     document->setDefaultFont(font);
     document->setMetaInformation(QTextDocument::DocumentTitle, planName);
+    const StorageChart chart = storageChart(figures);
+    if (!chart.bars.isEmpty())
+        registerStorageChart(document.get(), chart, plan, font);
 
     QTextCursor cursor(document.get());
     cursor.insertText(PlanReportDocument::tr("Storage plan: %1").arg(planName), textFormat(16, true));
@@ -326,8 +347,10 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     tableFormat.setBorder(0);
     tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     QVector<QTextLength> widths;
+    const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi
+                             - 2 * document->documentMargin();
     for (qreal width : kColumnWidth)
-        widths.append(QTextLength(QTextLength::PercentageLength, width));
+        widths.append(QTextLength(QTextLength::FixedLength, tableWidth * width / 100));
     tableFormat.setColumnWidthConstraints(widths);
     tableFormat.setTopMargin(10);
     QTextBlockFormat tableBlock;
@@ -368,10 +391,7 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     if (!drives.isEmpty())
         insertParagraph(cursor, drives, textFormat(10));
 
-    const StorageChart chart = storageChart(figures);
     if (!chart.bars.isEmpty()) {
-        auto *handler = new StorageChartObject(chart, plan, font, document.get());
-        document->documentLayout()->registerHandler(kStorageChartObject, handler);
         QTextCharFormat object;
         object.setObjectType(kStorageChartObject);
         QTextBlockFormat block;

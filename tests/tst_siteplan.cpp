@@ -187,6 +187,8 @@ private slots:
     void csvSummaryRows();
     void groupRetentionText_data();
     void groupRetentionText();
+    void printedRecordingColumns_data();
+    void printedRecordingColumns();
     void storageChartLayout_data();
     void storageChartLayout();
     void savedPlansGiveTheFiguresOfTheTotalBitrate_data();
@@ -1140,6 +1142,43 @@ void TestSitePlan::groupRetentionText()
     QFETCH(QString, text);
 
     QCOMPARE(PlanReport::retentionText(recording, 30), text);
+}
+
+void TestSitePlan::printedRecordingColumns_data()
+{
+    QTest::addColumn<GroupRecording>("recording");
+    QTest::addColumn<QStringList>("columns");
+
+    // One channel of 4096 kbps: 45.43 GB a day at 24 h; a variable rate
+    // with no scene named writes 0.7x to 1.4x that.
+    GroupRecording constant;
+    constant.control = RateControl::Constant;
+    GroupRecording events;
+    events.mode = RecordingMode::Events;
+    events.eventPercent = 30;
+    events.retentionDays = 14;
+    const QString joiner(QChar(0x2060));
+    QTest::newRow("constant rate: one figure") << constant
+                                                << QStringList{"Continuous", "7 day(s) (site)", "45.43"};
+    QTest::newRow("events, variable rate: expected, then the range")
+        << events
+        << QStringList{"Events 30 % · 14 day(s)", "14 day(s)",
+                       "13.63 (9.54" + joiner + "–" + joiner + "19.08)"};
+}
+
+void TestSitePlan::printedRecordingColumns()
+{
+    QFETCH(GroupRecording, recording);
+    QFETCH(QStringList, columns);
+
+    SitePlan plan;
+    plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, QStringLiteral("H.264"),
+                             {}, 4096.0, 1));
+    plan.groups[0].recording = recording;
+    const PlanFigures figures = planFigures(plan);
+    QCOMPARE(PlanReport::recordingColumns(plan.groups.at(0), figures.groups.at(0), figures.retention.periodDays),
+             columns);
+    QCOMPARE(PlanReport::recordingTotals(figures).last(), columns.last());
 }
 
 void TestSitePlan::storageChartLayout_data()
