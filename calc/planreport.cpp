@@ -392,12 +392,11 @@ QString PlanReport::verdictWord(RetentionVerdict::State state)
 
 QString PlanReport::summaryTotalsLine(const PlanFigures &figures)
 {
-    const SiteTotals &totals = figures.retention.totals;
-    return tr("%n channel(s) · %1 Mbps incoming at the busiest hour · %2 GB per day (%3) at %4 h per day",
-              nullptr, totals.channels)
-        .arg(mbpsText(totals.peakKbps / 1000.0), gbText(totals.gbPerDay.expected),
-             gbRangeText(totals.gbPerDay))
-        .arg(figures.retention.hoursPerDay);
+    // The window's line, with the hours its figures are at.
+    const QString totals = RetentionText::summary(figures.retention.totals);
+    if (totals.isEmpty())
+        return tr("No channels");
+    return tr("%1 · at %2 h per day").arg(totals).arg(figures.retention.hoursPerDay);
 }
 
 QString PlanReport::summaryTimeLine(const PlanCalculation &inputs, const PlanFigures &figures)

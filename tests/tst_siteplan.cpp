@@ -953,8 +953,9 @@ void TestSitePlan::csvReadsBack()
     QCOMPARE(totals.at(10), QString::number(figures.gbPerDay, 'f', 2));
     // Events with 14 days of its own; dual stream for the site's 365 months
     // with a sub-stream of 90 days; a group at the defaults.
-    QCOMPARE(rows.at(1).mid(11, 3), (QStringList{"Events 30 % · 14 day(s)", "14", ""}));
-    QCOMPARE(rows.at(2).mid(11, 3), (QStringList{"Dual stream, events 25 %", "10950", "90"}));
+    QCOMPARE(rows.at(1).mid(11, 3), (QStringList{"Events 30 % · 14 day(s) · IR night", "14", ""}));
+    QCOMPARE(rows.at(2).mid(11, 3),
+             (QStringList{"Dual stream, events 25 % · Constant rate · Lit night", "10950", "90"}));
     QCOMPARE(rows.at(3).mid(11, 3), (QStringList{"Continuous", "10950", ""}));
     for (int i = 0; i < plan.groups.size(); ++i) {
         const Band &gb = figures.groups.at(i).gbPerDayBand;
@@ -1159,7 +1160,7 @@ void TestSitePlan::printedRecordingColumns_data()
     events.retentionDays = 14;
     const QString joiner(QChar(0x2060));
     QTest::newRow("constant rate: one figure") << constant
-                                                << QStringList{"Continuous", "7 day(s) (site)", "45.43"};
+                                                << QStringList{"Continuous · Constant rate", "7 day(s) (site)", "45.43"};
     QTest::newRow("events, variable rate: expected, then the range")
         << events
         << QStringList{"Events 30 % · 14 day(s)", "14 day(s)",
@@ -1255,6 +1256,8 @@ void TestSitePlan::storageChartLayout()
     }
     QCOMPARE(percents, ticks);
 }
+
+Q_DECLARE_METATYPE(SitePlan)
 
 // Every plan file in the sources whose groups record as plans did before
 // recording settings: the report's figures are those of the total bitrate.
