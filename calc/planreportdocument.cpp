@@ -58,6 +58,7 @@ QTextCharFormat textFormat(qreal pointSize, bool bold = false)
     QTextCharFormat format;
     format.setFontPointSize(pointSize);
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    format.setFontStyleStrategy(QFont::PreferNoShaping);
     return format;
 }
 
@@ -305,6 +306,7 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     document->setPageSize(QSizeF(0, 0));
     QFont font = QGuiApplication::font();
     font.setPointSizeF(9);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     document->setDefaultFont(font);
     document->setMetaInformation(QTextDocument::DocumentTitle, planName);
     const StorageChart chart = storageChart(figures);
