@@ -3,10 +3,13 @@
 #include "calc/capacityinputs.h"
 #include "calc/diskarray.h"
 #include "calc/retention.h"
+#include "data/capacityformulas.h"
 #include "data/deviceinfomanager.h"
 #include "data/scenenames.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -81,6 +84,42 @@ bool drivesForNeededSize(const PlanCalculation &inputs, const PlanFigures &figur
     return true;
 }
 
+constexpr QChar kEnDash(0x2013);
+
+// GB that `kbps` fills in `hours` hours, for each figure of the band.
+Band bandSize(const Band &kbps, int hours)
+{
+    return {CapacityFormulas::diskSize(kbps.low, hours), CapacityFormulas::diskSize(kbps.expected, hours),
+            CapacityFormulas::diskSize(kbps.high, hours)};
+}
+
+// "9.85–19.70", or one figure where the band has no width.
+QString gbRangeText(const Band &gb)
+{
+    const QString low = gbText(gb.low);
+    const QString high = gbText(gb.high);
+    return low == high ? high : low + kEnDash + high;
+}
+
+// "109.04 (76.33–343.49)": the expected figure, then the range, which word
+// joiners keep on one line.
+QString gbBandText(const Band &gb)
+{
+    const QString low = gbText(gb.low);
+    const QString high = gbText(gb.high);
+    const QString expected = gbText(gb.expected);
+    if (low == high)
+        return expected;
+    return expected + QStringLiteral(" (") + low + QChar(0x2060) + kEnDash + QChar(0x2060) + high
+           + QLatin1Char(')');
+}
+
+QString diskText(const PlanCalculation &inputs)
+{
+    return decimal(inputs.diskSize, DiskSizeLimits::TBDecimals)
+           + (inputs.diskUnit == DiskUnit::TB ? QStringLiteral(" TB") : QStringLiteral(" GB"));
+}
+
 QString periodUnitText(PeriodUnit unit)
 {
     switch (unit) {
@@ -102,11 +141,21 @@ PlanFigures planFigures(const SitePlan &plan)
     PlanFigures figures;
     figures.hoursPerDay = inputs.sizeShown ? inputs.sizeHoursPerDay : inputs.timeHoursPerDay;
     figures.groups.reserve(plan.groups.size());
+    const int periodDays = ::periodDays(inputs.saveTime, inputs.saveUnit);
     for (const PlanGroup &group : plan.groups) {
         GroupFigures row;
         row.kbps = group.channels * group.kbps;
         row.mbps = row.kbps / 1000.0;
         row.gbPerDay = gigabytesPerDay(row.kbps, figures.hoursPerDay);
+        const RetentionGroup retention = retentionGroup(group);
+        Band kbps;
+        for (const StreamShare &share : streamShares(retention, figures.hoursPerDay))
+            kbps += share.kbps;
+        row.gbPerDayBand = bandSize(kbps, figures.hoursPerDay);
+        for (const StreamShare &share : streamShares(retention, inputs.sizeHoursPerDay)) {
+            const int days = share.retentionDays ? share.retentionDays : periodDays;
+            row.storedGB += bandSize(share.kbps, inputs.sizeHoursPerDay * days);
+        }
         figures.groups.append(row);
         figures.channels += group.channels;
     }
@@ -116,10 +165,60 @@ PlanFigures planFigures(const SitePlan &plan)
     // The results with each group's recording, as the pages show them.
     const QVector<RetentionGroup> groups = retentionGroups(plan.groups);
     figures.time = recordTimeResult(groups, inputs.diskSize, inputs.diskUnit, inputs.timeHoursPerDay);
+    figures.sizeHoursPerDay = inputs.sizeHoursPerDay;
     figures.recordHours = recordHoursOf(inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay);
     figures.size = diskSizeResult(groups, inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay,
                                   inputs.guaranteedRetention);
+    figures.retention = planRetention(plan);
     return figures;
+}
+
+StorageChart storageChart(const PlanFigures &figures, int largestGroups)
+{
+    StorageChart chart;
+    chart.hoursPerDay = figures.sizeHoursPerDay;
+    chart.periodDays = figures.retention.periodDays;
+    for (const GroupFigures &group : figures.groups)
+        chart.neededGB += group.storedGB.expected;
+    if (chart.neededGB <= 0.0)
+        return chart;
+
+    // The largest first; equal ones in the plan's order.
+    QVector<int> order(figures.groups.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return figures.groups.at(a).storedGB.expected > figures.groups.at(b).storedGB.expected;
+    });
+    // A bar of "others" for a single group would hide a name for nothing.
+    const int own = order.size() <= largestGroups + 1 ? int(order.size()) : largestGroups;
+    for (int i = 0; i < own; ++i)
+        chart.bars.append({order.at(i), 1, figures.groups.at(order.at(i)).storedGB});
+    if (own < order.size()) {
+        StorageBar others;
+        others.groupCount = int(order.size()) - own;
+        for (int i = own; i < order.size(); ++i)
+            others.gb += figures.groups.at(order.at(i)).storedGB;
+        chart.otherGroups = others.groupCount;
+        chart.bars.append(others);
+    }
+    for (const StorageBar &bar : std::as_const(chart.bars))
+        chart.scaleGB = std::max(chart.scaleGB, bar.gb.high);
+    for (StorageBar &bar : chart.bars) {
+        bar.share = bar.gb.expected / chart.neededGB;
+        bar.length = bar.gb * (1.0 / chart.scaleGB);
+    }
+    // The roundest step that marks the scale at most five times past 0.
+    const double scalePercent = chart.scaleGB / chart.neededGB * 100.0;
+    static const double steps[] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 500, 1000};
+    double step = 0.0;
+    for (double candidate : steps) {
+        step = candidate;
+        if (scalePercent / candidate <= 5.0)
+            break;
+    }
+    for (int i = 0; i * step <= scalePercent * (1 + 1e-9) && i <= 5; ++i)
+        chart.ticks.append({i * step, i * step / scalePercent});
+    return chart;
 }
 
 QStringList PlanReport::columnTitles(int hoursPerDay)
@@ -210,6 +309,186 @@ QString PlanReport::conventionsLine()
               "30 days.");
 }
 
+QStringList PlanReport::recordingColumnTitles(int hoursPerDay)
+{
+    return {tr("Recording"), tr("Retention"), tr("Recorded GB per day (%1 h)").arg(hoursPerDay)};
+}
+
+QStringList PlanReport::recordingColumns(const PlanGroup &group, const GroupFigures &figures, int periodDays)
+{
+    return {RetentionText::recording(group.recording), retentionText(group.recording, periodDays),
+            gbBandText(figures.gbPerDayBand)};
+}
+
+QStringList PlanReport::recordingTotals(const PlanFigures &figures)
+{
+    return {QString(), QString(), gbBandText(figures.retention.totals.gbPerDay)};
+}
+
+QStringList PlanReport::csvRecordingColumnTitles(int hoursPerDay)
+{
+    return {tr("Recording"),
+            tr("Retention (days)"),
+            tr("Sub-stream retention (days)"),
+            tr("GB per day, low (%1 h)").arg(hoursPerDay),
+            tr("GB per day, expected (%1 h)").arg(hoursPerDay),
+            tr("GB per day, high (%1 h)").arg(hoursPerDay)};
+}
+
+QStringList PlanReport::csvRecordingColumns(const PlanGroup &group, const GroupFigures &figures, int periodDays)
+{
+    const GroupRecording &recording = group.recording;
+    const int days = recording.retentionDays ? recording.retentionDays : periodDays;
+    QString subDays;
+    if (recording.mode == RecordingMode::DualStream)
+        subDays = QString::number(recording.subStreamRetentionDays ? recording.subStreamRetentionDays : days);
+    return {RetentionText::recording(recording), QString::number(days), subDays,
+            gbText(figures.gbPerDayBand.low), gbText(figures.gbPerDayBand.expected),
+            gbText(figures.gbPerDayBand.high)};
+}
+
+QStringList PlanReport::csvRecordingTotals(const PlanFigures &figures)
+{
+    const Band &gb = figures.retention.totals.gbPerDay;
+    return {QString(), QString(), QString(), gbText(gb.low), gbText(gb.expected), gbText(gb.high)};
+}
+
+QString PlanReport::retentionText(const GroupRecording &recording, int periodDays)
+{
+    QString text = recording.retentionDays ? RetentionText::days(Band::exactly(recording.retentionDays))
+                                           : tr("%n day(s) (site)", nullptr, periodDays);
+    if (recording.mode == RecordingMode::DualStream && recording.subStreamRetentionDays
+        && recording.subStreamRetentionDays != recording.retentionDays) {
+        text += tr("; sub-stream %n day(s)", nullptr, recording.subStreamRetentionDays);
+    }
+    return text;
+}
+
+QString PlanReport::verdictSymbol(RetentionVerdict::State state)
+{
+    switch (state) {
+    case RetentionVerdict::Holds:
+        return QStringLiteral("\u2714"); // heavy check mark
+    case RetentionVerdict::ExpectedOnly:
+        return QStringLiteral("\u26a0"); // warning sign
+    case RetentionVerdict::Short:
+        break;
+    }
+    return QStringLiteral("\u2716"); // heavy multiplication x
+}
+
+QString PlanReport::verdictWord(RetentionVerdict::State state)
+{
+    switch (state) {
+    case RetentionVerdict::Holds:
+        return tr("Holds");
+    case RetentionVerdict::ExpectedOnly:
+        return tr("At risk");
+    case RetentionVerdict::Short:
+        break;
+    }
+    return tr("Short");
+}
+
+QString PlanReport::summaryTotalsLine(const PlanFigures &figures)
+{
+    // The window's line, with the hours its figures are at.
+    const QString totals = RetentionText::summary(figures.retention.totals);
+    if (totals.isEmpty())
+        return tr("No channels");
+    return tr("%1 · at %2 h per day").arg(totals).arg(figures.retention.hoursPerDay);
+}
+
+QString PlanReport::summaryTimeLine(const PlanCalculation &inputs, const PlanFigures &figures)
+{
+    const PlanRetention &retention = figures.retention;
+    if (retention.diskGB <= 0.0 || figures.groups.isEmpty())
+        return {};
+    if (!retention.diskDays.keepsOthers) {
+        return tr("Every group has days of its own: the %1 disk keeps no other recording.")
+            .arg(diskText(inputs));
+    }
+    const Band &days = retention.diskDays.days;
+    return tr("The %1 disk keeps %2 (%3 expected) at %4 h per day.")
+        .arg(diskText(inputs), RetentionText::days(days),
+             RetentionText::days(Band::exactly(days.expected)))
+        .arg(inputs.timeHoursPerDay);
+}
+
+QString PlanReport::summarySizeLine(const PlanCalculation &inputs, const PlanFigures &figures)
+{
+    const PlanRetention &retention = figures.retention;
+    if (retention.periodDays <= 0 || figures.groups.isEmpty())
+        return {};
+    return tr("%1 at %2 h per day need %3 (%4 expected).")
+        .arg(RetentionText::days(Band::exactly(retention.periodDays)))
+        .arg(inputs.sizeHoursPerDay)
+        .arg(RetentionText::size(retention.neededGB), RetentionText::size(Band::exactly(retention.neededGB.expected)));
+}
+
+QString PlanReport::storageBarLabel(const SitePlan &plan, const StorageBar &bar)
+{
+    if (bar.group < 0)
+        return tr("Others (%n group(s))", nullptr, bar.groupCount);
+    return plan.groups.value(bar.group).name;
+}
+
+QString PlanReport::storageBarText(const StorageBar &bar)
+{
+    return tr("%1 · %2 %").arg(RetentionText::size(bar.gb), QString::number(bar.share * 100.0, 'f', 1));
+}
+
+QString PlanReport::storageChartCaption(const StorageChart &chart)
+{
+    QString caption = tr("What each group takes for its retention (its own days, or %n day(s) of the site) at "
+                         "%1 h per day, as a share of the %2 the period needs at the expected figure. A bar "
+                         "shows the expected figure, its whisker the range from low to high.",
+                         nullptr, chart.periodDays)
+                          .arg(chart.hoursPerDay)
+                          .arg(RetentionText::size(Band::exactly(chart.neededGB)));
+    if (chart.otherGroups > 0) {
+        caption += QLatin1Char(' ')
+                   + tr("The largest %1 groups have a bar each; the other %2 are one bar, \"Others\".")
+                         .arg(chart.bars.size() - 1)
+                         .arg(chart.otherGroups);
+    }
+    return caption;
+}
+
+QVector<QStringList> PlanReport::summaryRows(const PlanFigures &figures)
+{
+    const PlanRetention &retention = figures.retention;
+    const SiteTotals &totals = retention.totals;
+    const QString gb = QStringLiteral("GB");
+    const QString days = periodUnitText(PeriodUnit::Day);
+    QVector<QStringList> rows{
+        {tr("Site: channels"), QString::number(totals.channels)},
+        {tr("Site: incoming at the busiest hour"), mbpsText(totals.peakKbps / 1000.0), QStringLiteral("Mbps")},
+        {tr("Site: hours per day"), QString::number(retention.hoursPerDay), tr("h", "hours")},
+        {tr("Site: GB per day, low"), gbText(totals.gbPerDay.low), gb},
+        {tr("Site: GB per day, expected"), gbText(totals.gbPerDay.expected), gb},
+        {tr("Site: GB per day, high"), gbText(totals.gbPerDay.high), gb},
+    };
+    if (retention.diskGB > 0.0 && retention.diskDays.keepsOthers && !figures.groups.isEmpty()) {
+        // Whole days, as the result pages count them.
+        const Band &kept = retention.diskDays.days;
+        auto whole = [](double value) { return QString::number(value > 0.0 ? qint64(std::min(value, 99999.0)) : 0); };
+        rows.append({tr("Recording time, low"), whole(kept.low), days});
+        rows.append({tr("Recording time, expected"), whole(kept.expected), days});
+        rows.append({tr("Recording time, high"), whole(kept.high), days});
+    }
+    if (retention.periodDays > 0 && !figures.groups.isEmpty()) {
+        rows.append({tr("Disk size needed, low"), gbText(retention.neededGB.low), gb});
+        rows.append({tr("Disk size needed, expected"), gbText(retention.neededGB.expected), gb});
+        rows.append({tr("Disk size needed, high"), gbText(retention.neededGB.high), gb});
+    }
+    if (retention.hasVerdict) {
+        rows.append({tr("Retention verdict"), verdictWord(retention.verdict.state),
+                     RetentionText::verdict(retention.verdict)});
+    }
+    return rows;
+}
+
 QVector<QStringList> PlanReport::resultRows(const QString &planName, const QDate &date, const SitePlan &plan,
                                              const PlanFigures &figures)
 {
@@ -247,13 +526,20 @@ QByteArray PlanReport::toCsv(const QString &planName, const QDate &date, const S
                              const PlanFigures &figures)
 {
     // The byte order mark lets spreadsheet programs read the file as UTF-8.
-    QString csv = QChar(0xFEFF) + csvLine(columnTitles(figures.hoursPerDay));
-    for (qsizetype i = 0; i < plan.groups.size(); ++i)
-        csv += csvLine(groupRow(plan.groups.at(i), figures.groups.at(i)));
-    csv += csvLine(totalsRow(figures));
+    QString csv = QChar(0xFEFF)
+                  + csvLine(columnTitles(figures.hoursPerDay) + csvRecordingColumnTitles(figures.hoursPerDay));
+    const int periodDays = figures.retention.periodDays;
+    for (qsizetype i = 0; i < plan.groups.size(); ++i) {
+        const PlanGroup &group = plan.groups.at(i);
+        const GroupFigures &row = figures.groups.at(i);
+        csv += csvLine(groupRow(group, row) + csvRecordingColumns(group, row, periodDays));
+    }
+    csv += csvLine(totalsRow(figures) + csvRecordingTotals(figures));
     // An empty row sets the results apart from the table, as the page does.
     csv += QStringLiteral("\r\n");
     for (const QStringList &row : resultRows(planName, date, plan, figures))
+        csv += csvLine(row);
+    for (const QStringList &row : summaryRows(figures))
         csv += csvLine(row);
     return csv.toUtf8();
 }

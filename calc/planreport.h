@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/capacityresults.h"
+#include "calc/retention.h"
 #include "data/siteplan.h"
 
 #include <QByteArray>
@@ -17,6 +18,11 @@ struct GroupFigures
     double kbps = 0.0;     // the whole group: channels x kbps per channel
     double mbps = 0.0;
     double gbPerDay = 0.0; // at the report's hours per day
+    // With the group's recording: what a day writes at the report's hours,
+    // and what keeping it for its retention takes (its own days, or the
+    // period of the disk size, at that page's hours).
+    Band gbPerDayBand;
+    Band storedGB;
 };
 
 struct PlanFigures
@@ -28,11 +34,48 @@ struct PlanFigures
     double gbPerDay = 0.0;
     int hoursPerDay = 24; // of the result the plan shows
     RecordTimeText time;  // what the entered disk holds
+    int sizeHoursPerDay = 0; // of the entered period
     int recordHours = 0;  // of the entered period
     DiskSizeText size;    // what the entered period needs
+    PlanRetention retention; // totals, ranges and verdict with each group's recording
 };
 
 PlanFigures planFigures(const SitePlan &plan);
+
+// The chart of storage by group: each group's GB for its retention as a
+// share of what the period needs (the expected figure), the largest groups
+// as bars of their own and the rest as one bar, last. Lengths are fractions
+// of the scale, the largest high figure, so that every whisker fits.
+struct StorageBar
+{
+    int group = -1;       // the plan's group index; -1 for the other groups together
+    int groupCount = 1;
+    Band gb;
+    double share = 0.0;   // expected over the needed expected figure
+    Band length;          // gb over the scale
+};
+
+// A line of the scale, at a round share of the needed figure.
+struct StorageTick
+{
+    double percent = 0.0;
+    double position = 0.0; // over the scale
+};
+
+struct StorageChart
+{
+    QVector<StorageBar> bars;
+    QVector<StorageTick> ticks; // from 0 %, at most six
+    double neededGB = 0.0; // what the shares are of
+    double scaleGB = 0.0;
+    int otherGroups = 0;   // in the last bar
+    int hoursPerDay = 0;
+    int periodDays = 0;
+};
+
+constexpr int StorageChartBars = 20;
+// No bars when there is nothing stored.
+StorageChart storageChart(const PlanFigures &figures, int largestGroups = StorageChartBars);
 
 // The texts of the report, in the interface language: the table of groups
 // with its totals row, the result lines with the inputs they came from, and
@@ -57,6 +100,37 @@ public:
     static QString drivesNeededLine(const PlanCalculation &inputs, const PlanFigures &figures);
     static QString conventionsLine();
 
+    // The columns with each group's recording, after the table's others: in
+    // the printed report the GB per day as a range, in the CSV its low,
+    // expected and high figures and the sub-stream's days apart.
+    static QStringList recordingColumnTitles(int hoursPerDay);
+    static QStringList recordingColumns(const PlanGroup &group, const GroupFigures &figures, int periodDays);
+    static QStringList recordingTotals(const PlanFigures &figures);
+    static QStringList csvRecordingColumnTitles(int hoursPerDay);
+    static QStringList csvRecordingColumns(const PlanGroup &group, const GroupFigures &figures, int periodDays);
+    static QStringList csvRecordingTotals(const PlanFigures &figures);
+    // "14 days", or "30 days (site)" for the site's period; a dual stream's
+    // sub-stream with days of its own adds them.
+    static QString retentionText(const GroupRecording &recording, int periodDays);
+
+    // The summary at the head of the report. The state is told by a symbol
+    // and a word, so that it reads in black and white.
+    static QString verdictSymbol(RetentionVerdict::State state);
+    static QString verdictWord(RetentionVerdict::State state);
+    static QString summaryTotalsLine(const PlanFigures &figures);
+    // Empty when there is no disk, or no period, to speak of.
+    static QString summaryTimeLine(const PlanCalculation &inputs, const PlanFigures &figures);
+    static QString summarySizeLine(const PlanCalculation &inputs, const PlanFigures &figures);
+
+    // "9–15 TB · 28.1 %", and the bar's name: the group's, or "Others".
+    static QString storageBarLabel(const SitePlan &plan, const StorageBar &bar);
+    static QString storageBarText(const StorageBar &bar);
+    static QString storageChartCaption(const StorageChart &chart);
+
+    // The summary's figures as labelled rows, after the result rows: the
+    // site's totals, the ranges of the results and the verdict.
+    static QVector<QStringList> summaryRows(const PlanFigures &figures);
+
     // What the report says under the table, one labelled row each: the plan,
     // its date (ISO 8601) and frame standard, the recording time with its
     // inputs and the array that gave the disk size, the disk size needed
@@ -65,8 +139,8 @@ public:
     static QVector<QStringList> resultRows(const QString &planName, const QDate &date, const SitePlan &plan,
                                            const PlanFigures &figures);
 
-    // One row per group and a totals row under a header row, then an empty
-    // row and the result rows; UTF-8 with a byte order mark, lines ended by
+    // One row per group and a totals row under a header row (the recording
+    // columns last), then an empty row, the result rows and the summary rows; UTF-8 with a byte order mark, lines ended by
     // CR LF, fields quoted where they hold a comma, a quote or a line break
     // (RFC 4180).
     static QByteArray toCsv(const QString &planName, const QDate &date, const SitePlan &plan,

@@ -21,11 +21,14 @@
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 #include <QTextTable>
+
+#include <algorithm>
 
 namespace {
 
-constexpr int kColumns = 11;
+constexpr int kColumns = 14;
 constexpr qreal kLayoutDpi = 96.0;
 constexpr qreal kInchesPerMetre = 0.0254;
 constexpr qreal kCellPadding = 3;
@@ -34,8 +37,16 @@ constexpr qreal kCellPadding = 3;
 // cell makes the table's layout slow with the square of its length.)
 constexpr int kCellLines = 3;
 // Columns that hold numbers are right-aligned.
-constexpr bool kNumberColumn[kColumns] = {false, false, true, false, false, false,
-                                          false, false, true, true,  true};
+constexpr bool kNumberColumn[kColumns] = {false, false, true, false, false, false, false,
+                                          false, true,  true,  true,  false, false, true};
+// Shares of the table's width, in percent: enough for the texts of each
+// column at 8 pt, so that no word breaks inside.
+constexpr qreal kColumnWidth[kColumns] = {10.5, 5.5, 5, 8, 5.5, 5, 6.5, 8, 6, 5.5, 6.5, 9, 8, 11};
+// The chart of storage by group, painted into the document as one object
+// with its heading and caption, so that a page break never parts them.
+constexpr int kStorageChartObject = QTextFormat::UserObject + 1;
+constexpr qreal kChartRow = 16;
+constexpr qreal kChartAxis = 16;
 
 class PlanReportDocument final
 {
@@ -47,6 +58,7 @@ QTextCharFormat textFormat(qreal pointSize, bool bold = false)
     QTextCharFormat format;
     format.setFontPointSize(pointSize);
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    format.setFontStyleStrategy(QFont::PreferNoShaping);
     return format;
 }
 
@@ -97,34 +109,209 @@ public:
         , m_metrics(font, &m_device)
     {
         const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi;
-        m_width = kCellLines * (tableWidth / kColumns - 2 * kCellPadding);
+        for (int column = 0; column < kColumns; ++column)
+            m_width[column] = kCellLines * (tableWidth * kColumnWidth[column] / 100 - 2 * kCellPadding);
+        // A line of the cell that breaks before a word holds less than its
+        // width: count the widest character twice over.
+        m_widestCharacter = 2 * m_metrics.maxWidth();
     }
 
     // A name keeps its end, the "(group number)" that tells the groups apart.
     QStringList elided(QStringList texts) const
     {
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            texts[i] = m_metrics.elidedText(texts.at(i), i == 0 ? Qt::ElideMiddle : Qt::ElideRight, m_width);
+        for (qsizetype i = 0; i < texts.size() && i < kColumns; ++i) {
+            // Most texts are too short to need measuring.
+            if (texts.at(i).size() * m_widestCharacter <= m_width[i])
+                continue;
+            texts[i] = m_metrics.elidedText(texts.at(i), i == 0 ? Qt::ElideMiddle : Qt::ElideRight,
+                                            m_width[i]);
+        }
         return texts;
     }
 
 private:
     QImage m_device;
     QFontMetricsF m_metrics;
-    qreal m_width = 0;
+    qreal m_width[kColumns] = {};
+    qreal m_widestCharacter = 0;
 };
 
+// Paints the chart of storage by group where the document holds it, with the
+// painter the document is drawn with: lines and text, never a picture, so
+// that it prints at the printer's resolution. Meaning is in the lengths, the
+// names and the figures, never in a colour alone; the bar of the other groups
+// is hatched.
+class StorageChartObject final : public QObject, public QTextObjectInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    StorageChartObject(const StorageChart &chart, const SitePlan &plan, const QFont &font, QObject *parent)
+        : QObject(parent)
+        , m_chart(chart)
+        , m_device(layoutDevice())
+        , m_heading(PlanReportDocument::tr("Storage by group"))
+        , m_caption(PlanReport::storageChartCaption(chart))
+        , m_headingFont(font)
+        , m_captionFont(font)
+        , m_font(font)
+    {
+        // Pixel sizes in layout units (96 dpi), scaled with the page: the
+        // point sizes of the document's headings and small print.
+        m_headingFont.setPixelSize(15);
+        m_headingFont.setBold(true);
+        m_captionFont.setPixelSize(11);
+        m_font.setPixelSize(10);
+        for (const StorageBar &bar : chart.bars) {
+            m_labels << PlanReport::storageBarLabel(plan, bar);
+            m_texts << PlanReport::storageBarText(bar);
+        }
+    }
+
+    QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &) override
+    {
+        const qreal width = document->textWidth() > 0 ? document->textWidth() : document->pageSize().width();
+        const qreal objectWidth = std::max<qreal>(300, width - 2 * document->documentMargin() - 2);
+        return QSizeF(objectWidth, headHeight(objectWidth) + m_chart.bars.size() * kChartRow + kChartAxis);
+    }
+
+    void drawObject(QPainter *painter, const QRectF &object, QTextDocument *, int, const QTextFormat &) override
+    {
+        painter->save();
+        painter->setPen(Qt::black);
+        painter->setFont(m_headingFont);
+        const qreal heading = QFontMetricsF(m_headingFont, &m_device).height();
+        painter->drawText(QRectF(object.left(), object.top(), object.width(), heading), Qt::AlignLeft, m_heading);
+        painter->setFont(m_captionFont);
+        painter->drawText(QRectF(object.left(), object.top() + heading + 2, object.width(), object.height()),
+                          Qt::AlignLeft | Qt::TextWordWrap, m_caption);
+        const QRectF rect = object.adjusted(0, headHeight(object.width()), 0, 0);
+
+        const QFontMetricsF metrics(m_font, &m_device);
+        const qreal gap = 6;
+        const qreal labelWidth = rect.width() * 0.22;
+        const qreal textWidth = rect.width() * 0.14;
+        const qreal left = rect.left() + labelWidth + gap;
+        const qreal width = rect.width() - labelWidth - textWidth - 2 * gap;
+        const qreal bottom = rect.top() + m_chart.bars.size() * kChartRow;
+
+        painter->setFont(m_font);
+        painter->setRenderHint(QPainter::Antialiasing);
+        for (const StorageTick &tick : m_chart.ticks) {
+            const qreal x = left + width * tick.position;
+            painter->setPen(QPen(QColor(0x80, 0x80, 0x80), 0.5, tick.percent > 0 ? Qt::DotLine : Qt::SolidLine));
+            painter->drawLine(QPointF(x, rect.top()), QPointF(x, bottom + 3));
+            painter->setPen(Qt::black);
+            painter->drawText(QRectF(x - 40, bottom + 3, 80, kChartAxis - 3), Qt::AlignHCenter | Qt::AlignTop,
+                              QStringLiteral("%1 %").arg(tick.percent));
+        }
+        const QBrush groupBrush(QColor(0xb4, 0xc4, 0xde));
+        const QBrush othersBrush(Qt::black, Qt::BDiagPattern);
+        for (int i = 0; i < m_chart.bars.size(); ++i) {
+            const StorageBar &bar = m_chart.bars.at(i);
+            const qreal top = rect.top() + i * kChartRow;
+            const qreal middle = top + kChartRow / 2;
+            painter->setPen(Qt::black);
+            painter->drawText(QRectF(rect.left(), top, labelWidth, kChartRow), Qt::AlignRight | Qt::AlignVCenter,
+                              metrics.elidedText(m_labels.at(i), Qt::ElideMiddle, labelWidth));
+            painter->drawText(QRectF(left + width + gap, top, textWidth, kChartRow), Qt::AlignLeft | Qt::AlignVCenter,
+                              metrics.elidedText(m_texts.at(i), Qt::ElideRight, textWidth));
+
+            painter->setPen(QPen(Qt::black, 0.6));
+            painter->setBrush(bar.group < 0 ? othersBrush : groupBrush);
+            painter->drawRect(QRectF(left, top + 3.5, width * bar.length.expected, kChartRow - 7));
+            // The whisker, with a cap at each end.
+            painter->setPen(QPen(Qt::black, 0.9));
+            const qreal low = left + width * bar.length.low;
+            const qreal high = left + width * bar.length.high;
+            if (high > low) {
+                painter->drawLine(QPointF(low, middle), QPointF(high, middle));
+                painter->drawLine(QPointF(low, middle - 3), QPointF(low, middle + 3));
+                painter->drawLine(QPointF(high, middle - 3), QPointF(high, middle + 3));
+            }
+        }
+        painter->restore();
+    }
+
+private:
+    // The heading, the caption under it and the room before the bars.
+    qreal headHeight(qreal width) const
+    {
+        const QFontMetricsF caption(m_captionFont, &m_device);
+        return QFontMetricsF(m_headingFont, &m_device).height() + 2
+               + caption.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, m_caption).height() + 8;
+    }
+
+    StorageChart m_chart;
+    QImage m_device;
+    QString m_heading;
+    QString m_caption;
+    QFont m_headingFont;
+    QFont m_captionFont;
+    QFont m_font;
+    QStringList m_labels;
+    QStringList m_texts;
+};
+
+// A box of labels and texts, the head of the report: one frame around a
+// table without lines of its own.
+void insertSummary(QTextCursor &cursor, const QVector<QPair<QString, QString>> &rows, const QString &stateMark,
+                   int stateRow)
+{
+    QTextFrameFormat box;
+    box.setBorder(1);
+    box.setBorderBrush(Qt::black);
+    box.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    box.setPadding(4);
+    box.setTopMargin(8);
+    box.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    cursor.insertFrame(box);
+
+    QTextTableFormat format;
+    format.setCellPadding(2);
+    format.setCellSpacing(0);
+    format.setBorder(0);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 14),
+                                      QTextLength(QTextLength::PercentageLength, 86)});
+    QTextTable *table = cursor.insertTable(int(rows.size()), 2, format);
+    for (int row = 0; row < rows.size(); ++row) {
+        table->cellAt(row, 0).firstCursorPosition().insertText(rows.at(row).first, textFormat(9, true));
+        QTextCursor text = table->cellAt(row, 1).firstCursorPosition();
+        if (row == stateRow)
+            text.insertText(stateMark + QStringLiteral("  "), textFormat(10, true));
+        text.insertText(rows.at(row).second, textFormat(9));
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 } // namespace
+
+void registerStorageChart(QTextDocument *document, const StorageChart &chart, const SitePlan &plan,
+                          const QFont &font)
+{
+    auto *handler = new StorageChartObject(chart, plan, font, document);
+    document->documentLayout()->registerHandler(kStorageChartObject, handler);
+}
 
 std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const SitePlan &plan)
 {
     const PlanFigures figures = planFigures(plan);
 
     auto document = std::make_unique<QTextDocument>();
+    // A null page size keeps the layout, which the chart's handler creates
+    // here, from laying out each insertion at an unbounded width: the
+    // report is laid out once, at the size of its pages.
+    document->setPageSize(QSizeF(0, 0));
     QFont font = QGuiApplication::font();
     font.setPointSizeF(9);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     document->setDefaultFont(font);
     document->setMetaInformation(QTextDocument::DocumentTitle, planName);
+    const StorageChart chart = storageChart(figures);
+    if (!chart.bars.isEmpty())
+        registerStorageChart(document.get(), chart, plan, font);
 
     QTextCursor cursor(document.get());
     cursor.insertText(PlanReportDocument::tr("Storage plan: %1").arg(planName), textFormat(16, true));
@@ -134,6 +321,25 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
                         .arg(date, PlanReport::frameStandardText(plan.frameStandard)),
                     textFormat(9), 6);
 
+    const PlanRetention &retention = figures.retention;
+    QVector<QPair<QString, QString>> summary{
+        {PlanReportDocument::tr("Site"), PlanReport::summaryTotalsLine(figures)}};
+    int stateRow = -1;
+    QString stateMark;
+    if (retention.hasVerdict) {
+        stateRow = int(summary.size());
+        stateMark = PlanReport::verdictSymbol(retention.verdict.state) + QLatin1Char(' ')
+                    + PlanReport::verdictWord(retention.verdict.state);
+        summary.append({PlanReportDocument::tr("Retention"), RetentionText::verdict(retention.verdict)});
+    }
+    const QString timeRange = PlanReport::summaryTimeLine(plan.calculation, figures);
+    if (!timeRange.isEmpty())
+        summary.append({PlanReportDocument::tr("Recording time"), timeRange});
+    const QString sizeRange = PlanReport::summarySizeLine(plan.calculation, figures);
+    if (!sizeRange.isEmpty())
+        summary.append({PlanReportDocument::tr("Disk size"), sizeRange});
+    insertSummary(cursor, summary, stateMark, stateRow);
+
     QTextTableFormat tableFormat;
     tableFormat.setHeaderRowCount(1);
     tableFormat.setCellPadding(kCellPadding);
@@ -142,6 +348,12 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     // table several times slower.
     tableFormat.setBorder(0);
     tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QVector<QTextLength> widths;
+    const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi
+                             - 2 * document->documentMargin();
+    for (qreal width : kColumnWidth)
+        widths.append(QTextLength(QTextLength::FixedLength, tableWidth * width / 100));
+    tableFormat.setColumnWidthConstraints(widths);
     tableFormat.setTopMargin(10);
     QTextBlockFormat tableBlock;
     cursor.insertBlock(tableBlock);
@@ -151,16 +363,22 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     // Only the header and the totals are shaded: at a page break the layout
     // stretches the shading of the last row on a page down to the next.
     const QColor accent(0xe8, 0xef, 0xfa);
-    fillRow(table, 0, PlanReport::columnTitles(figures.hoursPerDay), textFormat(8, true), accent);
+    fillRow(table, 0,
+            PlanReport::columnTitles(figures.hoursPerDay) + PlanReport::recordingColumnTitles(figures.hoursPerDay),
+            textFormat(8, true), accent);
     const QTextCharFormat cell = textFormat(8);
     QFont cellFont = font;
     cellFont.setPointSizeF(8);
     const CellElider elider(cellFont);
     for (int i = 0; i < plan.groups.size(); ++i) {
-        const QStringList texts = PlanReport::groupRow(plan.groups.at(i), figures.groups.at(i));
+        const PlanGroup &group = plan.groups.at(i);
+        const GroupFigures &row = figures.groups.at(i);
+        const QStringList texts = PlanReport::groupRow(group, row)
+                                  + PlanReport::recordingColumns(group, row, retention.periodDays);
         fillRow(table, i + 1, elider.elided(texts), cell, QColor());
     }
-    fillRow(table, rows - 1, PlanReport::totalsRow(figures), textFormat(8, true), accent);
+    fillRow(table, rows - 1, PlanReport::totalsRow(figures) + PlanReport::recordingTotals(figures),
+            textFormat(8, true), accent);
 
     cursor.movePosition(QTextCursor::End);
     insertParagraph(cursor, PlanReport::siteTotalLine(figures), textFormat(10, true), 12);
@@ -174,6 +392,15 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
     const QString drives = PlanReport::drivesNeededLine(plan.calculation, figures);
     if (!drives.isEmpty())
         insertParagraph(cursor, drives, textFormat(10));
+
+    if (!chart.bars.isEmpty()) {
+        QTextCharFormat object;
+        object.setObjectType(kStorageChartObject);
+        QTextBlockFormat block;
+        block.setTopMargin(12);
+        cursor.insertBlock(block);
+        cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
+    }
     insertParagraph(cursor, PlanReport::conventionsLine(), textFormat(8), 16);
     return document;
 }
@@ -249,3 +476,5 @@ bool writePlanReport(const QString &path, const QString &planName, const SitePla
                  .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason);
     return false;
 }
+
+#include "planreportdocument.moc"

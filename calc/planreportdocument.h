@@ -10,13 +10,14 @@ class QTextDocument;
 struct SitePlan;
 
 // The report of a plan as a client reads it: name and date, frame standard,
-// the table of groups (its header repeated on every page) with the site's
-// totals, the recording time and the disk size with the inputs they came
-// from, and the conventions. The figures are those of planFigures(), in the
+// a summary box (the site's totals, the verdict on retention, the ranges of
+// the results), the table of groups (its header repeated on every page) with
+// the site's totals, the recording time and the disk size with the inputs
+// they came from, the chart of storage by group, and the conventions. The figures are those of planFigures(), in the
 // interface language.
 std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const SitePlan &plan);
 
-// A4 landscape with 12 mm margins: the table's eleven columns fit its width.
+// A4 landscape with 12 mm margins: the table's fourteen columns fit its width.
 QPageLayout planReportPageLayout();
 
 // Lays the report out on the pages of `device` (a PDF writer or a printer),

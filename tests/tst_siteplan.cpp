@@ -11,12 +11,15 @@
 #include "unwrittenpipe.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 Q_DECLARE_METATYPE(DiskArraySetup)
@@ -182,6 +185,16 @@ private slots:
     void reportNamesShippedScenesInTheInterfaceLanguage();
     void csvResultRows_data();
     void csvResultRows();
+    void csvSummaryRows_data();
+    void csvSummaryRows();
+    void groupRetentionText_data();
+    void groupRetentionText();
+    void printedRecordingColumns_data();
+    void printedRecordingColumns();
+    void storageChartLayout_data();
+    void storageChartLayout();
+    void savedPlansGiveTheFiguresOfTheTotalBitrate_data();
+    void savedPlansGiveTheFiguresOfTheTotalBitrate();
 
 private:
     QTemporaryDir m_dir;
@@ -955,9 +968,10 @@ void TestSitePlan::csvReadsBack()
 
     const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
     const qsizetype tableRows = plan.groups.size() + 2;
-    QCOMPARE(rows.first(), PlanReport::columnTitles(13));
+    // The columns of the recording after those a script reads today.
+    QCOMPARE(rows.first(), PlanReport::columnTitles(13) + PlanReport::csvRecordingColumnTitles(13));
     for (const QStringList &row : rows.mid(0, tableRows))
-        QCOMPARE(row.size(), 11);
+        QCOMPARE(row.size(), 17);
     QCOMPARE(rows.at(1).at(0), QStringLiteral("Gate, \"north\"(3)"));
     QCOMPARE(rows.at(1).at(5), QStringLiteral("1/2"));
     QCOMPARE(rows.at(1).at(8), QStringLiteral("1234.568"));
@@ -971,12 +985,31 @@ void TestSitePlan::csvReadsBack()
     QCOMPARE(totals.at(2), QStringLiteral("1032"));
     QCOMPARE(totals.at(9).toDouble(), std::round(figures.kbps) / 1000.0);
     QCOMPARE(totals.at(10), QString::number(figures.gbPerDay, 'f', 2));
+    // Events with 14 days of its own; dual stream for the site's 365 months
+    // with a sub-stream of 90 days; a group at the defaults.
+    QCOMPARE(rows.at(1).mid(11, 3), (QStringList{"Events 30 % · 14 day(s) · IR night", "14", ""}));
+    QCOMPARE(rows.at(2).mid(11, 3),
+             (QStringList{"Dual stream, events 25 % · Constant rate · Lit night", "10950", "90"}));
+    QCOMPARE(rows.at(3).mid(11, 3), (QStringList{"Continuous", "10950", ""}));
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const Band &gb = figures.groups.at(i).gbPerDayBand;
+        QCOMPARE(rows.at(i + 1).mid(14), (QStringList{QString::number(gb.low, 'f', 2),
+                                                      QString::number(gb.expected, 'f', 2),
+                                                      QString::number(gb.high, 'f', 2)}));
+    }
+    const Band &siteGB = figures.retention.totals.gbPerDay;
+    QCOMPARE(totals.mid(11), (QStringList{"", "", "", QString::number(siteGB.low, 'f', 2),
+                                          QString::number(siteGB.expected, 'f', 2),
+                                          QString::number(siteGB.high, 'f', 2)}));
 
     // An empty row, then the results as labelled rows, quoted where needed.
     QCOMPARE(rows.at(tableRows), QStringList{QString()});
     QCOMPARE(rows.at(tableRows + 1), (QStringList{"Storage plan", "Site \"A\", east"}));
-    QCOMPARE(rows.mid(tableRows + 1), QList<QStringList>(PlanReport::resultRows(
-                                          QStringLiteral("Site \"A\", east"), QDate(2026, 12, 8), plan, figures)));
+    const QList<QStringList> results = PlanReport::resultRows(QStringLiteral("Site \"A\", east"),
+                                                              QDate(2026, 12, 8), plan, figures);
+    QCOMPARE(rows.mid(tableRows + 1, results.size()), results);
+    // The summary's rows after them.
+    QCOMPARE(rows.mid(tableRows + 1 + results.size()), QList<QStringList>(PlanReport::summaryRows(figures)));
 }
 
 void TestSitePlan::csvResultRows_data()
@@ -1032,7 +1065,287 @@ void TestSitePlan::csvResultRows()
     const PlanFigures figures = planFigures(plan);
     const QByteArray csv = PlanReport::toCsv(QStringLiteral("Depot"), QDate(2026, 12, 8), plan, figures);
     const QList<QStringList> read = parseCsv(QString::fromUtf8(csv.mid(3)));
-    QCOMPARE(read.mid(read.size() - rows.size()), rows);
+    const qsizetype results = read.indexOf(QStringList{QString()}) + 1;
+    QCOMPARE(read.mid(results, rows.size()), rows);
+}
+
+void TestSitePlan::csvSummaryRows_data()
+{
+    QTest::addColumn<double>("diskGB");
+    QTest::addColumn<int>("ownDays"); // of the one group; -1: no group
+    QTest::addColumn<QList<QStringList>>("rows");
+
+    // One channel of 4096 kbps, variable rate, scene unknown: 0.7x to 1.4x
+    // the table; a week at 24 h: 318.04 GB expected, 445.26 GB at the high bound.
+    const QList<QStringList> site{
+        {"Site: channels", "1"},
+        {"Site: incoming at the busiest hour", "6.144", "Mbps"},
+        {"Site: hours per day", "24", "h"},
+        {"Site: GB per day, low", "31.80", "GB"},
+        {"Site: GB per day, expected", "45.43", "GB"},
+        {"Site: GB per day, high", "63.61", "GB"},
+    };
+    const QList<QStringList> needed{
+        {"Disk size needed, low", "222.63", "GB"},
+        {"Disk size needed, expected", "318.04", "GB"},
+        {"Disk size needed, high", "445.26", "GB"},
+    };
+    auto days = [](const char *low, const char *expected, const char *high) {
+        return QList<QStringList>{{"Recording time, low", low, "day(s)"},
+                                  {"Recording time, expected", expected, "day(s)"},
+                                  {"Recording time, high", high, "day(s)"}};
+    };
+    QTest::newRow("4 TB holds the week at the high bound")
+        << 4000.0 << 0
+        << site + days("62", "88", "125") + needed
+               + QList<QStringList>{{"Retention verdict", "Holds",
+                                     "Holds 7 day(s) even at the high bound, 3 TB to spare"}};
+    QTest::newRow("400 GB holds it at the expected figure only")
+        << 400.0 << 0
+        << site + days("6", "8", "12") + needed
+               + QList<QStringList>{{"Retention verdict", "At risk",
+                                     "Holds 8 day(s) (6–12): short of 7 day(s) at the high bound — add 46 GB"}};
+    QTest::newRow("300 GB is short")
+        << 300.0 << 0
+        << site + days("4", "6", "9") + needed
+               + QList<QStringList>{{"Retention verdict", "Short",
+                                     "Holds 6 day(s) (4–9): short of 7 day(s) even at the expected figure — add "
+                                     "146 GB"}};
+    // 10 days of its own: 454.35 GB expected whatever the period.
+    QTest::newRow("a group with days of its own: no recording time")
+        << 4000.0 << 10
+        << site
+               + QList<QStringList>{{"Disk size needed, low", "318.04", "GB"},
+                                    {"Disk size needed, expected", "454.35", "GB"},
+                                    {"Disk size needed, high", "636.09", "GB"},
+                                    {"Retention verdict", "Holds",
+                                     "Holds 7 day(s) even at the high bound, 3 TB to spare"}};
+    QTest::newRow("no groups: the site's totals only")
+        << 4000.0 << -1
+        << QList<QStringList>{{"Site: channels", "0"},
+                              {"Site: incoming at the busiest hour", "0.000", "Mbps"},
+                              {"Site: hours per day", "24", "h"},
+                              {"Site: GB per day, low", "0.00", "GB"},
+                              {"Site: GB per day, expected", "0.00", "GB"},
+                              {"Site: GB per day, high", "0.00", "GB"}};
+}
+
+void TestSitePlan::csvSummaryRows()
+{
+    QFETCH(double, diskGB);
+    QFETCH(int, ownDays);
+    QFETCH(QList<QStringList>, rows);
+
+    SitePlan plan;
+    if (ownDays >= 0) {
+        plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1,
+                                 QStringLiteral("H.264"), {}, 4096.0, 1));
+        plan.groups[0].recording.retentionDays = ownDays;
+    }
+    plan.calculation.diskSize = diskGB;
+    plan.calculation.diskUnit = DiskUnit::GB;
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Depot"), QDate(2026, 12, 8), plan, planFigures(plan));
+    const QList<QStringList> read = parseCsv(QString::fromUtf8(csv.mid(3)));
+    // After the conventions, the last of the rows a script reads today.
+    const qsizetype conventions = std::find_if(read.cbegin(), read.cend(), [](const QStringList &row) {
+                                      return row.value(0) == QLatin1String("Conventions");
+                                  }) - read.cbegin();
+    QCOMPARE(read.mid(conventions + 1), rows);
+}
+
+void TestSitePlan::groupRetentionText_data()
+{
+    QTest::addColumn<GroupRecording>("recording");
+    QTest::addColumn<QString>("text");
+
+    GroupRecording own;
+    own.retentionDays = 14;
+    GroupRecording dual;
+    dual.mode = RecordingMode::DualStream;
+    dual.subStreamRetentionDays = 3;
+    GroupRecording dualAlike = dual;
+    dualAlike.retentionDays = 3;
+    QTest::newRow("the site's period") << GroupRecording() << "30 day(s) (site)";
+    QTest::newRow("days of its own") << own << "14 day(s)";
+        QTest::newRow("sub-stream kept shorter than the site") << dual << "30 day(s) (site); sub-stream 3 day(s)";
+    QTest::newRow("sub-stream kept as long as the main stream") << dualAlike << "3 day(s)";
+}
+
+void TestSitePlan::groupRetentionText()
+{
+    QFETCH(GroupRecording, recording);
+    QFETCH(QString, text);
+
+    QCOMPARE(PlanReport::retentionText(recording, 30), text);
+}
+
+void TestSitePlan::printedRecordingColumns_data()
+{
+    QTest::addColumn<GroupRecording>("recording");
+    QTest::addColumn<QStringList>("columns");
+
+    // One channel of 4096 kbps: 45.43 GB a day at 24 h; a variable rate
+    // with no scene named writes 0.7x to 1.4x that.
+    GroupRecording constant;
+    constant.control = RateControl::Constant;
+    GroupRecording events;
+    events.mode = RecordingMode::Events;
+    events.eventPercent = 30;
+    events.retentionDays = 14;
+    const QString joiner(QChar(0x2060));
+    QTest::newRow("constant rate: one figure") << constant
+                                                << QStringList{"Continuous · Constant rate", "7 day(s) (site)", "45.43"};
+    QTest::newRow("events, variable rate: expected, then the range")
+        << events
+        << QStringList{"Events 30 % · 14 day(s)", "14 day(s)",
+                       "13.63 (9.54" + joiner + "–" + joiner + "19.08)"};
+}
+
+void TestSitePlan::printedRecordingColumns()
+{
+    QFETCH(GroupRecording, recording);
+    QFETCH(QStringList, columns);
+
+    SitePlan plan;
+    plan.groups.append(group(QStringLiteral("G"), 1, DeviceIndexIPC, RateFixed, {}, {}, -1, QStringLiteral("H.264"),
+                             {}, 4096.0, 1));
+    plan.groups[0].recording = recording;
+    const PlanFigures figures = planFigures(plan);
+    QCOMPARE(PlanReport::recordingColumns(plan.groups.at(0), figures.groups.at(0), figures.retention.periodDays),
+             columns);
+    QCOMPARE(PlanReport::recordingTotals(figures).last(), columns.last());
+}
+
+void TestSitePlan::storageChartLayout_data()
+{
+    QTest::addColumn<QVector<double>>("kbps");    // one channel each, 0.7x to 1.4x
+    QTest::addColumn<QVector<int>>("ownDays");    // 0: the site's week
+    QTest::addColumn<int>("largest");
+    QTest::addColumn<QVector<int>>("bars");       // group indices, -1 for the others
+    QTest::addColumn<QVector<double>>("shares");
+    QTest::addColumn<QVector<double>>("ticks");   // percent
+
+    QTest::newRow("largest first, equal ones in the plan's order")
+        << QVector<double>{1000, 3000, 1000} << QVector<int>{0, 0, 0} << 20 << QVector<int>{1, 0, 2}
+        << QVector<double>{0.6, 0.2, 0.2} << QVector<double>{0, 20, 40, 60, 80};
+    QTest::newRow("the two largest and the others as one bar")
+        << QVector<double>{1000, 4000, 2000, 3000} << QVector<int>{0, 0, 0, 0} << 2 << QVector<int>{1, 3, -1}
+        << QVector<double>{0.4, 0.3, 0.3} << QVector<double>{0, 20, 40};
+    QTest::newRow("one group past the largest keeps its name")
+        << QVector<double>{1000, 2000, 3000} << QVector<int>{0, 0, 0} << 2 << QVector<int>{2, 1, 0}
+        << QVector<double>{0.5, 2 / 6.0, 1 / 6.0} << QVector<double>{0, 20, 40, 60};
+    QTest::newRow("days of its own count: 14 days weigh twice the week")
+        << QVector<double>{1000, 1000} << QVector<int>{0, 14} << 20 << QVector<int>{1, 0}
+        << QVector<double>{2 / 3.0, 1 / 3.0} << QVector<double>{0, 20, 40, 60, 80};
+    QTest::newRow("one group past the scale of 100 %")
+        << QVector<double>{1000} << QVector<int>{0} << 20 << QVector<int>{0} << QVector<double>{1.0}
+        << QVector<double>{0, 50, 100};
+    QTest::newRow("no channels: no bars") << QVector<double>{0} << QVector<int>{0} << 20 << QVector<int>{}
+                                          << QVector<double>{} << QVector<double>{};
+    QTest::newRow("no groups: no bars") << QVector<double>{} << QVector<int>{} << 20 << QVector<int>{}
+                                        << QVector<double>{} << QVector<double>{};
+}
+
+void TestSitePlan::storageChartLayout()
+{
+    QFETCH(QVector<double>, kbps);
+    QFETCH(QVector<int>, ownDays);
+    QFETCH(int, largest);
+    QFETCH(QVector<int>, bars);
+    QFETCH(QVector<double>, shares);
+    QFETCH(QVector<double>, ticks);
+
+    SitePlan plan;
+    for (int i = 0; i < kbps.size(); ++i) {
+        plan.groups.append(group(QStringLiteral("G"), kbps.at(i) > 0 ? 1 : 0, DeviceIndexIPC, RateFixed, {}, {},
+                                 -1, QStringLiteral("H.264"), {}, std::max(1.0, kbps.at(i)), i + 1));
+        plan.groups[i].recording.retentionDays = ownDays.at(i);
+    }
+    const PlanFigures figures = planFigures(plan);
+    const StorageChart chart = storageChart(figures, largest);
+
+    QCOMPARE(chart.bars.size(), bars.size());
+    double highest = 0.0;
+    for (int i = 0; i < bars.size(); ++i) {
+        const StorageBar &bar = chart.bars.at(i);
+        QCOMPARE(bar.group, bars.at(i));
+        QVERIFY2(qFuzzyCompare(bar.share, shares.at(i)), qPrintable(QString::number(bar.share)));
+        // A 0.7x to 1.4x band, its lengths on one scale.
+        QVERIFY(qFuzzyCompare(bar.gb.high, 1.4 * bar.gb.expected));
+        QVERIFY(qFuzzyCompare(bar.length.expected * chart.scaleGB, bar.gb.expected));
+        QVERIFY(qFuzzyCompare(bar.length.low * chart.scaleGB, bar.gb.low));
+        highest = std::max(highest, bar.length.high);
+    }
+    if (!bars.isEmpty())
+        QCOMPARE(highest, 1.0);
+    if (bars.contains(-1)) {
+        QCOMPARE(chart.otherGroups, int(kbps.size()) - largest);
+        QCOMPARE(chart.bars.last().groupCount, chart.otherGroups);
+    }
+    QVector<double> percents;
+    for (const StorageTick &tick : chart.ticks) {
+        percents.append(tick.percent);
+        QVERIFY(tick.position <= 1.0);
+        QVERIFY(qFuzzyCompare(1.0 + tick.position * chart.scaleGB, 1.0 + tick.percent / 100.0 * chart.neededGB));
+    }
+    QCOMPARE(percents, ticks);
+}
+
+Q_DECLARE_METATYPE(SitePlan)
+
+// Every plan file in the sources whose groups record as plans did before
+// recording settings: the report's figures are those of the total bitrate.
+void TestSitePlan::savedPlansGiveTheFiguresOfTheTotalBitrate_data()
+{
+    QTest::addColumn<SitePlan>("plan");
+
+    int plans = 0;
+    for (const char *folder : {"/fuzz/corpus", "/tests", "/docs"}) {
+        QDirIterator files(QStringLiteral(LARKSPAN_SOURCE_DIR) + QLatin1String(folder),
+                           {QStringLiteral("*.larkspan")}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            SitePlan plan;
+            QString error;
+            if (!SitePlanFile::read(path, &plan, &error))
+                continue;
+            const bool defaults = std::all_of(plan.groups.cbegin(), plan.groups.cend(), [](const PlanGroup &g) {
+                return g.recording == GroupRecording();
+            });
+            if (!defaults)
+                continue;
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << plan;
+            ++plans;
+        }
+    }
+    QVERIFY2(plans >= 5, "the plan files of the fuzz corpus are missing");
+}
+
+void TestSitePlan::savedPlansGiveTheFiguresOfTheTotalBitrate()
+{
+    QFETCH(SitePlan, plan);
+
+    const PlanCalculation &inputs = plan.calculation;
+    const PlanFigures figures = planFigures(plan);
+    const double total = totalKbps(plan.groups);
+    QCOMPARE(figures.kbps, total);
+    const RecordTimeText time = recordTimeResult(total, inputs.diskSize, inputs.diskUnit, inputs.timeHoursPerDay);
+    QCOMPARE((QStringList{figures.time.day, figures.time.week, figures.time.month}),
+             (QStringList{time.day, time.week, time.month}));
+    QCOMPARE(figures.time.moreThan, time.moreThan);
+    // A guaranteed retention asks for the high bound of the range instead.
+    if (!inputs.guaranteedRetention) {
+        const DiskSizeText size = diskSizeResult(total, inputs.saveTime, inputs.saveUnit, inputs.sizeHoursPerDay);
+        QCOMPARE((QStringList{figures.size.size, figures.size.unit}), (QStringList{size.size, size.unit}));
+        QCOMPARE(figures.size.gigabytes, size.gigabytes);
+        QCOMPARE(figures.size.moreThan, size.moreThan);
+    }
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const double kbps = plan.groups.at(i).channels * plan.groups.at(i).kbps;
+        QCOMPARE(figures.groups.at(i).kbps, kbps);
+        QCOMPARE(figures.groups.at(i).gbPerDay, gigabytesPerDay(kbps, figures.hoursPerDay));
+        QCOMPARE(figures.groups.at(i).gbPerDayBand.expected, figures.groups.at(i).gbPerDay);
+    }
 }
 
 void TestSitePlan::reportNamesShippedScenesInTheInterfaceLanguage()

@@ -366,7 +366,7 @@ void Session::run(const QSize &windowSize)
 
     // Two months on the 48 TB disk: short even at the expected figure. The
     // pointer leaves the menu button it last opened.
-    QCursor::setPos(window.mapToGlobal(QPoint(window.width() / 2, window.height() - 4)));
+    QTest::mouseMove(&window, QPoint(window.width() / 2, window.height() - 4));
     type(calculator, "m_lineEditSaveTime", QStringLiteral("2"));
     click(calculator, "m_radioMonth");
     click(calculationSwitch, "m_btnON");

@@ -162,6 +162,14 @@
         <source>The drives that hold this size; click to change the drive size, level, hot spares or fill limit</source>
         <translation>The drives that hold this size; click to change the drive size, level, hot spares or fill limit</translation>
     </message>
+    <message>
+        <source>Sizes the disk for the most the cameras may write (the high bound of the range), so that the period is kept whatever the scenes and nights do. Off: the expected figure of the bitrate tables.</source>
+        <translation>Sizes the disk for the most the cameras may write (the high bound of the range), so that the period is kept whatever the scenes and nights do. Off: the expected figure of the bitrate tables.</translation>
+    </message>
+    <message>
+        <source>Guaranteed retention</source>
+        <translation>Guaranteed retention</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -208,6 +216,10 @@
     <message>
         <source>Month(s)</source>
         <translation>Month(s)</translation>
+    </message>
+    <message>
+        <source>The range of the recording time: from the most the cameras may write to the least. The large figure is the expected one.</source>
+        <translation>The range of the recording time: from the most the cameras may write to the least. The large figure is the expected one.</translation>
     </message>
 </context>
 <context>
@@ -303,6 +315,18 @@
         <source>Hint</source>
         <translation>Hint</translation>
     </message>
+    <message>
+        <source>Enter a channel count of at least 1.</source>
+        <translation>Enter a channel count of at least 1.</translation>
+    </message>
+    <message>
+        <source>The rate of this group is unknown, so it was not saved. After a scene import, restart the software first.</source>
+        <translation>The rate of this group is unknown, so it was not saved. After a scene import, restart the software first.</translation>
+    </message>
+    <message>
+        <source>There is no frame rate to choose (Frame.xml), so the group was not saved.</source>
+        <translation>There is no frame rate to choose (Frame.xml), so the group was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -340,6 +364,10 @@
     <message>
         <source>Scence Name:</source>
         <translation>Scence Name:</translation>
+    </message>
+    <message>
+        <source>Edit group</source>
+        <translation>Edit group</translation>
     </message>
 </context>
 <context>
@@ -543,6 +571,132 @@
             <numerusform>The disk array&apos;s hot spare was dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
             <numerusform>The disk array&apos;s %n hot spares were dropped: %1 keeps no copy to rebuild onto a spare. The drives that hold data are as they were.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>GroupEditDialog</name>
+    <message>
+        <source>Edit Group</source>
+        <translation>Edit Group</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Dual stream</source>
+        <translation>Dual stream</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation>Lit</translation>
+    </message>
+    <message>
+        <source>Infrared</source>
+        <translation>Infrared</translation>
+    </message>
+    <message>
+        <source>Site&apos;s period</source>
+        <translation>Site&apos;s period</translation>
+    </message>
+    <message>
+        <source>As the main stream</source>
+        <translation>As the main stream</translation>
+    </message>
+    <message>
+        <source>Enter an event share from %1 to %2 %.</source>
+        <translation>Enter an event share from %1 to %2 %.</translation>
+    </message>
+    <message>
+        <source>Enter the days to keep the group from %1 to %2, or leave them empty for the site&apos;s period.</source>
+        <translation>Enter the days to keep the group from %1 to %2, or leave them empty for the site&apos;s period.</translation>
+    </message>
+    <message>
+        <source>Enter the sub-stream&apos;s rate, from 1 to %1 kbps.</source>
+        <translation>Enter the sub-stream&apos;s rate, from 1 to %1 kbps.</translation>
+    </message>
+    <message>
+        <source>Enter the days to keep the sub-stream from %1 to %2, or leave them empty to keep it as long as the main stream.</source>
+        <translation>Enter the days to keep the sub-stream from %1 to %2, or leave them empty to keep it as long as the main stream.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+</context>
+<context>
+    <name>GroupRecording</name>
+    <message>
+        <source>GroupRecording</source>
+        <translation>GroupRecording</translation>
+    </message>
+    <message>
+        <source>What the group records</source>
+        <translation>What the group records</translation>
+    </message>
+    <message>
+        <source>Recording :</source>
+        <translation>Recording :</translation>
+    </message>
+    <message>
+        <source>Event share :</source>
+        <translation>Event share :</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Sub-stream resolution :</source>
+        <translation>Sub-stream resolution :</translation>
+    </message>
+    <message>
+        <source>Sub-stream rate (kbps) :</source>
+        <translation>Sub-stream rate (kbps) :</translation>
+    </message>
+    <message>
+        <source>Sub-stream days :</source>
+        <translation>Sub-stream days :</translation>
+    </message>
+    <message>
+        <source>Bitrate control :</source>
+        <translation>Bitrate control :</translation>
+    </message>
+    <message>
+        <source>Retention days :</source>
+        <translation>Retention days :</translation>
+    </message>
+    <message>
+        <source>Scene at night :</source>
+        <translation>Scene at night :</translation>
+    </message>
+    <message>
+        <source>Empty days keep the group for the site&apos;s period; an empty sub-stream keeps it as long as the main stream.</source>
+        <translation>Empty days keep the group for the site&apos;s period; an empty sub-stream keeps it as long as the main stream.</translation>
     </message>
 </context>
 <context>
@@ -845,6 +999,158 @@
         <source>Conventions</source>
         <translation>Conventions</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>Retention</translation>
+    </message>
+    <message>
+        <source>Recorded GB per day (%1 h)</source>
+        <translation>Recorded GB per day (%1 h)</translation>
+    </message>
+    <message>
+        <source>Retention (days)</source>
+        <translation>Retention (days)</translation>
+    </message>
+    <message>
+        <source>Sub-stream retention (days)</source>
+        <translation>Sub-stream retention (days)</translation>
+    </message>
+    <message>
+        <source>GB per day, low (%1 h)</source>
+        <translation>GB per day, low (%1 h)</translation>
+    </message>
+    <message>
+        <source>GB per day, expected (%1 h)</source>
+        <translation>GB per day, expected (%1 h)</translation>
+    </message>
+    <message>
+        <source>GB per day, high (%1 h)</source>
+        <translation>GB per day, high (%1 h)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) (site)</source>
+        <translation>
+            <numerusform>%n day (site)</numerusform>
+            <numerusform>%n days (site)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; sub-stream %n day(s)</source>
+        <translation>
+            <numerusform>; sub-stream %n day</numerusform>
+            <numerusform>; sub-stream %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Holds</translation>
+    </message>
+    <message>
+        <source>At risk</source>
+        <translation>At risk</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Short</translation>
+    </message>
+    <message>
+        <source>No channels</source>
+        <translation>No channels</translation>
+    </message>
+    <message>
+        <source>%1 · at %2 h per day</source>
+        <translation>%1 · at %2 h per day</translation>
+    </message>
+    <message>
+        <source>Every group has days of its own: the %1 disk keeps no other recording.</source>
+        <translation>Every group has days of its own: the %1 disk keeps no other recording.</translation>
+    </message>
+    <message>
+        <source>The %1 disk keeps %2 (%3 expected) at %4 h per day.</source>
+        <translation>The %1 disk keeps %2 (%3 expected) at %4 h per day.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 h per day need %3 (%4 expected).</source>
+        <translation>%1 at %2 h per day need %3 (%4 expected).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Others (%n group(s))</source>
+        <translation>
+            <numerusform>Others (%n group)</numerusform>
+            <numerusform>Others (%n groups)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2 %</source>
+        <translation>%1 · %2 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>What each group takes for its retention (its own days, or %n day(s) of the site) at %1 h per day, as a share of the %2 the period needs at the expected figure. A bar shows the expected figure, its whisker the range from low to high.</source>
+        <translation>
+            <numerusform>What each group takes for its retention (its own days, or %n day of the site) at %1 h per day, as a share of the %2 the period needs at the expected figure. A bar shows the expected figure, its whisker the range from low to high.</numerusform>
+            <numerusform>What each group takes for its retention (its own days, or %n days of the site) at %1 h per day, as a share of the %2 the period needs at the expected figure. A bar shows the expected figure, its whisker the range from low to high.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The largest %1 groups have a bar each; the other %2 are one bar, &quot;Others&quot;.</source>
+        <translation>The largest %1 groups have a bar each; the other %2 are one bar, &quot;Others&quot;.</translation>
+    </message>
+    <message>
+        <source>Site: channels</source>
+        <translation>Site: channels</translation>
+    </message>
+    <message>
+        <source>Site: incoming at the busiest hour</source>
+        <translation>Site: incoming at the busiest hour</translation>
+    </message>
+    <message>
+        <source>Site: hours per day</source>
+        <translation>Site: hours per day</translation>
+    </message>
+    <message>
+        <source>Site: GB per day, low</source>
+        <translation>Site: GB per day, low</translation>
+    </message>
+    <message>
+        <source>Site: GB per day, expected</source>
+        <translation>Site: GB per day, expected</translation>
+    </message>
+    <message>
+        <source>Site: GB per day, high</source>
+        <translation>Site: GB per day, high</translation>
+    </message>
+    <message>
+        <source>Recording time, low</source>
+        <translation>Recording time, low</translation>
+    </message>
+    <message>
+        <source>Recording time, expected</source>
+        <translation>Recording time, expected</translation>
+    </message>
+    <message>
+        <source>Recording time, high</source>
+        <translation>Recording time, high</translation>
+    </message>
+    <message>
+        <source>Disk size needed, low</source>
+        <translation>Disk size needed, low</translation>
+    </message>
+    <message>
+        <source>Disk size needed, expected</source>
+        <translation>Disk size needed, expected</translation>
+    </message>
+    <message>
+        <source>Disk size needed, high</source>
+        <translation>Disk size needed, high</translation>
+    </message>
+    <message>
+        <source>Retention verdict</source>
+        <translation>Retention verdict</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -871,6 +1177,18 @@
     <message>
         <source>The report could not be written as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
         <translation>The report could not be written as &quot;%1&quot; in the folder &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Storage by group</source>
+        <translation>Storage by group</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>Retention</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1267,59 @@
             <numerusform>%1: short of %n day %2 — %3</numerusform>
             <numerusform>%1: short of %n days %2 — %3</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Constant rate</source>
+        <translation>Constant rate</translation>
+    </message>
+    <message>
+        <source>IR night</source>
+        <translation>IR night</translation>
+    </message>
+    <message>
+        <source>Lit night</source>
+        <translation>Lit night</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n channel</numerusform>
+            <numerusform>%n channels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Mbps at peak</source>
+        <translation>%1 Mbps at peak</translation>
+    </message>
+    <message>
+        <source>%1 TB/day</source>
+        <translation>%1 TB/day</translation>
+    </message>
+    <message>
+        <source>%1 GB/day</source>
+        <translation>%1 GB/day</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compares the disk array of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n day(s)), at %2 h of recording a day.</source>
+        <translation>
+            <numerusform>Compares the disk array of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n day), at %2 h of recording a day.</numerusform>
+            <numerusform>Compares the disk array of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n days), at %2 h of recording a day.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Compares the disk of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n day(s)), at %2 h of recording a day.</source>
+        <translation>
+            <numerusform>Compares the disk of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n day), at %2 h of recording a day.</numerusform>
+            <numerusform>Compares the disk of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n days), at %2 h of recording a day.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the cameras write is an estimate: low for quiet scenes, expected as the bitrate tables give it (the figure of the results), high for busy scenes, night under infrared and an encoding that saves less in the field. Constant-rate groups write exactly their rate.</source>
+        <translation>What the cameras write is an estimate: low for quiet scenes, expected as the bitrate tables give it (the figure of the results), high for busy scenes, night under infrared and an encoding that saves less in the field. Constant-rate groups write exactly their rate.</translation>
+    </message>
+    <message>
+        <source>Green: the disk keeps the period even at the high bound. Amber: it keeps it at the expected figure only. Red: it is short even at the expected figure.</source>
+        <translation>Green: the disk keeps the period even at the high bound. Amber: it keeps it at the expected figure only. Red: it is short even at the expected figure.</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1551,10 @@
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>The range of the disk needed: from the least the cameras may write to the most. The large figure is the expected one, or the high bound with &quot;Guaranteed retention&quot;.</source>
+        <translation>The range of the disk needed: from the least the cameras may write to the most. The large figure is the expected one, or the high bound with &quot;Guaranteed retention&quot;.</translation>
     </message>
 </context>
 <context>

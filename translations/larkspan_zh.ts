@@ -162,6 +162,14 @@
         <source>The drives that hold this size; click to change the drive size, level, hot spares or fill limit</source>
         <translation>存下此容量所需的硬盘；点击可修改单盘容量、RAID 级别、热备盘或使用上限</translation>
     </message>
+    <message>
+        <source>Sizes the disk for the most the cameras may write (the high bound of the range), so that the period is kept whatever the scenes and nights do. Off: the expected figure of the bitrate tables.</source>
+        <translation>按摄像机可能写入的最大量（范围的上限）计算硬盘容量，无论场景和夜间如何都能保存整个保存期。不勾选时按码率表的预期值计算。</translation>
+    </message>
+    <message>
+        <source>Guaranteed retention</source>
+        <translation>保证保留期</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -208,6 +216,10 @@
     <message>
         <source>Month(s)</source>
         <translation>月</translation>
+    </message>
+    <message>
+        <source>The range of the recording time: from the most the cameras may write to the least. The large figure is the expected one.</source>
+        <translation>录像时间的范围：从摄像机写入最多到写入最少。大号数字为预期值。</translation>
     </message>
 </context>
 <context>
@@ -303,6 +315,18 @@
         <source>Hint</source>
         <translation>提示</translation>
     </message>
+    <message>
+        <source>Enter a channel count of at least 1.</source>
+        <translation>请输入至少为 1 的通道数。</translation>
+    </message>
+    <message>
+        <source>The rate of this group is unknown, so it was not saved. After a scene import, restart the software first.</source>
+        <translation>此通道组的码率未知，因此未保存。导入场景后，请先重新启动软件。</translation>
+    </message>
+    <message>
+        <source>There is no frame rate to choose (Frame.xml), so the group was not saved.</source>
+        <translation>没有可选的帧率（Frame.xml），因此未保存通道组。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -340,6 +364,10 @@
     <message>
         <source>Scence Name:</source>
         <translation>场景：</translation>
+    </message>
+    <message>
+        <source>Edit group</source>
+        <translation>编辑通道组</translation>
     </message>
 </context>
 <context>
@@ -540,6 +568,132 @@
         <translation>
             <numerusform>已去掉磁盘阵列的 %n 块热备盘：%1 没有可重建到热备盘的副本。存数据的硬盘保持不变。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>GroupEditDialog</name>
+    <message>
+        <source>Edit Group</source>
+        <translation>编辑通道组</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续录像</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件录像</translation>
+    </message>
+    <message>
+        <source>Dual stream</source>
+        <translation>双码流</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>可变</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>恒定</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation>有照明</translation>
+    </message>
+    <message>
+        <source>Infrared</source>
+        <translation>红外</translation>
+    </message>
+    <message>
+        <source>Site&apos;s period</source>
+        <translation>站点保存期</translation>
+    </message>
+    <message>
+        <source>As the main stream</source>
+        <translation>同主码流</translation>
+    </message>
+    <message>
+        <source>Enter an event share from %1 to %2 %.</source>
+        <translation>请输入 %1 到 %2 % 的事件占比。</translation>
+    </message>
+    <message>
+        <source>Enter the days to keep the group from %1 to %2, or leave them empty for the site&apos;s period.</source>
+        <translation>请输入 %1 到 %2 天的保存天数，或留空以按站点保存期保存。</translation>
+    </message>
+    <message>
+        <source>Enter the sub-stream&apos;s rate, from 1 to %1 kbps.</source>
+        <translation>请输入子码流码率（1 到 %1 kbps）。</translation>
+    </message>
+    <message>
+        <source>Enter the days to keep the sub-stream from %1 to %2, or leave them empty to keep it as long as the main stream.</source>
+        <translation>请输入 %1 到 %2 天的子码流保存天数，或留空以与主码流保存同样长的时间。</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>GroupRecording</name>
+    <message>
+        <source>GroupRecording</source>
+        <translation>GroupRecording</translation>
+    </message>
+    <message>
+        <source>What the group records</source>
+        <translation>录像设置</translation>
+    </message>
+    <message>
+        <source>Recording :</source>
+        <translation>录像方式：</translation>
+    </message>
+    <message>
+        <source>Event share :</source>
+        <translation>事件占比：</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Sub-stream resolution :</source>
+        <translation>子码流分辨率：</translation>
+    </message>
+    <message>
+        <source>Sub-stream rate (kbps) :</source>
+        <translation>子码流码率（kbps）：</translation>
+    </message>
+    <message>
+        <source>Sub-stream days :</source>
+        <translation>子码流保存天数：</translation>
+    </message>
+    <message>
+        <source>Bitrate control :</source>
+        <translation>码率控制：</translation>
+    </message>
+    <message>
+        <source>Retention days :</source>
+        <translation>保存天数：</translation>
+    </message>
+    <message>
+        <source>Scene at night :</source>
+        <translation>夜间场景：</translation>
+    </message>
+    <message>
+        <source>Empty days keep the group for the site&apos;s period; an empty sub-stream keeps it as long as the main stream.</source>
+        <translation>保存天数留空则按站点保存期保存；子码流天数留空则与主码流保存同样长的时间。</translation>
     </message>
 </context>
 <context>
@@ -842,6 +996,154 @@
         <source>Conventions</source>
         <translation>计算约定</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>录像方式</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>保存期</translation>
+    </message>
+    <message>
+        <source>Recorded GB per day (%1 h)</source>
+        <translation>实际录像每天 GB（%1 小时）</translation>
+    </message>
+    <message>
+        <source>Retention (days)</source>
+        <translation>保存期（天）</translation>
+    </message>
+    <message>
+        <source>Sub-stream retention (days)</source>
+        <translation>子码流保存期（天）</translation>
+    </message>
+    <message>
+        <source>GB per day, low (%1 h)</source>
+        <translation>每天 GB，低值（%1 小时）</translation>
+    </message>
+    <message>
+        <source>GB per day, expected (%1 h)</source>
+        <translation>每天 GB，预期值（%1 小时）</translation>
+    </message>
+    <message>
+        <source>GB per day, high (%1 h)</source>
+        <translation>每天 GB，高值（%1 小时）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) (site)</source>
+        <translation>
+            <numerusform>%n 天（全站）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; sub-stream %n day(s)</source>
+        <translation>
+            <numerusform>；子码流 %n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>满足</translation>
+    </message>
+    <message>
+        <source>At risk</source>
+        <translation>有风险</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>不足</translation>
+    </message>
+    <message>
+        <source>No channels</source>
+        <translation>没有通道</translation>
+    </message>
+    <message>
+        <source>%1 · at %2 h per day</source>
+        <translation>%1 · 每天 %2 小时</translation>
+    </message>
+    <message>
+        <source>Every group has days of its own: the %1 disk keeps no other recording.</source>
+        <translation>每个通道组都有自己的保存天数：%1 的硬盘不再保存其他录像。</translation>
+    </message>
+    <message>
+        <source>The %1 disk keeps %2 (%3 expected) at %4 h per day.</source>
+        <translation>%1 的硬盘在每天 %4 小时下可保存 %2（预期 %3）。</translation>
+    </message>
+    <message>
+        <source>%1 at %2 h per day need %3 (%4 expected).</source>
+        <translation>%1、每天 %2 小时需要 %3（预期 %4）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Others (%n group(s))</source>
+        <translation>
+            <numerusform>其他（%n 个通道组）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2 %</source>
+        <translation>%1 · %2%</translation>
+    </message>
+    <message numerus="yes">
+        <source>What each group takes for its retention (its own days, or %n day(s) of the site) at %1 h per day, as a share of the %2 the period needs at the expected figure. A bar shows the expected figure, its whisker the range from low to high.</source>
+        <translation>
+            <numerusform>每个通道组按其保存期（自己的天数，或全站的 %n 天）在每天 %1 小时下所需的容量，占该时长在预期值下所需 %2 的比例。柱条表示预期值，误差线表示从低值到高值的范围。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The largest %1 groups have a bar each; the other %2 are one bar, &quot;Others&quot;.</source>
+        <translation>最大的 %1 个通道组各占一条；其余 %2 个合为一条“其他”。</translation>
+    </message>
+    <message>
+        <source>Site: channels</source>
+        <translation>全站：路数</translation>
+    </message>
+    <message>
+        <source>Site: incoming at the busiest hour</source>
+        <translation>全站：最忙时段接入</translation>
+    </message>
+    <message>
+        <source>Site: hours per day</source>
+        <translation>全站：每天录像小时数</translation>
+    </message>
+    <message>
+        <source>Site: GB per day, low</source>
+        <translation>全站：每天 GB，低值</translation>
+    </message>
+    <message>
+        <source>Site: GB per day, expected</source>
+        <translation>全站：每天 GB，预期值</translation>
+    </message>
+    <message>
+        <source>Site: GB per day, high</source>
+        <translation>全站：每天 GB，高值</translation>
+    </message>
+    <message>
+        <source>Recording time, low</source>
+        <translation>录像时间，低值</translation>
+    </message>
+    <message>
+        <source>Recording time, expected</source>
+        <translation>录像时间，预期值</translation>
+    </message>
+    <message>
+        <source>Recording time, high</source>
+        <translation>录像时间，高值</translation>
+    </message>
+    <message>
+        <source>Disk size needed, low</source>
+        <translation>所需硬盘容量，低值</translation>
+    </message>
+    <message>
+        <source>Disk size needed, expected</source>
+        <translation>所需硬盘容量，预期值</translation>
+    </message>
+    <message>
+        <source>Disk size needed, high</source>
+        <translation>所需硬盘容量，高值</translation>
+    </message>
+    <message>
+        <source>Retention verdict</source>
+        <translation>保存结论</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -868,6 +1170,18 @@
     <message>
         <source>The report could not be written as &quot;%1&quot; in the folder &quot;%2&quot;: %3</source>
         <translation>无法将报告以“%1”为名写入文件夹“%2”：%3</translation>
+    </message>
+    <message>
+        <source>Storage by group</source>
+        <translation>各通道组存储</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>全站</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>保存期</translation>
     </message>
 </context>
 <context>
@@ -941,6 +1255,56 @@
         <translation>
             <numerusform>%1：不足 %n 天%2 — %3</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Constant rate</source>
+        <translation>恒定码率</translation>
+    </message>
+    <message>
+        <source>IR night</source>
+        <translation>红外夜景</translation>
+    </message>
+    <message>
+        <source>Lit night</source>
+        <translation>有照明夜景</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n 路</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Mbps at peak</source>
+        <translation>峰值 %1 Mbps</translation>
+    </message>
+    <message>
+        <source>%1 TB/day</source>
+        <translation>每天 %1 TB</translation>
+    </message>
+    <message>
+        <source>%1 GB/day</source>
+        <translation>每天 %1 GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compares the disk array of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n day(s)), at %2 h of recording a day.</source>
+        <translation>
+            <numerusform>比较“计算录像时间”的磁盘阵列（%1）与“计算磁盘容量”的保存时间（%n 天），按每天录像 %2 小时计算。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Compares the disk of &quot;Calculate Time&quot; (%1) with the period of &quot;Calculate Size&quot; (%n day(s)), at %2 h of recording a day.</source>
+        <translation>
+            <numerusform>比较“计算录像时间”的磁盘容量（%1）与“计算磁盘容量”的保存时间（%n 天），按每天录像 %2 小时计算。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the cameras write is an estimate: low for quiet scenes, expected as the bitrate tables give it (the figure of the results), high for busy scenes, night under infrared and an encoding that saves less in the field. Constant-rate groups write exactly their rate.</source>
+        <translation>摄像机写入的数据量是估计值：下限对应安静场景；预期值即码率表的数值（结果中显示的数字）；上限对应繁忙场景、夜间红外以及现场压缩效果较差的编码。定码率的组按其码率精确写入。</translation>
+    </message>
+    <message>
+        <source>Green: the disk keeps the period even at the high bound. Amber: it keeps it at the expected figure only. Red: it is short even at the expected figure.</source>
+        <translation>绿色：按上限估算硬盘仍可保存整个保存期。琥珀色：仅按预期值可以保存。红色：按预期值也不足。</translation>
     </message>
 </context>
 <context>
@@ -1172,6 +1536,10 @@
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;0&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;MB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>The range of the disk needed: from the least the cameras may write to the most. The large figure is the expected one, or the high bound with &quot;Guaranteed retention&quot;.</source>
+        <translation>所需硬盘容量的范围：从摄像机写入最少到写入最多。大号数字为预期值；勾选“保证保留期”时为上限。</translation>
     </message>
 </context>
 <context>
