@@ -1,5 +1,6 @@
 #include "app/languagechoice.h"
 #include "calc/capacityresults.h"
+#include "calc/recorderbar.h"
 #include "calc/retention.h"
 #include "data/siteplanfile.h"
 #include "mainwindow/larkspanmainpage.h"
@@ -103,6 +104,7 @@ private slots:
     void figuresFollowThePlan_data();
     void figuresFollowThePlan();
     void guaranteedRetentionIsAStep();
+    void recordersOnTheBar();
     void clearAsksFirst_data();
     void clearAsksFirst();
     void coverFollowsTheWindow();
@@ -145,6 +147,68 @@ private:
     QTemporaryDir m_work;
     std::unique_ptr<LarkspanMainPage> m_window;
 };
+
+// A site of two recorders: choosing one shows its groups and its drives, an
+// added group goes on it, and a spreading is one step.
+void TestMainWindow::recordersOnTheBar()
+{
+    SitePlan site;
+    for (int i = 1; i <= 3; ++i) {
+        PlanGroup g;
+        g.name = QStringLiteral("G%1(%1)").arg(i);
+        g.groupNumber = i;
+        g.id = quint32(i);
+        g.channels = 4;
+        g.kbps = 2048;
+        g.resolution = QStringLiteral("1080P");
+        g.frameRate = QStringLiteral("25");
+        g.frameRateIndex = 1;
+        g.encoding = QStringLiteral("H.264");
+        g.recorder = i == 1 ? 1 : 2;
+        site.groups.append(g);
+    }
+    site.recorders = {{1, QStringLiteral("A"), QString(), {32, 256, 4, 16000}, {4, 8000, RaidLevel::Raid5}, 0},
+                      {2, QStringLiteral("B"), QString(), {32, 256, 4, 16000}, {3, 4000, RaidLevel::Raid5}, 0}};
+    const QString path = m_work.filePath(QStringLiteral("recorders.larkspan"));
+    QString error;
+    QVERIFY2(SitePlanFile::write(path, site, &error), qPrintable(error));
+    QVERIFY(m_window->openPlan(path));
+    QCOMPARE(rows()->count(), 3);
+
+    auto *bar = m_window->findChild<RecorderBar *>(QStringLiteral("m_recorderBar"));
+    bar->setCurrent(2);
+    QCOMPARE(rows()->count(), 2);
+    QVERIFY(!child<QWidget>(editor(), "PalNtscSwitch")->isEnabled());
+    auto *disk = child<QLineEdit>(panel(), "m_lineEditGT");
+    QVERIFY(disk->isReadOnly());
+    QCOMPARE(disk->text(), QStringLiteral("8")); // two data drives of 4 TB
+
+    child<QLineEdit>(editor(), "m_lineEditChannelName")->setText(QStringLiteral("Yard"));
+    click(editor(), "m_btnAddDevice");
+    const SitePlan &plan = m_window->document().plan();
+    QCOMPARE(plan.groups.size(), 4);
+    QCOMPARE(plan.groups.last().recorder, 2u);
+    QCOMPARE(plan.groups.last().groupNumber, 4); // no number of the other recorder's
+    QCOMPARE(plan.groups.first().recorder, 1u);
+    QCOMPARE(plan.calculation.diskSize, site.calculation.diskSize);
+
+    bar->setCurrent(0);
+    QCOMPARE(rows()->count(), 4);
+    QVERIFY(child<QWidget>(editor(), "PalNtscSwitch")->isEnabled());
+    QVERIFY(!disk->isReadOnly());
+
+    Seen seen;
+    answer("btnConfirm", &seen);
+    bar->findChild<QAction *>(QStringLiteral("spreadGroupsAction"))->trigger();
+    QCOMPARE(seen.title, QStringLiteral("Spread groups"));
+    QCOMPARE(m_window->document().plan().recorders.size(), 1); // 16 channels on one 32-channel recorder
+    QCOMPARE(m_window->document().plan().recorders.first().profile, QStringLiteral("32-channel recorder"));
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->shortcut() == QKeySequence::Undo)
+            action->trigger();
+    }
+    QCOMPARE(m_window->document().plan().recorders.size(), 2);
+}
 
 void TestMainWindow::initTestCase()
 {
