@@ -1,6 +1,8 @@
 #include "calc/recorders.h"
 #include "data/recorderprofiles.h"
+#include "data/siteplanfile.h"
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +52,7 @@ private slots:
     void spreadPlanSplitsAndNames();
     void oneRecorderOnThePages_data();
     void oneRecorderOnThePages();
+    void plansWithoutRecordersAreOneSite();
 };
 
 void TestRecorders::profileFile_data()
@@ -385,6 +388,34 @@ void TestRecorders::oneRecorderOnThePages()
     QCOMPARE(mergeRecorderPlan(site, 2, shown), expected);
     // No such recorder: the site as it is, and the pages' plan as the site.
     QCOMPARE(recorderPlan(site, 7), site);
+}
+
+// Every plan of the test data saved before there were recorders reads as
+// one site: no recorder to check, and its one line is the site's verdict.
+void TestRecorders::plansWithoutRecordersAreOneSite()
+{
+    QDirIterator it(QStringLiteral(LARKSPAN_SOURCE_DIR), {QStringLiteral("*.larkspan")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    int checked = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        SitePlan plan;
+        QString error;
+        if (path.contains(QLatin1String("/build")) || !SitePlanFile::read(path, &plan, &error)
+            || !plan.recorders.isEmpty())
+            continue;
+        ++checked;
+        QVERIFY(checkRecorders(plan).isEmpty());
+        bool holds = false;
+        const QStringList lines = siteCheckLines(plan, &holds);
+        QCOMPARE(lines.size(), 1);
+        const PlanRetention site = planRetention(plan);
+        if (site.hasVerdict) {
+            QVERIFY2(lines.first().endsWith(RetentionText::verdict(site.verdict)), qPrintable(path));
+            QCOMPARE(holds, site.verdict.state == RetentionVerdict::Holds);
+        }
+    }
+    QVERIFY(checked >= 5);
 }
 
 QTEST_GUILESS_MAIN(TestRecorders)
