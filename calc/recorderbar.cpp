@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 
@@ -32,13 +33,31 @@ QVector<quint32> droppedGroups(const QMimeData *mime)
 
 RecorderBar::RecorderBar(QWidget *parent)
     : QWidget(parent)
-    , m_layout(new QHBoxLayout(this))
+    , m_layout(nullptr)
+    , m_strip(new QScrollArea(this))
     , m_chips(new QButtonGroup(this))
     , m_addButton(new QToolButton(this))
 {
     setObjectName(QStringLiteral("RecorderBar"));
-    m_layout->setContentsMargins(0, 0, 0, 0);
+    // However many recorders, the bar takes no width from the pages beside
+    // it: the chips scroll sideways, and "+" stays in view.
+    auto *chips = new QWidget;
+    chips->setObjectName(QStringLiteral("recorderChips"));
+    m_layout = new QHBoxLayout(chips);
+    m_layout->setContentsMargins(0, 1, 0, 1);
     m_layout->setSpacing(6);
+    m_strip->setObjectName(QStringLiteral("recorderStrip"));
+    m_strip->setFrameShape(QFrame::NoFrame);
+    m_strip->setWidgetResizable(true);
+    m_strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_strip->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_strip->setWidget(chips);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    row->addWidget(m_strip, 1);
+    row->addWidget(m_addButton, 0, Qt::AlignTop);
     m_chips->setExclusive(true);
 
     m_addButton->setObjectName(QStringLiteral("m_btnAddRecorder"));
@@ -65,13 +84,12 @@ RecorderBar::RecorderBar(QWidget *parent)
         }
     });
     addChip(0, tr("All"))->setChecked(true);
-    m_layout->addWidget(m_addButton);
     m_layout->addStretch(1);
 }
 
 QToolButton *RecorderBar::addChip(quint32 recorder, const QString &text)
 {
-    auto *chip = new QToolButton(this);
+    auto *chip = new QToolButton;
     chip->setObjectName(recorder ? QStringLiteral("recorderChip") : QStringLiteral("recorderChipAll"));
     chip->setProperty(kRecorderProperty, recorder);
     chip->setText(text);
@@ -80,9 +98,10 @@ QToolButton *RecorderBar::addChip(quint32 recorder, const QString &text)
     chip->setFocusPolicy(Qt::StrongFocus);
     chip->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     chip->setAcceptDrops(recorder != 0);
+    // Drops, and scrolling into view when reached with the keyboard.
     chip->installEventFilter(this);
     m_chips->addButton(chip);
-    // Before "+" and the stretch.
+    // Before the stretch.
     m_layout->insertWidget(m_chips->buttons().size() - 1, chip);
     if (recorder == 0)
         return chip;
@@ -155,6 +174,8 @@ void RecorderBar::setCurrent(quint32 recorder)
 bool RecorderBar::eventFilter(QObject *watched, QEvent *event)
 {
     auto *chip = qobject_cast<QToolButton *>(watched);
+    if (chip && event->type() == QEvent::FocusIn)
+        m_strip->ensureWidgetVisible(chip);
     const QEvent::Type type = event->type();
     if (!chip || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
         return QWidget::eventFilter(watched, event);

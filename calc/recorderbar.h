@@ -5,6 +5,7 @@
 
 class QButtonGroup;
 class QHBoxLayout;
+class QScrollArea;
 class QToolButton;
 struct SitePlan;
 
@@ -49,7 +50,8 @@ protected:
 private:
     QToolButton *addChip(quint32 recorder, const QString &text);
 
-    QHBoxLayout *m_layout;
+    QHBoxLayout *m_layout; // of the chips, in a strip that scrolls sideways
+    QScrollArea *m_strip;
     QButtonGroup *m_chips;
     QToolButton *m_addButton;
     quint32 m_current = 0;

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kDialogWidth = 460;
-constexpr int kDialogHeight = 470;
+constexpr int kDialogWidth = 520;
+constexpr int kDialogHeight = 420;
 constexpr double kGBPerTB = 1000.0;
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "app/languagechoice.h"
 #include "app/startuplook.h"
 #include "calc/planreportdocument.h"
+#include "calc/recorderbar.h"
 #include "data/scenenames.h"
 #include "data/siteplan.h"
 #include "data/updatedialog.h"
@@ -19,6 +20,7 @@
 #include "platform/targetpath.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -371,6 +373,32 @@ void Session::run(const QSize &windowSize)
     click(calculator, "m_radioMonth");
     click(calculationSwitch, "m_btnON");
     save(&window, {}, "13-verdict-short");
+
+    // The site spread over 8-channel recorders: the preview, then the
+    // recorders on the bar.
+    auto *bar = find<RecorderBar>(&window, "m_recorderBar");
+    saveWithDialog(
+        &window, [&] { find<QAction>(bar, "spreadGroupsAction")->trigger(); }, "14-spread-preview",
+        [](QDialog *dialog) {
+            auto *profiles = find<QComboBox>(dialog, "m_comboBoxProfile");
+            profiles->setCurrentIndex(profiles->findText(QStringLiteral("8-channel recorder")));
+            settle();
+        },
+        true);
+    // One recorder chosen: its groups, its drives as the disk.
+    bar->setCurrent(2);
+    save(&window, {}, "15-recorder-chosen");
+    // A recorder given fewer channels than its groups: in breach, in red.
+    bar->setCurrent(0);
+    saveWithDialog(
+        &window, [&] { find<QAction>(bar, "editRecorderAction")->trigger(); }, "16-recorder-dialog",
+        [](QDialog *dialog) {
+            find<QComboBox>(dialog, "m_comboBoxProfile")->setCurrentIndex(0);
+            find<QSpinBox>(dialog, "m_spinBoxChannels")->setValue(4);
+            settle();
+        },
+        true);
+    save(&window, {}, "17-recorder-breach");
 }
 
 // One language on one screen, in this process.
