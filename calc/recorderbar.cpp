@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollArea>
@@ -176,6 +177,15 @@ bool RecorderBar::eventFilter(QObject *watched, QEvent *event)
     auto *chip = qobject_cast<QToolButton *>(watched);
     if (chip && event->type() == QEvent::FocusIn)
         m_strip->ensureWidgetVisible(chip);
+    // A chip's menu from the keyboard: the Menu key, Shift+F10 or Alt+Down.
+    if (chip && chip->menu() && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)
+            || (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier)) {
+            chip->showMenu();
+            return true;
+        }
+    }
     const QEvent::Type type = event->type();
     if (!chip || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
         return QWidget::eventFilter(watched, event);

@@ -3,10 +3,12 @@
 #include "mainwindow/spreaddialog.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -51,6 +53,8 @@ class TestRecorderBar final : public QObject
 private slots:
     void chipsFollowTheSite();
     void droppedGroupsMove();
+    void chipMenuFromTheKeyboard_data();
+    void chipMenuFromTheKeyboard();
     void recorderDialogTakesAProfile();
     void spreadDialogProposes();
 };
@@ -99,6 +103,42 @@ void TestRecorderBar::droppedGroupsMove()
     QCOMPARE(dropped.size(), 1);
     QCOMPARE(dropped.at(0).at(0).value<QVector<quint32>>(), (QVector<quint32>{1, 7}));
     QCOMPARE(dropped.at(0).at(1).toUInt(), 1u);
+}
+
+void TestRecorderBar::chipMenuFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("opens");
+
+    QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier) << true;
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier) << true;
+    QTest::newRow("Down alone") << int(Qt::Key_Down) << int(Qt::NoModifier) << false;
+}
+
+void TestRecorderBar::chipMenuFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, opens);
+
+    RecorderBar bar;
+    bar.showSite(twoRecorders());
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QToolButton *a = chips(bar).at(1);
+    bool shown = false;
+    // The menu runs modally; it is seen and closed from the event loop.
+    QTimer::singleShot(100, a, [a, &shown] {
+        shown = a->menu()->isVisible();
+        a->menu()->close();
+    });
+    a->setFocus();
+    QTest::keyClick(a, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (!opens)
+        QTest::qWait(150);
+    QCOMPARE(shown, opens);
 }
 
 void TestRecorderBar::recorderDialogTakesAProfile()
