@@ -131,6 +131,28 @@ void CapacityCalculation::showOnly(QWidget *shown, QWidget *hidden)
     ui->m_borderLayout->addWidget(shown);
 }
 
+void CapacityCalculation::showBreaches(const QStringList &breaches)
+{
+    if (breaches.isEmpty())
+        return;
+    QLabel *text = ui->m_labelVerdict;
+    const QString verdict = text->text();
+    text->setText(breaches.size() == 1 ? breaches.first()
+                                       : tr("%1, and %n more limit(s) broken", nullptr, int(breaches.size() - 1))
+                                             .arg(breaches.first()));
+    QStringList tip = breaches;
+    if (!verdict.isEmpty())
+        tip << QString() << verdict << text->toolTip();
+    text->setToolTip(tip.join(QLatin1Char('\n')));
+    ui->m_labelVerdictIcon->setToolTip(text->toolTip());
+    text->setProperty("verdict", QLatin1String(stateName(RetentionVerdict::Short)));
+    text->style()->unpolish(text);
+    text->style()->polish(text);
+    ui->m_labelVerdictIcon->setPixmap(verdictIcon(RetentionVerdict::Short, text->palette().color(QPalette::WindowText),
+                                                  devicePixelRatioF()));
+    ui->m_labelVerdictIcon->setAccessibleName(text->text());
+}
+
 void CapacityCalculation::showRetention(const PlanRetention &figures)
 {
     ui->m_labelSiteSummary->setText(RetentionText::summary(figures.totals));

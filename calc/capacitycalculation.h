@@ -30,6 +30,9 @@ public:
     QObject *getDeviceAddPage() const;
     QObject *getDataCalculatorPage() const;
     RecorderBar *recorderBar() const;
+    // The limits the shown recorders break, one text each: the verdict line
+    // then says so first, in red, and its tool tip lists them all.
+    void showBreaches(const QStringList &breaches);
     QObject *getDataDisplayPageSize() const;
     QObject *getDataDisplayPageTime() const;
     // The device list and the calculation page, rather than the empty state.

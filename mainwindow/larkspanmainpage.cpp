@@ -397,11 +397,17 @@ void LarkspanMainPage::onPlanChanged()
     m_takingEdit = false;
 }
 
+void LarkspanMainPage::showFigures()
+{
+    m_pPages->showFigures(m_pRecorders->shownPlan());
+    m_pCapacityCalculation->showBreaches(m_pRecorders->breaches());
+}
+
 void LarkspanMainPage::showPlan()
 {
     const quint32 recorder = m_pRecorders->current();
     m_pPages->show(m_pRecorders->shownPlan());
-    m_pPages->showFigures(m_pRecorders->shownPlan());
+    showFigures();
     // New groups get numbers no group of the site has, listed or not.
     QVector<int> numbers;
     for (const PlanGroup &group : m_pDocument->plan().groups)
@@ -423,7 +429,7 @@ void LarkspanMainPage::onDocumentChanged(int changes)
     if ((what & shown) && !m_takingEdit)
         showPlan();
     else if (what & shown)
-        m_pPages->showFigures(m_pRecorders->shownPlan());
+        showFigures();
     m_pPlanMenu->setHistory(m_pDocument->canUndo(), m_pDocument->canRedo());
     updateTitle();
 }

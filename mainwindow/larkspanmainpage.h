@@ -111,6 +111,8 @@ private slots:
     void onDocumentChanged(int changes);
     // The pages show the site, or the recorder chosen on the bar.
     void showPlan();
+    // Its totals, verdict and the limits its recorders break.
+    void showFigures();
     // Edits the group listed under `id` in a dialog; Save replaces it in
     // the list, one step of the plan.
     void onEditGroup(long long id);

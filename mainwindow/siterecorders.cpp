@@ -52,6 +52,18 @@ void SiteRecorders::refresh()
     m_bar->showSite(m_document->plan());
 }
 
+QStringList SiteRecorders::breaches() const
+{
+    QStringList texts;
+    for (const RecorderOfSite &entry : checkRecorders(m_document->plan())) {
+        if (m_current != 0 && entry.recorder->id != m_current)
+            continue;
+        for (const Breach &breach : entry.check.breaches)
+            texts << RecorderText::breach(entry.recorder->name, breach);
+    }
+    return texts;
+}
+
 void SiteRecorders::choose(quint32 recorder)
 {
     if (recorder == m_current)

@@ -31,6 +31,9 @@ public:
     void takeEdit(const SitePlan &shown);
     // Shows the document's recorders on the bar.
     void refresh();
+    // The limits broken by the recorders shown: the chosen one's, or every
+    // recorder's when the whole site is shown.
+    QStringList breaches() const;
 
 signals:
     // The pages are to show shownPlan() anew: another recorder was chosen.

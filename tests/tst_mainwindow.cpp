@@ -168,12 +168,16 @@ void TestMainWindow::recordersOnTheBar()
         site.groups.append(g);
     }
     site.recorders = {{1, QStringLiteral("A"), QString(), {32, 256, 4, 16000}, {4, 8000, RaidLevel::Raid5}, 0},
-                      {2, QStringLiteral("B"), QString(), {32, 256, 4, 16000}, {3, 4000, RaidLevel::Raid5}, 0}};
+                      {2, QStringLiteral("B"), QString(), {6, 256, 4, 16000}, {3, 4000, RaidLevel::Raid5}, 0}};
     const QString path = m_work.filePath(QStringLiteral("recorders.larkspan"));
     QString error;
     QVERIFY2(SitePlanFile::write(path, site, &error), qPrintable(error));
     QVERIFY(m_window->openPlan(path));
     QCOMPARE(rows()->count(), 3);
+    // B's eight channels over its six: said first on the verdict line.
+    auto *verdict = child<QLabel>(panel(), "m_labelVerdict");
+    QCOMPARE(verdict->text(), QStringLiteral("B: 8 of 6 channels"));
+    QCOMPARE(verdict->property("verdict").toString(), QStringLiteral("short"));
 
     auto *bar = m_window->findChild<RecorderBar *>(QStringLiteral("m_recorderBar"));
     bar->setCurrent(2);
@@ -202,6 +206,7 @@ void TestMainWindow::recordersOnTheBar()
     bar->findChild<QAction *>(QStringLiteral("spreadGroupsAction"))->trigger();
     QCOMPARE(seen.title, QStringLiteral("Spread groups"));
     QCOMPARE(m_window->document().plan().recorders.size(), 1); // 16 channels on one 32-channel recorder
+    QVERIFY(!verdict->text().startsWith(QLatin1String("B:")));
     QCOMPARE(m_window->document().plan().recorders.first().profile, QStringLiteral("32-channel recorder"));
     for (QAction *action : m_window->findChildren<QAction *>()) {
         if (action->shortcut() == QKeySequence::Undo)
