@@ -88,16 +88,16 @@ constexpr TableColumns kRecorderTable{kRecorderColumnWidth, kRecorderNumberColum
 
 // `background` invalid: none.
 void fillRow(QTextTable *table, int row, const QStringList &texts, const QTextCharFormat &format,
-             const QColor &background, const TableColumns &columns = kGroupTable)
+             const QColor &background)
 {
     QTextTableCellFormat shading;
     shading.setBackground(background);
-    for (int column = 0; column < columns.count; ++column) {
+    for (int column = 0; column < kColumns; ++column) {
         QTextTableCell tableCell = table->cellAt(row, column);
         if (background.isValid())
             tableCell.setFormat(shading);
         QTextCursor cell = tableCell.firstCursorPosition();
-        if (columns.numbers[column]) {
+        if (kNumberColumn[column]) {
             QTextBlockFormat right;
             right.setAlignment(Qt::AlignRight);
             cell.setBlockFormat(right);
@@ -119,14 +119,14 @@ QImage layoutDevice()
 class CellElider final
 {
 public:
-    explicit CellElider(const QFont &font, const TableColumns &columns = kGroupTable)
+    explicit CellElider(const QFont &font, const TableColumns &columns = kGroupTable, int lines = kCellLines)
         : m_device(layoutDevice())
         , m_metrics(font, &m_device)
         , m_columns(columns.count)
     {
         const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi;
         for (int column = 0; column < columns.count; ++column)
-            m_width[column] = kCellLines * (tableWidth * columns.widths[column] / 100 - 2 * kCellPadding);
+            m_width[column] = lines * (tableWidth * columns.widths[column] / 100 - 2 * kCellPadding);
         // A line of the cell that breaks before a word holds less than its
         // width: count the widest character twice over.
         m_widestCharacter = 2 * m_metrics.maxWidth();
@@ -337,27 +337,41 @@ void insertRecorderSection(QTextCursor &cursor, const RecorderSection &section, 
         rows.append({PlanReportDocument::tr("Over a limit"), breach, breachMark});
     insertSummary(cursor, rows, 4);
 
-    QTextTableFormat tableFormat;
-    tableFormat.setHeaderRowCount(1);
-    tableFormat.setCellPadding(kCellPadding);
-    tableFormat.setCellSpacing(0);
-    tableFormat.setBorder(0);
-    tableFormat.setTopMargin(4);
+    // One line a group, its columns set by tab stops: a paragraph lays out
+    // several times faster than the cells of a table row.
     const qreal pageWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi
                             - 2 * documentMargin;
-    QVector<QTextLength> widths;
-    for (qreal width : kRecorderColumnWidth)
-        widths.append(QTextLength(QTextLength::FixedLength, pageWidth * width / 100));
-    tableFormat.setColumnWidthConstraints(widths);
-    cursor.insertBlock(QTextBlockFormat());
-    const int tableRows = int(section.groupRows.size()) + 1;
-    QTextTable *table = cursor.insertTable(tableRows, kRecorderColumns, tableFormat);
-    fillRow(table, 0, PlanReport::recorderGroupTitles(hoursPerDay), textFormat(8, true), kAccent, kRecorderTable);
+    QList<QTextOption::Tab> tabs;
+    qreal edge = 0;
+    for (int column = 0; column < kRecorderColumns; ++column) {
+        const qreal width = pageWidth * kRecorderColumnWidth[column] / 100;
+        if (column > 0) {
+            tabs.append(kRecorderNumberColumn[column]
+                            ? QTextOption::Tab(edge + width - 2 * kCellPadding, QTextOption::RightTab)
+                            : QTextOption::Tab(edge, QTextOption::LeftTab));
+        }
+        edge += width;
+    }
+    QTextBlockFormat row;
+    row.setTabPositions(tabs);
+    row.setLeftMargin(kCellPadding);
+    row.setRightMargin(std::max<qreal>(0, pageWidth - edge));
+    row.setTopMargin(1.5);
+    row.setBottomMargin(1.5);
+    row.setNonBreakableLines(true);
+    QTextBlockFormat shaded = row;
+    shaded.setBackground(kAccent);
+    QTextBlockFormat header = shaded;
+    header.setTopMargin(6);
+    const auto insertRow = [&](const QTextBlockFormat &format, const QStringList &texts, const QTextCharFormat &text) {
+        cursor.insertBlock(format, text);
+        cursor.insertText(texts.join(QLatin1Char('\t')), text);
+    };
+    insertRow(header, PlanReport::recorderGroupTitles(hoursPerDay), textFormat(8, true));
     const QTextCharFormat cell = textFormat(8);
     for (int i = 0; i + 1 < section.groupRows.size(); ++i)
-        fillRow(table, i + 1, elider.elided(section.groupRows.at(i)), cell, QColor(), kRecorderTable);
-    fillRow(table, tableRows - 1, section.groupRows.last(), textFormat(8, true), kAccent, kRecorderTable);
-    cursor.movePosition(QTextCursor::End);
+        insertRow(row, elider.elided(section.groupRows.at(i)), cell);
+    insertRow(shaded, section.groupRows.last(), textFormat(8, true));
 }
 
 } // namespace
@@ -416,7 +430,7 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
         cellFont.setPointSizeF(8);
         return cellFont;
     }();
-    const CellElider recorderElider(recorderCellFont, kRecorderTable);
+    const CellElider recorderElider(recorderCellFont, kRecorderTable, 1);
     for (const RecorderSection &section : PlanReport::recorderSections(plan, figures))
         insertRecorderSection(cursor, section, figures.hoursPerDay, recorderElider, document->documentMargin());
 
