@@ -17,11 +17,27 @@
 // in the window (reading, then listing every group), and its report as a
 // PDF (laying the document out, then the whole file). Then a page of groups
 // with every text at its bound (PlanTextLimits), opened in the window and
-// reported as a PDF: each under 1 s. Run with -median N to get medians.
+// reported as a PDF; and the thousand groups spread over twenty recorders,
+// each with its section in the PDF: each under 1 s. Run with -median N to get medians.
 namespace {
 
 constexpr int GroupCount = 1000;
 constexpr int BoundGroupCount = 20; // a page of the report
+constexpr int RecorderCount = 20;
+
+// The thousand groups in turn on twenty recorders of 64 channels.
+SitePlan groupsOnRecorders()
+{
+    SitePlan plan = manyGroupsPlan(GroupCount);
+    for (int i = 0; i < RecorderCount; ++i) {
+        const quint32 id = quint32(i + 1);
+        plan.recorders.append({id, QStringLiteral("NVR-%1").arg(id), QStringLiteral("64-channel recorder"),
+                               {64, 320, 8, 16000}, DiskArraySetup{8, 16000, RaidLevel::Raid6, 2, 0, 100}, 0});
+    }
+    for (int i = 0; i < plan.groups.size(); ++i)
+        plan.groups[i].recorder = quint32(1 + i % RecorderCount);
+    return plan;
+}
 
 // Every text as long as a plan holds it, without a place to break a line.
 SitePlan groupsAtEveryBound()
@@ -67,6 +83,7 @@ private slots:
     void buildReportOfThousandGroups();
     void layOutReportOfThousandGroups();
     void pdfReportOfThousandGroups();
+    void pdfReportOfThousandGroupsOnRecorders();
     void openGroupsAtEveryBoundInTheWindow();
     void pdfReportOfGroupsAtEveryBound();
 
@@ -163,6 +180,16 @@ void BenchPlan::pdfReportOfThousandGroups()
     QString error;
     QBENCHMARK {
         QVERIFY(writePlanReport(pdf, QStringLiteral("site"), m_plan, &error));
+    }
+}
+
+void BenchPlan::pdfReportOfThousandGroupsOnRecorders()
+{
+    const SitePlan plan = groupsOnRecorders();
+    const QString pdf = m_dir.filePath(QStringLiteral("recorders.pdf"));
+    QString error;
+    QBENCHMARK {
+        QVERIFY(writePlanReport(pdf, QStringLiteral("recorders"), plan, &error));
     }
 }
 

@@ -2,10 +2,13 @@
 
 #include "calc/capacityinputs.h"
 #include "calc/diskarray.h"
+#include "calc/recorders.h"
 #include "calc/retention.h"
 #include "data/capacityformulas.h"
 #include "data/deviceinfomanager.h"
 #include "data/scenenames.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
@@ -522,24 +525,125 @@ QVector<QStringList> PlanReport::resultRows(const QString &planName, const QDate
     return rows;
 }
 
+QStringList PlanReport::recorderGroupTitles(int hoursPerDay)
+{
+    return {tr("Name"), tr("Channels"), tr("Recording"), tr("Recorded GB per day (%1 h)").arg(hoursPerDay)};
+}
+
+QString PlanReport::recorderHeading(const PlanRecorder &recorder)
+{
+    return tr("%1 — %2").arg(recorder.name,
+                             recorder.profile.isEmpty() ? tr("limits of its own") : recorder.profile);
+}
+
+QString PlanReport::recorderLimitsLine(const PlanRecorder &recorder)
+{
+    const RecorderLimits &limits = recorder.limits;
+    QString line = tr("%1 channels · %2 Mbps incoming · %n bay(s) · drives up to %3", nullptr, limits.driveBays)
+                       .arg(limits.channels)
+                       .arg(limits.incomingMbps)
+                       .arg(DiskArrayText::driveSize(limits.largestDriveGB));
+    if (recorder.uplinkMbps > 0)
+        line += QStringLiteral(" · ") + tr("uplink %1 Mbps").arg(recorder.uplinkMbps);
+    return line;
+}
+
+QString PlanReport::recorderArrayLine(const DiskArraySetup &array)
+{
+    const DiskArrayCapacity capacity = diskArrayCapacity(array);
+    if (!capacity.isPossible())
+        return tr("%1: %2").arg(DiskArrayText::drives(array), DiskArrayText::fault(capacity.faults.first(), array));
+    return tr("%1: %2 usable").arg(DiskArrayText::drives(array), DiskArrayText::capacity(capacity.usableCentiGB));
+}
+
+QVector<RecorderSection> PlanReport::recorderSections(const SitePlan &plan, const PlanFigures &figures)
+{
+    QVector<RecorderSection> sections;
+    const QVector<RecorderOfSite> recorders = checkRecorders(plan);
+    sections.reserve(recorders.size());
+    for (const RecorderOfSite &entry : recorders) {
+        const PlanRecorder &recorder = *entry.recorder;
+        const RecorderCheck &check = entry.check;
+        RecorderSection section;
+        section.heading = recorderHeading(recorder);
+        section.state = RecorderText::state(check, recorder.limits);
+        section.limits = recorderLimitsLine(recorder);
+        section.array = recorderArrayLine(recorder.diskArray);
+        section.hasVerdict = check.hasVerdict;
+        if (check.hasVerdict) {
+            section.verdictState = check.verdict.state;
+            section.verdict = RetentionText::verdict(check.verdict);
+        } else {
+            section.verdict = tr("Nothing to keep (no groups, drives or period)");
+        }
+        for (const Breach &breach : check.breaches)
+            section.breaches << RecorderText::breach(recorder.name, breach);
+        section.groupRows.reserve(entry.groups.size() + 1);
+        Band gbPerDay;
+        int channels = 0;
+        for (int index : entry.groups) {
+            const PlanGroup &group = plan.groups.at(index);
+            const GroupFigures &row = figures.groups.at(index);
+            section.groupRows.append({group.name, QString::number(group.channels),
+                                      RetentionText::recording(group.recording), gbBandText(row.gbPerDayBand)});
+            gbPerDay += row.gbPerDayBand;
+            channels += group.channels;
+        }
+        section.groupRows.append({tr("Total"), QString::number(channels), QString(), gbBandText(gbPerDay)});
+        sections.append(section);
+    }
+    return sections;
+}
+
+QVector<QStringList> PlanReport::recorderRows(const SitePlan &plan)
+{
+    QVector<QStringList> rows;
+    for (const RecorderOfSite &entry : checkRecorders(plan)) {
+        const PlanRecorder &recorder = *entry.recorder;
+        const RecorderLimits &limits = recorder.limits;
+        const RecorderCheck &check = entry.check;
+        const QString &name = recorder.name;
+        rows.append({tr("Recorder: channels"), name, QString::number(check.channels),
+                     QString::number(limits.channels)});
+        rows.append({tr("Recorder: incoming at the busiest hour"), name, mbpsText(check.peakMbps),
+                     QString::number(limits.incomingMbps), QStringLiteral("Mbps")});
+        rows.append({tr("Recorder: bays"), name, QString::number(check.bays), QString::number(limits.driveBays)});
+        rows.append({tr("Recorder: array capacity"), name, gbText(check.arrayGB), QStringLiteral("GB")});
+        if (check.hasVerdict) {
+            rows.append({tr("Recorder: retention verdict"), name, verdictWord(check.verdict.state),
+                         RetentionText::verdict(check.verdict)});
+        }
+        for (const Breach &breach : check.breaches)
+            rows.append({tr("Recorder: over a limit"), name, RecorderText::breach(name, breach)});
+    }
+    return rows;
+}
+
 QByteArray PlanReport::toCsv(const QString &planName, const QDate &date, const SitePlan &plan,
                              const PlanFigures &figures)
 {
     // The byte order mark lets spreadsheet programs read the file as UTF-8.
     QString csv = QChar(0xFEFF)
-                  + csvLine(columnTitles(figures.hoursPerDay) + csvRecordingColumnTitles(figures.hoursPerDay));
+                  + csvLine(columnTitles(figures.hoursPerDay) + csvRecordingColumnTitles(figures.hoursPerDay)
+                            << tr("Recorder"));
+    QHash<quint32, QString> recorderNames;
+    for (const PlanRecorder &recorder : plan.recorders)
+        recorderNames.insert(recorder.id, recorder.name);
     const int periodDays = figures.retention.periodDays;
     for (qsizetype i = 0; i < plan.groups.size(); ++i) {
         const PlanGroup &group = plan.groups.at(i);
         const GroupFigures &row = figures.groups.at(i);
-        csv += csvLine(groupRow(group, row) + csvRecordingColumns(group, row, periodDays));
+        csv += csvLine(groupRow(group, row) + csvRecordingColumns(group, row, periodDays)
+                       << recorderNames.value(group.recorder));
     }
-    csv += csvLine(totalsRow(figures) + csvRecordingTotals(figures));
+    csv += csvLine(totalsRow(figures) + csvRecordingTotals(figures) << QString());
     // An empty row sets the results apart from the table, as the page does.
     csv += QStringLiteral("\r\n");
     for (const QStringList &row : resultRows(planName, date, plan, figures))
         csv += csvLine(row);
     for (const QStringList &row : summaryRows(figures))
+        csv += csvLine(row);
+    for (const QStringList &row : recorderRows(plan))
         csv += csvLine(row);
     return csv.toUtf8();
 }

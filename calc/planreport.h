@@ -73,6 +73,24 @@ struct StorageChart
     int periodDays = 0;
 };
 
+// A recorder's part of the printed report: who it is, what its groups take
+// of its limits, its drives, its verdict on retention, every limit its groups
+// break, and its groups with their totals.
+struct RecorderSection
+{
+    QString heading; // "NVR-1 — 32-channel recorder"
+    QString state;   // "36 / 32 channels · 182 / 160 Mbps · 10 / 8 bays"
+    QString limits;
+    QString array;
+    bool hasVerdict = false;
+    RetentionVerdict::State verdictState = RetentionVerdict::Holds;
+    QString verdict; // the verdict, or that there is nothing to keep
+    QStringList breaches;
+    // Name, channels, recording and GB per day (expected, then the range),
+    // then the totals row.
+    QVector<QStringList> groupRows;
+};
+
 constexpr int StorageChartBars = 20;
 // No bars when there is nothing stored.
 StorageChart storageChart(const PlanFigures &figures, int largestGroups = StorageChartBars);
@@ -139,8 +157,26 @@ public:
     static QVector<QStringList> resultRows(const QString &planName, const QDate &date, const SitePlan &plan,
                                            const PlanFigures &figures);
 
+    // One section per recorder, in the plan's order of recorders; none for a
+    // plan without recorders.
+    static QStringList recorderGroupTitles(int hoursPerDay);
+    static QVector<RecorderSection> recorderSections(const SitePlan &plan, const PlanFigures &figures);
+    // "NVR-1 — 32-channel recorder", or "NVR-1 — limits of its own".
+    static QString recorderHeading(const PlanRecorder &recorder);
+    // "32 channels · 256 Mbps incoming · 4 bay(s) · drives up to 16 TB", and
+    // the uplink when one is checked.
+    static QString recorderLimitsLine(const PlanRecorder &recorder);
+    // "4 × 8 TB in RAID 5: 24 TB usable", or why the drives give nothing.
+    static QString recorderArrayLine(const DiskArraySetup &array);
+
+    // The recorders' rows of the CSV, labelled, each with the recorder's
+    // name second: channels, Mbps at peak and bays against their limits,
+    // the array's capacity, the verdict, and one row per limit broken.
+    static QVector<QStringList> recorderRows(const SitePlan &plan);
+
     // One row per group and a totals row under a header row (the recording
-    // columns last), then an empty row, the result rows and the summary rows; UTF-8 with a byte order mark, lines ended by
+    // columns, then the group's recorder, last), then an empty row, the result
+    // rows, the summary rows and the recorders' rows; UTF-8 with a byte order mark, lines ended by
     // CR LF, fields quoted where they hold a comma, a quote or a line break
     // (RFC 4180).
     static QByteArray toCsv(const QString &planName, const QDate &date, const SitePlan &plan,

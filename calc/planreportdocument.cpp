@@ -71,6 +71,21 @@ void insertParagraph(QTextCursor &cursor, const QString &text, const QTextCharFo
     cursor.insertText(text, format);
 }
 
+// The columns of a table of the report: their shares of the page's width,
+// in percent, and which of them hold numbers, right-aligned.
+struct TableColumns
+{
+    const qreal *widths;
+    const bool *numbers;
+    int count;
+};
+constexpr TableColumns kGroupTable{kColumnWidth, kNumberColumn, kColumns};
+// A recorder's groups: name, channels, recording, GB per day.
+constexpr int kRecorderColumns = 4;
+constexpr qreal kRecorderColumnWidth[kRecorderColumns] = {24, 7, 34, 17};
+constexpr bool kRecorderNumberColumn[kRecorderColumns] = {false, true, false, true};
+constexpr TableColumns kRecorderTable{kRecorderColumnWidth, kRecorderNumberColumn, kRecorderColumns};
+
 // `background` invalid: none.
 void fillRow(QTextTable *table, int row, const QStringList &texts, const QTextCharFormat &format,
              const QColor &background)
@@ -104,13 +119,14 @@ QImage layoutDevice()
 class CellElider final
 {
 public:
-    explicit CellElider(const QFont &font)
+    explicit CellElider(const QFont &font, const TableColumns &columns = kGroupTable, int lines = kCellLines)
         : m_device(layoutDevice())
         , m_metrics(font, &m_device)
+        , m_columns(columns.count)
     {
         const qreal tableWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi;
-        for (int column = 0; column < kColumns; ++column)
-            m_width[column] = kCellLines * (tableWidth * kColumnWidth[column] / 100 - 2 * kCellPadding);
+        for (int column = 0; column < columns.count; ++column)
+            m_width[column] = lines * (tableWidth * columns.widths[column] / 100 - 2 * kCellPadding);
         // A line of the cell that breaks before a word holds less than its
         // width: count the widest character twice over.
         m_widestCharacter = 2 * m_metrics.maxWidth();
@@ -119,7 +135,7 @@ public:
     // A name keeps its end, the "(group number)" that tells the groups apart.
     QStringList elided(QStringList texts) const
     {
-        for (qsizetype i = 0; i < texts.size() && i < kColumns; ++i) {
+        for (qsizetype i = 0; i < texts.size() && i < m_columns; ++i) {
             // Most texts are too short to need measuring.
             if (texts.at(i).size() * m_widestCharacter <= m_width[i])
                 continue;
@@ -132,6 +148,7 @@ public:
 private:
     QImage m_device;
     QFontMetricsF m_metrics;
+    int m_columns = 0;
     qreal m_width[kColumns] = {};
     qreal m_widestCharacter = 0;
 };
@@ -256,15 +273,22 @@ private:
 
 // A box of labels and texts, the head of the report: one frame around a
 // table without lines of its own.
-void insertSummary(QTextCursor &cursor, const QVector<QPair<QString, QString>> &rows, const QString &stateMark,
-                   int stateRow)
+// A row's mark, a symbol and a word, goes before its text in bold.
+struct SummaryRow
+{
+    QString label;
+    QString text;
+    QString mark;
+};
+
+void insertSummary(QTextCursor &cursor, const QVector<SummaryRow> &rows, qreal topMargin = 8)
 {
     QTextFrameFormat box;
     box.setBorder(1);
     box.setBorderBrush(Qt::black);
     box.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     box.setPadding(4);
-    box.setTopMargin(8);
+    box.setTopMargin(topMargin);
     box.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     cursor.insertFrame(box);
 
@@ -277,13 +301,77 @@ void insertSummary(QTextCursor &cursor, const QVector<QPair<QString, QString>> &
                                       QTextLength(QTextLength::PercentageLength, 86)});
     QTextTable *table = cursor.insertTable(int(rows.size()), 2, format);
     for (int row = 0; row < rows.size(); ++row) {
-        table->cellAt(row, 0).firstCursorPosition().insertText(rows.at(row).first, textFormat(9, true));
+        const SummaryRow &summary = rows.at(row);
+        table->cellAt(row, 0).firstCursorPosition().insertText(summary.label, textFormat(9, true));
         QTextCursor text = table->cellAt(row, 1).firstCursorPosition();
-        if (row == stateRow)
-            text.insertText(stateMark + QStringLiteral("  "), textFormat(10, true));
-        text.insertText(rows.at(row).second, textFormat(9));
+        if (!summary.mark.isEmpty())
+            text.insertText(summary.mark + QStringLiteral("  "), textFormat(10, true));
+        text.insertText(summary.text, textFormat(9));
     }
     cursor.movePosition(QTextCursor::End);
+}
+
+QString verdictMark(RetentionVerdict::State state)
+{
+    return PlanReport::verdictSymbol(state) + QLatin1Char(' ') + PlanReport::verdictWord(state);
+}
+
+const QColor kAccent(0xe8, 0xef, 0xfa);
+
+// A recorder's heading, a box with what its groups take of it, its limits,
+// drives and verdict, a line for each limit broken (marked by a symbol and a
+// word, so that it reads in black and white), and the table of its groups.
+void insertRecorderSection(QTextCursor &cursor, const RecorderSection &section, int hoursPerDay,
+                           const CellElider &elider, qreal documentMargin)
+{
+    insertParagraph(cursor, section.heading, textFormat(11, true), 14);
+    QVector<SummaryRow> rows{
+        {PlanReportDocument::tr("In use"), section.state, {}},
+        {PlanReportDocument::tr("Limits"), section.limits, {}},
+        {PlanReportDocument::tr("Drives"), section.array, {}},
+        {PlanReportDocument::tr("Retention"), section.verdict,
+         section.hasVerdict ? verdictMark(section.verdictState) : QString()},
+    };
+    const QString breachMark = PlanReport::verdictSymbol(RetentionVerdict::Short);
+    for (const QString &breach : section.breaches)
+        rows.append({PlanReportDocument::tr("Over a limit"), breach, breachMark});
+    insertSummary(cursor, rows, 4);
+
+    // One line a group, its columns set by tab stops: a paragraph lays out
+    // several times faster than the cells of a table row.
+    const qreal pageWidth = planReportPageLayout().paintRect(QPageLayout::Inch).width() * kLayoutDpi
+                            - 2 * documentMargin;
+    QList<QTextOption::Tab> tabs;
+    qreal edge = 0;
+    for (int column = 0; column < kRecorderColumns; ++column) {
+        const qreal width = pageWidth * kRecorderColumnWidth[column] / 100;
+        if (column > 0) {
+            tabs.append(kRecorderNumberColumn[column]
+                            ? QTextOption::Tab(edge + width - 2 * kCellPadding, QTextOption::RightTab)
+                            : QTextOption::Tab(edge, QTextOption::LeftTab));
+        }
+        edge += width;
+    }
+    QTextBlockFormat row;
+    row.setTabPositions(tabs);
+    row.setLeftMargin(kCellPadding);
+    row.setRightMargin(std::max<qreal>(0, pageWidth - edge));
+    row.setTopMargin(1.5);
+    row.setBottomMargin(1.5);
+    row.setNonBreakableLines(true);
+    QTextBlockFormat shaded = row;
+    shaded.setBackground(kAccent);
+    QTextBlockFormat header = shaded;
+    header.setTopMargin(6);
+    const auto insertRow = [&](const QTextBlockFormat &format, const QStringList &texts, const QTextCharFormat &text) {
+        cursor.insertBlock(format, text);
+        cursor.insertText(texts.join(QLatin1Char('\t')), text);
+    };
+    insertRow(header, PlanReport::recorderGroupTitles(hoursPerDay), textFormat(8, true));
+    const QTextCharFormat cell = textFormat(8);
+    for (int i = 0; i + 1 < section.groupRows.size(); ++i)
+        insertRow(row, elider.elided(section.groupRows.at(i)), cell);
+    insertRow(shaded, section.groupRows.last(), textFormat(8, true));
 }
 
 } // namespace
@@ -322,23 +410,29 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
                     textFormat(9), 6);
 
     const PlanRetention &retention = figures.retention;
-    QVector<QPair<QString, QString>> summary{
-        {PlanReportDocument::tr("Site"), PlanReport::summaryTotalsLine(figures)}};
-    int stateRow = -1;
-    QString stateMark;
+    QVector<SummaryRow> summary{{PlanReportDocument::tr("Site"), PlanReport::summaryTotalsLine(figures), {}}};
     if (retention.hasVerdict) {
-        stateRow = int(summary.size());
-        stateMark = PlanReport::verdictSymbol(retention.verdict.state) + QLatin1Char(' ')
-                    + PlanReport::verdictWord(retention.verdict.state);
-        summary.append({PlanReportDocument::tr("Retention"), RetentionText::verdict(retention.verdict)});
+        summary.append({PlanReportDocument::tr("Retention"), RetentionText::verdict(retention.verdict),
+                        verdictMark(retention.verdict.state)});
     }
     const QString timeRange = PlanReport::summaryTimeLine(plan.calculation, figures);
     if (!timeRange.isEmpty())
-        summary.append({PlanReportDocument::tr("Recording time"), timeRange});
+        summary.append({PlanReportDocument::tr("Recording time"), timeRange, {}});
     const QString sizeRange = PlanReport::summarySizeLine(plan.calculation, figures);
     if (!sizeRange.isEmpty())
-        summary.append({PlanReportDocument::tr("Disk size"), sizeRange});
-    insertSummary(cursor, summary, stateMark, stateRow);
+        summary.append({PlanReportDocument::tr("Disk size"), sizeRange, {}});
+    insertSummary(cursor, summary);
+
+    // Each recorder's part right under the site's summary, where its verdict
+    // and the limits its groups break are read first.
+    const QFont recorderCellFont = [&] {
+        QFont cellFont = font;
+        cellFont.setPointSizeF(8);
+        return cellFont;
+    }();
+    const CellElider recorderElider(recorderCellFont, kRecorderTable, 1);
+    for (const RecorderSection &section : PlanReport::recorderSections(plan, figures))
+        insertRecorderSection(cursor, section, figures.hoursPerDay, recorderElider, document->documentMargin());
 
     QTextTableFormat tableFormat;
     tableFormat.setHeaderRowCount(1);
@@ -362,7 +456,7 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
 
     // Only the header and the totals are shaded: at a page break the layout
     // stretches the shading of the last row on a page down to the next.
-    const QColor accent(0xe8, 0xef, 0xfa);
+    const QColor &accent = kAccent;
     fillRow(table, 0,
             PlanReport::columnTitles(figures.hoursPerDay) + PlanReport::recordingColumnTitles(figures.hoursPerDay),
             textFormat(8, true), accent);

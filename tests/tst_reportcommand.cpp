@@ -11,6 +11,7 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -26,8 +27,13 @@ private slots:
     void command_data();
     void command();
     void reportWritesOnlyItsOutput();
+    void pdfSectionsOfRecorders_data();
+    void pdfSectionsOfRecorders();
 
 private:
+    // The staged program with `arguments` in the test's folder, in English.
+    void startLarkspan(QProcess &larkspan, const QStringList &arguments);
+
     QTemporaryDir m_dir;
     SitePlan m_plan;
     std::unique_ptr<UnwrittenPipe> m_pipe;
@@ -62,6 +68,21 @@ void TestReportCommand::initTestCase()
     QVERIFY(SitePlanFile::write(m_dir.filePath(QStringLiteral("holds.larkspan")), recorders, &error));
     m_pipe = std::make_unique<UnwrittenPipe>(m_dir.filePath(QStringLiteral("pipe.larkspan")));
     QVERIFY(m_pipe->made());
+}
+
+void TestReportCommand::startLarkspan(QProcess &larkspan, const QStringList &arguments)
+{
+    larkspan.setWorkingDirectory(m_dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command needs no screen of its own
+    // Without a session's runtime folder Qt warns; the command's stderr is its own still.
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    // English, as the figures it is compared with: no language the user chose
+    // in the menu, and an English system.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    larkspan.setProcessEnvironment(environment);
+    larkspan.start(QStringLiteral(LARKSPAN_STAGE_DIR "/larkspan"), arguments);
 }
 
 void TestReportCommand::command_data()
@@ -125,17 +146,7 @@ void TestReportCommand::command()
         QSKIP(qPrintable(m_full.why()));
 
     QProcess larkspan;
-    larkspan.setWorkingDirectory(m_dir.path());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command needs no screen of its own
-    // Without a session's runtime folder Qt warns; the command's stderr is its own still.
-    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    // English, as the figures it is compared with: no language the user chose
-    // in the menu, and an English system.
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    larkspan.setProcessEnvironment(environment);
-    larkspan.start(QStringLiteral(LARKSPAN_STAGE_DIR "/larkspan"), arguments);
+    startLarkspan(larkspan, arguments);
     QVERIFY(larkspan.waitForFinished(30000));
 
     const QString stdOut = QString::fromUtf8(larkspan.readAllStandardOutput());
@@ -211,6 +222,48 @@ void TestReportCommand::reportWritesOnlyItsOutput()
     }
     QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char(' '))));
     QCOMPARE(after.keys(), before.keys());
+}
+
+void TestReportCommand::pdfSectionsOfRecorders_data()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<QStringList>("present"); // lines of the PDF's text
+    QTest::addColumn<QStringList>("absent");  // parts of it
+
+    QTest::newRow("a site without recorders: none")
+        << "site.larkspan" << QStringList{"Storage plan: site"} << QStringList{"In use", "Over a limit", "NVR-"};
+    QTest::newRow("two recorders: a section each, the limit broken marked")
+        << "recorders.larkspan"
+        << QStringList{"NVR-1 — limits of its own", "NVR-2 — limits of its own",
+                       "Over a limit", "\u2716 NVR-2: 6 of 4 channels"}
+        << QStringList{"NVR-1: "};
+}
+
+// The PDF as a person reads it: its text, as a PDF reader extracts it.
+void TestReportCommand::pdfSectionsOfRecorders()
+{
+    QFETCH(QString, plan);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    const QString pdfToText = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdfToText.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    const QString pdf = QFileInfo(plan).completeBaseName() + QStringLiteral("-sections.pdf");
+    QProcess larkspan;
+    startLarkspan(larkspan, {QStringLiteral("--report"), plan, QStringLiteral("-o"), pdf});
+    QVERIFY(larkspan.waitForFinished(30000));
+    QCOMPARE(larkspan.exitCode(), 0);
+    QProcess reader;
+    reader.start(pdfToText, {m_dir.filePath(pdf), QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QStringList lines = QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString &line : present)
+        QVERIFY2(lines.contains(line), qPrintable(line));
+    for (const QString &part : absent) {
+        for (const QString &line : lines)
+            QVERIFY2(!line.contains(part), qPrintable(line));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)

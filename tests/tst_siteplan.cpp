@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 Q_DECLARE_METATYPE(DiskArraySetup)
 Q_DECLARE_METATYPE(PlanTextFault)
@@ -183,6 +184,10 @@ private slots:
     void reportDiskArrayLines();
     void csvReadsBack();
     void reportNamesShippedScenesInTheInterfaceLanguage();
+    void recorderSections_data();
+    void recorderSections();
+    void csvRecorders_data();
+    void csvRecorders();
     void csvResultRows_data();
     void csvResultRows();
     void csvSummaryRows_data();
@@ -969,9 +974,10 @@ void TestSitePlan::csvReadsBack()
     const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
     const qsizetype tableRows = plan.groups.size() + 2;
     // The columns of the recording after those a script reads today.
-    QCOMPARE(rows.first(), PlanReport::columnTitles(13) + PlanReport::csvRecordingColumnTitles(13));
+    QCOMPARE(rows.first(),
+             PlanReport::columnTitles(13) + PlanReport::csvRecordingColumnTitles(13) << QStringLiteral("Recorder"));
     for (const QStringList &row : rows.mid(0, tableRows))
-        QCOMPARE(row.size(), 17);
+        QCOMPARE(row.size(), 18);
     QCOMPARE(rows.at(1).at(0), QStringLiteral("Gate, \"north\"(3)"));
     QCOMPARE(rows.at(1).at(5), QStringLiteral("1/2"));
     QCOMPARE(rows.at(1).at(8), QStringLiteral("1234.568"));
@@ -993,14 +999,17 @@ void TestSitePlan::csvReadsBack()
     QCOMPARE(rows.at(3).mid(11, 3), (QStringList{"Continuous", "10950", ""}));
     for (int i = 0; i < plan.groups.size(); ++i) {
         const Band &gb = figures.groups.at(i).gbPerDayBand;
-        QCOMPARE(rows.at(i + 1).mid(14), (QStringList{QString::number(gb.low, 'f', 2),
+        QCOMPARE(rows.at(i + 1).mid(14, 3), (QStringList{QString::number(gb.low, 'f', 2),
                                                       QString::number(gb.expected, 'f', 2),
                                                       QString::number(gb.high, 'f', 2)}));
     }
     const Band &siteGB = figures.retention.totals.gbPerDay;
     QCOMPARE(totals.mid(11), (QStringList{"", "", "", QString::number(siteGB.low, 'f', 2),
                                           QString::number(siteGB.expected, 'f', 2),
-                                          QString::number(siteGB.high, 'f', 2)}));
+                                          QString::number(siteGB.high, 'f', 2), ""}));
+    // Each group's recorder last, its name quoted where it holds a comma.
+    QCOMPARE(rows.at(1).last(), QStringLiteral("北门, \"gate\""));
+    QCOMPARE(rows.at(2).last(), QStringLiteral("NVR-1"));
 
     // An empty row, then the results as labelled rows, quoted where needed.
     QCOMPARE(rows.at(tableRows), QStringList{QString()});
@@ -1009,7 +1018,9 @@ void TestSitePlan::csvReadsBack()
                                                               QDate(2026, 12, 8), plan, figures);
     QCOMPARE(rows.mid(tableRows + 1, results.size()), results);
     // The summary's rows after them.
-    QCOMPARE(rows.mid(tableRows + 1 + results.size()), QList<QStringList>(PlanReport::summaryRows(figures)));
+    // The summary's rows after them, then the recorders'.
+    QCOMPARE(rows.mid(tableRows + 1 + results.size()),
+             QList<QStringList>(PlanReport::summaryRows(figures) + PlanReport::recorderRows(plan)));
 }
 
 void TestSitePlan::csvResultRows_data()
@@ -1359,6 +1370,176 @@ void TestSitePlan::reportNamesShippedScenesInTheInterfaceLanguage()
     // The plan's "Office", a shipped scene, in the language of the report.
     const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
     QCOMPARE(rows.at(2).at(7), QStringLiteral("办公室"));
+}
+
+using PlanEdit = std::function<void(SitePlan &)>;
+Q_DECLARE_METATYPE(PlanEdit)
+
+namespace {
+
+// Two recorders and a group on neither, at constant rates for a week at
+// 24 h: NVR-1 of a profile holds its two groups within every limit; NVR-2,
+// of limits of its own, takes 6 channels of 4 and 25 Mbps of 20.
+SitePlan recordersPlan()
+{
+    SitePlan plan;
+    plan.groups = {sampleGroup(QStringLiteral("Lobby"), 4, 2048, 1), sampleGroup(QStringLiteral("Dock"), 2, 4096, 2),
+                   sampleGroup(QStringLiteral("Yard"), 6, 4096, 3), sampleGroup(QStringLiteral("Spare"), 1, 1024, 4)};
+    for (PlanGroup &group : plan.groups)
+        group.recording.control = RateControl::Constant;
+    plan.groups[0].recorder = 1;
+    plan.groups[1].recorder = 1;
+    plan.groups[2].recorder = 2;
+    plan.recorders = {
+        {1, QStringLiteral("NVR-1"), QStringLiteral("16-channel recorder"), {16, 100, 2, 8000},
+         DiskArraySetup{2, 8000, RaidLevel::Raid1, 2, 0, 100}, 0},
+        {2, QStringLiteral("NVR-2"), QString(), {4, 20, 1, 4000},
+         DiskArraySetup{1, 4000, RaidLevel::Single, 2, 0, 100}, 0},
+    };
+    return plan;
+}
+
+// A section as lines: the heading, what is in use, the limits, the drives,
+// the verdict's word (or "-") and text, the breaches, then each group row
+// and the totals row with its fields joined by " | ".
+QStringList sectionLines(const RecorderSection &section)
+{
+    QStringList lines{section.heading, section.state, section.limits, section.array,
+                      section.hasVerdict ? PlanReport::verdictWord(section.verdictState) : QStringLiteral("-"),
+                      section.verdict};
+    lines += section.breaches;
+    for (const QStringList &row : section.groupRows)
+        lines << row.join(QStringLiteral(" | "));
+    return lines;
+}
+
+} // namespace
+
+void TestSitePlan::recorderSections_data()
+{
+    QTest::addColumn<PlanEdit>("edit");
+    QTest::addColumn<QList<QStringList>>("sections");
+
+    // 8192 kbps: 90.87 GB a day; 24576 kbps: 272.61 GB, 1908 GB a week.
+    const QStringList nvr1{"NVR-1 — 16-channel recorder",
+                           "6 / 16 channels · 17 / 100 Mbps · 2 / 2 bays",
+                           "16 channels · 100 Mbps incoming · 2 bay(s) · drives up to 8 TB",
+                           "2 × 8 TB in RAID 1: 8 TB usable",
+                           "Holds",
+                           "Holds 7 day(s) even at the high bound, 6 TB to spare",
+                           "Lobby(1) | 4 | Continuous · Constant rate | 90.87",
+                           "Dock(2) | 2 | Continuous · Constant rate | 90.87",
+                           "Total | 6 |  | 181.74"};
+    const QStringList nvr2Head{"NVR-2 — limits of its own", "6 / 4 channels · 25 / 20 Mbps · 1 / 1 bays",
+                               "4 channels · 20 Mbps incoming · 1 bay(s) · drives up to 4 TB"};
+    const QStringList yard{"Yard(3) | 6 | Continuous · Constant rate | 272.61", "Total | 6 |  | 272.61"};
+    const QStringList nvr2Breaches{"NVR-2: 6 of 4 channels", "NVR-2: 25 of 20 Mbps"};
+
+    QTest::newRow("no recorders: no section") << PlanEdit([](SitePlan &p) { p.recorders.clear(); })
+                                               << QList<QStringList>{};
+    QTest::newRow("a profile within its limits; limits of its own broken twice; a group on neither")
+        << PlanEdit([](SitePlan &) {})
+        << QList<QStringList>{nvr1, nvr2Head + QStringList{"1 × 4 TB as single drives: 4 TB usable", "Holds",
+                                                           "Holds 7 day(s) even at the high bound, 2 TB to spare"}
+                                        + nvr2Breaches + yard};
+    QStringList uplinked = nvr1;
+    uplinked[2] += " · uplink 1000 Mbps";
+    QTest::newRow("an uplink is among the limits")
+        << PlanEdit([](SitePlan &p) {
+               p.recorders[0].uplinkMbps = 1000;
+               p.recorders.removeLast();
+           })
+        << QList<QStringList>{uplinked};
+    QTest::newRow("no groups: nothing to keep, nothing over a limit")
+        << PlanEdit([](SitePlan &p) { p.groups[2].recorder = 0; })
+        << QList<QStringList>{nvr1, {"NVR-2 — limits of its own", "0 / 4 channels · 0 / 20 Mbps · 1 / 1 bays",
+                                     nvr2Head.at(2), "1 × 4 TB as single drives: 4 TB usable", "-",
+                                     "Nothing to keep (no groups, drives or period)", "Total | 0 |  | 0.00"}};
+    QTest::newRow("drives that are no array: why, and no verdict")
+        << PlanEdit([](SitePlan &p) { p.recorders[1].diskArray = {1, 4000, RaidLevel::Raid5, 2, 0, 100}; })
+        << QList<QStringList>{nvr1, QStringList{"NVR-2 — limits of its own",
+                                                "6 / 4 channels · 25 / 20 Mbps · 3 / 1 bays", nvr2Head.at(2),
+                                                "1 × 4 TB in RAID 5: RAID 5 takes at least 3 drives besides the "
+                                                "hot spares.",
+                                                "-", "Nothing to keep (no groups, drives or period)"}
+                                        + nvr2Breaches + QStringList{"NVR-2: needs 3 drive(s), has 1 bays"} + yard};
+}
+
+void TestSitePlan::recorderSections()
+{
+    QFETCH(PlanEdit, edit);
+    QFETCH(QList<QStringList>, sections);
+
+    SitePlan plan = recordersPlan();
+    edit(plan);
+    QList<QStringList> actual;
+    for (const RecorderSection &section : PlanReport::recorderSections(plan, planFigures(plan)))
+        actual << sectionLines(section);
+    QCOMPARE(actual, sections);
+}
+
+void TestSitePlan::csvRecorders_data()
+{
+    QTest::addColumn<PlanEdit>("edit");
+    QTest::addColumn<QStringList>("recorderColumn"); // the header's, each group's and the totals'
+    QTest::addColumn<QList<QStringList>>("recorderRows");
+
+    QTest::newRow("no recorders: an empty column, no rows")
+        << PlanEdit([](SitePlan &p) { p.recorders.clear(); })
+        << QStringList{"Recorder", "", "", "", "", ""} << QList<QStringList>{};
+    QTest::newRow("two recorders, one over its limits")
+        << PlanEdit([](SitePlan &) {})
+        << QStringList{"Recorder", "NVR-1", "NVR-1", "NVR-2", "", ""}
+        << QList<QStringList>{
+               {"Recorder: channels", "NVR-1", "6", "16"},
+               {"Recorder: incoming at the busiest hour", "NVR-1", "16.384", "100", "Mbps"},
+               {"Recorder: bays", "NVR-1", "2", "2"},
+               {"Recorder: array capacity", "NVR-1", "8000.00", "GB"},
+               {"Recorder: retention verdict", "NVR-1", "Holds", "Holds 7 day(s) even at the high bound, 6 TB to spare"},
+               {"Recorder: channels", "NVR-2", "6", "4"},
+               {"Recorder: incoming at the busiest hour", "NVR-2", "24.576", "20", "Mbps"},
+               {"Recorder: bays", "NVR-2", "1", "1"},
+               {"Recorder: array capacity", "NVR-2", "4000.00", "GB"},
+               {"Recorder: retention verdict", "NVR-2", "Holds", "Holds 7 day(s) even at the high bound, 2 TB to spare"},
+               {"Recorder: over a limit", "NVR-2", "NVR-2: 6 of 4 channels"},
+               {"Recorder: over a limit", "NVR-2", "NVR-2: 25 of 20 Mbps"},
+           };
+    QTest::newRow("a recorder without groups: no verdict row")
+        << PlanEdit([](SitePlan &p) {
+               p.recorders.removeLast();
+               p.groups[0].recorder = 0;
+               p.groups[1].recorder = 0;
+           })
+        << QStringList{"Recorder", "", "", "", "", ""}
+        << QList<QStringList>{{"Recorder: channels", "NVR-1", "0", "16"},
+                              {"Recorder: incoming at the busiest hour", "NVR-1", "0.000", "100", "Mbps"},
+                              {"Recorder: bays", "NVR-1", "2", "2"},
+                              {"Recorder: array capacity", "NVR-1", "8000.00", "GB"}};
+}
+
+void TestSitePlan::csvRecorders()
+{
+    QFETCH(PlanEdit, edit);
+    QFETCH(QStringList, recorderColumn);
+    QFETCH(QList<QStringList>, recorderRows);
+
+    SitePlan plan = recordersPlan();
+    edit(plan);
+    const PlanFigures figures = planFigures(plan);
+    const QByteArray csv = PlanReport::toCsv(QStringLiteral("Depot"), QDate(2026, 12, 8), plan, figures);
+    const QList<QStringList> read = parseCsv(QString::fromUtf8(csv.mid(3)));
+    const qsizetype tableRows = plan.groups.size() + 2;
+    QStringList column;
+    for (const QStringList &row : read.mid(0, tableRows)) {
+        QCOMPARE(row.size(), 18);
+        column << row.last();
+    }
+    QCOMPARE(column, recorderColumn);
+    // After the summary's rows, the last of the rows a script read before.
+    const qsizetype verdict = std::find_if(read.cbegin(), read.cend(), [](const QStringList &row) {
+                                  return row.value(0) == QLatin1String("Retention verdict");
+                              }) - read.cbegin();
+    QCOMPARE(read.mid(verdict + 1), recorderRows);
 }
 
 QTEST_GUILESS_MAIN(TestSitePlan)
