@@ -380,6 +380,35 @@ QString PlanReport::verdictSymbol(RetentionVerdict::State state)
     return QStringLiteral("\u2716"); // heavy multiplication x
 }
 
+PlanReport::SiteVerdict PlanReport::siteVerdict(const SitePlan &plan, const PlanFigures &figures)
+{
+    SiteVerdict site;
+    if (plan.recorders.isEmpty()) {
+        site.known = figures.retention.hasVerdict;
+        site.state = figures.retention.verdict.state;
+        site.text = site.known ? RetentionText::verdict(figures.retention.verdict) : QString();
+        return site;
+    }
+    // The worst of the recorders: a broken limit counts as short.
+    QStringList failing;
+    site.known = true;
+    site.state = RetentionVerdict::Holds;
+    for (const RecorderOfSite &entry : checkRecorders(plan)) {
+        RetentionVerdict::State state = entry.check.hasVerdict ? entry.check.verdict.state : RetentionVerdict::Holds;
+        if (!entry.check.breaches.isEmpty())
+            state = RetentionVerdict::Short;
+        if (state != RetentionVerdict::Holds)
+            failing << entry.recorder->name;
+        site.state = std::max(site.state, state);
+    }
+    site.text = failing.isEmpty()
+                    ? tr("Every recorder keeps its period even at the high bound, within its limits.")
+                    : tr("%n of %1 recorder(s) fall short or break a limit: %2.", nullptr, int(failing.size()))
+                          .arg(plan.recorders.size())
+                          .arg(failing.join(QStringLiteral(", ")));
+    return site;
+}
+
 QString PlanReport::verdictWord(RetentionVerdict::State state)
 {
     switch (state) {
@@ -458,7 +487,7 @@ QString PlanReport::storageChartCaption(const StorageChart &chart)
     return caption;
 }
 
-QVector<QStringList> PlanReport::summaryRows(const PlanFigures &figures)
+QVector<QStringList> PlanReport::summaryRows(const SitePlan &plan, const PlanFigures &figures)
 {
     const PlanRetention &retention = figures.retention;
     const SiteTotals &totals = retention.totals;
@@ -485,10 +514,9 @@ QVector<QStringList> PlanReport::summaryRows(const PlanFigures &figures)
         rows.append({tr("Disk size needed, expected"), gbText(retention.neededGB.expected), gb});
         rows.append({tr("Disk size needed, high"), gbText(retention.neededGB.high), gb});
     }
-    if (retention.hasVerdict) {
-        rows.append({tr("Retention verdict"), verdictWord(retention.verdict.state),
-                     RetentionText::verdict(retention.verdict)});
-    }
+    const SiteVerdict verdict = siteVerdict(plan, figures);
+    if (verdict.known)
+        rows.append({tr("Retention verdict"), verdictWord(verdict.state), verdict.text});
     return rows;
 }
 
@@ -641,7 +669,7 @@ QByteArray PlanReport::toCsv(const QString &planName, const QDate &date, const S
     csv += QStringLiteral("\r\n");
     for (const QStringList &row : resultRows(planName, date, plan, figures))
         csv += csvLine(row);
-    for (const QStringList &row : summaryRows(figures))
+    for (const QStringList &row : summaryRows(plan, figures))
         csv += csvLine(row);
     for (const QStringList &row : recorderRows(plan))
         csv += csvLine(row);

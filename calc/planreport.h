@@ -135,6 +135,15 @@ public:
     // and a word, so that it reads in black and white.
     static QString verdictSymbol(RetentionVerdict::State state);
     static QString verdictWord(RetentionVerdict::State state);
+    // The site's verdict: its disk against its period, or, for a site of
+    // recorders, whether every recorder keeps its period within its limits.
+    struct SiteVerdict
+    {
+        bool known = false;
+        RetentionVerdict::State state = RetentionVerdict::Short;
+        QString text;
+    };
+    static SiteVerdict siteVerdict(const SitePlan &plan, const PlanFigures &figures);
     static QString summaryTotalsLine(const PlanFigures &figures);
     // Empty when there is no disk, or no period, to speak of.
     static QString summaryTimeLine(const PlanCalculation &inputs, const PlanFigures &figures);
@@ -147,7 +156,7 @@ public:
 
     // The summary's figures as labelled rows, after the result rows: the
     // site's totals, the ranges of the results and the verdict.
-    static QVector<QStringList> summaryRows(const PlanFigures &figures);
+    static QVector<QStringList> summaryRows(const SitePlan &plan, const PlanFigures &figures);
 
     // What the report says under the table, one labelled row each: the plan,
     // its date (ISO 8601) and frame standard, the recording time with its

@@ -411,10 +411,9 @@ std::unique_ptr<QTextDocument> planReportDocument(const QString &planName, const
 
     const PlanRetention &retention = figures.retention;
     QVector<SummaryRow> summary{{PlanReportDocument::tr("Site"), PlanReport::summaryTotalsLine(figures), {}}};
-    if (retention.hasVerdict) {
-        summary.append({PlanReportDocument::tr("Retention"), RetentionText::verdict(retention.verdict),
-                        verdictMark(retention.verdict.state)});
-    }
+    const PlanReport::SiteVerdict verdict = PlanReport::siteVerdict(plan, figures);
+    if (verdict.known)
+        summary.append({PlanReportDocument::tr("Retention"), verdict.text, verdictMark(verdict.state)});
     const QString timeRange = PlanReport::summaryTimeLine(plan.calculation, figures);
     if (!timeRange.isEmpty())
         summary.append({PlanReportDocument::tr("Recording time"), timeRange, {}});

@@ -186,6 +186,8 @@ private slots:
     void reportNamesShippedScenesInTheInterfaceLanguage();
     void recorderSections_data();
     void recorderSections();
+    void siteVerdictOfRecorders_data();
+    void siteVerdictOfRecorders();
     void csvRecorders_data();
     void csvRecorders();
     void csvResultRows_data();
@@ -1020,7 +1022,7 @@ void TestSitePlan::csvReadsBack()
     // The summary's rows after them.
     // The summary's rows after them, then the recorders'.
     QCOMPARE(rows.mid(tableRows + 1 + results.size()),
-             QList<QStringList>(PlanReport::summaryRows(figures) + PlanReport::recorderRows(plan)));
+             QList<QStringList>(PlanReport::summaryRows(plan, figures) + PlanReport::recorderRows(plan)));
 }
 
 void TestSitePlan::csvResultRows_data()
@@ -1476,6 +1478,38 @@ void TestSitePlan::recorderSections()
     for (const RecorderSection &section : PlanReport::recorderSections(plan, planFigures(plan)))
         actual << sectionLines(section);
     QCOMPARE(actual, sections);
+}
+
+void TestSitePlan::siteVerdictOfRecorders_data()
+{
+    QTest::addColumn<PlanEdit>("edit");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one recorder over its limits")
+        << PlanEdit([](SitePlan &) {}) << "Short" << "1 of 2 recorder(s) fall short or break a limit: NVR-2.";
+    QTest::newRow("every recorder within its limits") << PlanEdit([](SitePlan &p) { p.recorders.removeLast(); })
+                                                      << "Holds"
+                                                      << "Every recorder keeps its period even at the high bound, "
+                                                         "within its limits.";
+}
+
+// A site of recorders is judged by its recorders, not by the disk of the
+// calculation page, in the summary box and the CSV alike.
+void TestSitePlan::siteVerdictOfRecorders()
+{
+    QFETCH(PlanEdit, edit);
+    QFETCH(QString, word);
+    QFETCH(QString, text);
+
+    SitePlan plan = recordersPlan();
+    edit(plan);
+    const PlanFigures figures = planFigures(plan);
+    const PlanReport::SiteVerdict verdict = PlanReport::siteVerdict(plan, figures);
+    QVERIFY(verdict.known);
+    QCOMPARE(PlanReport::verdictWord(verdict.state), word);
+    QCOMPARE(verdict.text, text);
+    QCOMPARE(PlanReport::summaryRows(plan, figures).last(), (QStringList{"Retention verdict", word, text}));
 }
 
 void TestSitePlan::csvRecorders_data()
