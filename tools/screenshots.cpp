@@ -178,6 +178,8 @@ private:
         return QString::fromUtf8(m_chinese ? text.chinese : text.english);
     }
     void addGroup(QWidget *editor, const SampleGroup &group);
+    // The first page of the report of `plan`, written to `pdf`.
+    void saveReport(const SitePlan &plan, const QString &pdf, const char *state);
     // The window with the given top-level windows painted over it where they
     // stand on the screen.
     void save(QWidget *window, const QList<QWidget *> &over, const char *state);
@@ -325,21 +327,7 @@ void Session::run(const QSize &windowSize)
     saveWithDialog(&window, [&] { window.close(); }, "8-save-changes", {});
 
     // The report's first page, as pdftoppm renders the PDF that Export writes.
-    const QString pdf = plans.filePath(QStringLiteral("report.pdf"));
-    QString error;
-    if (!writePlanReport(pdf, sample(kPlanName), window.currentPlan(), &error)) {
-        std::fprintf(stderr, "screenshots: %s\n", qPrintable(error));
-        m_ok = false;
-        return;
-    }
-    const QString page = m_folder + QLatin1Char('/') + m_prefix + QLatin1String("9-report");
-    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                                      QStringLiteral("110"), QStringLiteral("-singlefile"),
-                                                      pdf, page})
-        != 0) {
-        std::fprintf(stderr, "screenshots: pdftoppm (poppler-utils) could not render the report\n");
-        m_ok = false;
-    }
+    saveReport(window.currentPlan(), plans.filePath(QStringLiteral("report.pdf")), "9-report");
 
     // The disk array dialog on the time page: a recorder of nine 8 TB drives
     // in RAID 6 with a hot spare, filled to 90 %.
@@ -399,6 +387,26 @@ void Session::run(const QSize &windowSize)
         },
         true);
     save(&window, {}, "17-recorder-breach");
+    // The report of the recorders: their sections under the site's summary.
+    saveReport(window.currentPlan(), plans.filePath(QStringLiteral("recorders.pdf")), "18-report-recorders");
+}
+
+void Session::saveReport(const SitePlan &plan, const QString &pdf, const char *state)
+{
+    QString error;
+    if (!writePlanReport(pdf, sample(kPlanName), plan, &error)) {
+        std::fprintf(stderr, "screenshots: %s\n", qPrintable(error));
+        m_ok = false;
+        return;
+    }
+    const QString page = m_folder + QLatin1Char('/') + m_prefix + QLatin1String(state);
+    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                      QStringLiteral("110"), QStringLiteral("-singlefile"),
+                                                      pdf, page})
+        != 0) {
+        std::fprintf(stderr, "screenshots: pdftoppm (poppler-utils) could not render the report\n");
+        m_ok = false;
+    }
 }
 
 // One language on one screen, in this process.
