@@ -144,9 +144,24 @@ private:
 
 // Opens a row's menu the way named: a right click on one of its labels, the
 // menu key (which the window system turns into a context menu event for the
-// focused row), or Shift+F10.
-void openMenu(QWidget *row, const QString &how)
+// focused row), or Shift+F10. Where "Move to" opens, chooses its `pick`th
+// recorder by keyboard. Returns the recorders offered; `opened` tells
+// whether a menu opened at all.
+QStringList moveByMenu(QWidget *row, const QString &how, int pick, bool *opened)
 {
+    QStringList offered;
+    PopupAnswerer answerer([&offered, pick](QMenu *menu) {
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Right);
+        auto *moveTo = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (moveTo == menu || moveTo->title() != QLatin1String("Move to"))
+            return;
+        for (const QAction *action : moveTo->actions())
+            offered << action->text();
+        for (int i = 0; i < pick; ++i)
+            QTest::keyClick(moveTo, Qt::Key_Down);
+        QTest::keyClick(moveTo, Qt::Key_Return);
+    });
     if (how == QLatin1String("right click")) {
         auto *label = child<QLabel>(*row, "m_labelDeviceCounts");
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), label->mapToGlobal(QPoint(4, 4)));
@@ -159,6 +174,8 @@ void openMenu(QWidget *row, const QString &how)
         row->setFocus();
         QTest::keyClick(row, Qt::Key_F10, Qt::ShiftModifier);
     }
+    *opened = answerer.answered();
+    return offered;
 }
 
 } // namespace
@@ -480,20 +497,9 @@ void TestGroupEdit::moveToMenu()
     if (recorders)
         openSite(threeRecorders());
     bar()->setCurrent(shown);
-    QStringList offered;
-    PopupAnswerer answerer([&offered](QMenu *menu) {
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Right);
-        auto *moveTo = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (moveTo->title() != QLatin1String("Move to"))
-            return;
-        for (const QAction *action : moveTo->actions())
-            offered << action->text();
-        QTest::keyClick(moveTo, Qt::Key_Down);
-        QTest::keyClick(moveTo, Qt::Key_Return);
-    });
-    openMenu(row(0), how);
-    QCOMPARE(answerer.answered(), recorders);
+    bool opened = false;
+    const QStringList offered = moveByMenu(row(0), how, 1, &opened);
+    QCOMPARE(opened, recorders);
     QCOMPARE(listed(), listedAfter);
     if (!recorders) {
         QVERIFY(m_window->currentPlan() == m_opened);
@@ -585,19 +591,9 @@ void TestGroupEdit::addedGroupMoves()
     QVERIFY(typed.calculation != added.calculation);
     QVERIFY(typed.groups == added.groups);
 
-    QStringList offered;
-    PopupAnswerer answerer([&offered](QMenu *menu) {
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Right);
-        auto *moveTo = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (moveTo == menu)
-            return; // "Move to" did not open
-        for (const QAction *action : moveTo->actions())
-            offered << action->text();
-        QTest::keyClick(moveTo, Qt::Key_Return);
-    });
-    openMenu(row(listed() - 1), QStringLiteral("Shift+F10"));
-    QVERIFY(answerer.answered());
+    bool opened = false;
+    const QStringList offered = moveByMenu(row(listed() - 1), QStringLiteral("Shift+F10"), 0, &opened);
+    QVERIFY(opened);
     QCOMPARE(offered, shown ? (QStringList{"NVR-1", "NVR-3"}) : (QStringList{"NVR-2", "NVR-3"}));
     SitePlan moved = typed;
     moved.groups.last().recorder = shown ? 1 : 2;
