@@ -18,6 +18,8 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace {
 
 constexpr int RowHintWidth = 50;
