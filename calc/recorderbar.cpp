@@ -19,15 +19,7 @@ constexpr char kRecorderProperty[] = "recorder";
 
 QVector<quint32> droppedGroups(const QMimeData *mime)
 {
-    QVector<quint32> groups;
-    const QList<QByteArray> lines = mime->data(QLatin1String(RecorderBar::GroupsMimeType)).split('\n');
-    for (const QByteArray &line : lines) {
-        bool ok = false;
-        const quint32 id = line.trimmed().toUInt(&ok);
-        if (ok && id != 0)
-            groups.append(id);
-    }
-    return groups;
+    return GroupDrag::decode(mime->data(QLatin1String(RecorderBar::GroupsMimeType)));
 }
 
 } // namespace

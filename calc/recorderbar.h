@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/siteplan.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -7,7 +9,6 @@ class QButtonGroup;
 class QHBoxLayout;
 class QScrollArea;
 class QToolButton;
-struct SitePlan;
 
 // The site's recorders above the device list: "All", then a chip per
 // recorder with its name and the channels it records against its limit, and
@@ -25,7 +26,7 @@ class RecorderBar final : public QWidget
 
 public:
     // The mime type of dragged groups: their identities, as text, one a line.
-    static constexpr char GroupsMimeType[] = "application/x-larkspan-groups";
+    static constexpr const char *GroupsMimeType = GroupDrag::MimeType;
 
     explicit RecorderBar(QWidget *parent = nullptr);
 

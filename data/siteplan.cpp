@@ -142,3 +142,52 @@ double totalKbps(const QVector<PlanGroup> &groups)
         total += group.channels * group.kbps;
     return total;
 }
+
+bool operator==(const RecorderChoice &a, const RecorderChoice &b)
+{
+    return a.id == b.id && a.name == b.name;
+}
+
+QVector<RecorderChoice> recorderChoices(const SitePlan &plan)
+{
+    QVector<RecorderChoice> choices;
+    choices.reserve(plan.recorders.size());
+    for (const PlanRecorder &recorder : plan.recorders)
+        choices.append({recorder.id, recorder.name});
+    return choices;
+}
+
+QVector<RecorderChoice> otherRecorders(const QVector<RecorderChoice> &recorders, quint32 own)
+{
+    QVector<RecorderChoice> others;
+    for (const RecorderChoice &recorder : recorders) {
+        if (recorder.id != own)
+            others.append(recorder);
+    }
+    return others;
+}
+
+namespace GroupDrag {
+
+QByteArray encode(const QVector<quint32> &groups)
+{
+    QByteArray data;
+    for (const quint32 group : groups)
+        data += QByteArray::number(group) + '\n';
+    return data;
+}
+
+QVector<quint32> decode(const QByteArray &data)
+{
+    QVector<quint32> groups;
+    const QList<QByteArray> lines = data.split('\n');
+    for (const QByteArray &line : lines) {
+        bool ok = false;
+        const quint32 id = line.trimmed().toUInt(&ok);
+        if (ok && id != 0)
+            groups.append(id);
+    }
+    return groups;
+}
+
+} // namespace GroupDrag

@@ -3,6 +3,7 @@
 #include "data/devicerecords.h"
 #include "data/planrecords.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -132,3 +133,26 @@ PlanGroup toPlanGroup(const StructDeviceItem &item, const QStringList &frameRate
 
 // Sum of channels x per-channel kbps over the groups.
 double totalKbps(const QVector<PlanGroup> &groups);
+
+// A recorder as a list of choices offers it: its identity and its name.
+struct RecorderChoice
+{
+    quint32 id = 0;
+    QString name;
+};
+bool operator==(const RecorderChoice &a, const RecorderChoice &b);
+inline bool operator!=(const RecorderChoice &a, const RecorderChoice &b) { return !(a == b); }
+
+// The plan's recorders in the plan's order; empty for a site without any.
+QVector<RecorderChoice> recorderChoices(const SitePlan &plan);
+// Where a group on recorder `own` can move: every other recorder, in order.
+QVector<RecorderChoice> otherRecorders(const QVector<RecorderChoice> &recorders, quint32 own);
+
+// Groups dragged within the window: their identities as text, one a line.
+namespace GroupDrag {
+inline constexpr char MimeType[] = "application/x-larkspan-groups";
+QByteArray encode(const QVector<quint32> &groups);
+// The identities of dragged data; a line that is no identity (empty, 0,
+// not a number, out of range) is left out.
+QVector<quint32> decode(const QByteArray &data);
+} // namespace GroupDrag

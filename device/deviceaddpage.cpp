@@ -8,14 +8,23 @@
 
 #include "ui_deviceaddpage.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QListWidgetItem>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QMutexLocker>
 #include <QResizeEvent>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace {
 
 constexpr int RowHintWidth = 50;
+// The widest picture of a dragged row.
+constexpr int DragPixmapWidth = 320;
 // The list item's data under this role is the group's key.
 constexpr int KeyRole = Qt::UserRole;
 
@@ -57,6 +66,8 @@ DeviceAddPage::DeviceAddPage(QWidget *parent)
     // Scrolling, like resizing, brings other items into view.
     connect(ui->m_listWidgetDiskData->verticalScrollBar(), &QScrollBar::valueChanged,
             this, &DeviceAddPage::buildRowsInView);
+    // A press on a row's labels reaches the list, which then has the mouse.
+    ui->m_listWidgetDiskData->viewport()->installEventFilter(this);
 }
 
 DeviceAddPage::~DeviceAddPage()
@@ -153,6 +164,8 @@ void DeviceAddPage::buildRow(QListWidgetItem *listItem)
             this, &DeviceAddPage::OnDeleteDeviceItem);
     connect(row, &NM_Larkspan::DeviceItemWidget::signalEditClicked,
             this, &DeviceAddPage::signalEditDevice);
+    connect(row, &NM_Larkspan::DeviceItemWidget::signalMenuRequested,
+            this, &DeviceAddPage::showGroupMenu);
     row->setRecording(item.recording);
     if (pending.frameRateUpdated)
         row->updateFrameRate(pending.frameRate, pending.bitrate);
@@ -217,6 +230,106 @@ void DeviceAddPage::replaceDeviceItem(long long id, const StructDeviceItem &item
     emit SignalDeviceChanged(getTotalBitrate());
 }
 
+void DeviceAddPage::adoptIdentities(const QVector<PlanGroup> &groups)
+{
+    if (groups.size() != m_mapDeviceData.size())
+        return;
+    auto group = groups.cbegin();
+    for (StructDeviceItem &item : m_mapDeviceData) {
+        if (item.iChannelGroupNumber == group->groupNumber) {
+            item.uGroupId = group->id;
+            item.uRecorderId = group->recorder;
+        }
+        ++group;
+    }
+}
+
+void DeviceAddPage::setRecorders(const QVector<RecorderChoice> &recorders)
+{
+    m_recorders = recorders;
+}
+
+QMimeData *DeviceAddPage::groupDragData(long long id) const
+{
+    const quint32 group = m_mapDeviceData.value(id).uGroupId;
+    if (m_recorders.isEmpty() || group == 0)
+        return nullptr;
+    auto *data = new QMimeData;
+    data->setData(QLatin1String(GroupDrag::MimeType), GroupDrag::encode({group}));
+    return data;
+}
+
+void DeviceAddPage::showGroupMenu(long long id, const QPoint &globalPos)
+{
+    if (m_recorders.isEmpty() || !m_mapDeviceData.contains(id))
+        return;
+    const StructDeviceItem item = m_mapDeviceData.value(id);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("groupMenu"));
+    QMenu *moveTo = menu.addMenu(tr("Move to"));
+    moveTo->setObjectName(QStringLiteral("moveToMenu"));
+    for (const RecorderChoice &recorder : otherRecorders(m_recorders, item.uRecorderId)) {
+        QAction *action = moveTo->addAction(recorder.name);
+        action->setObjectName(QStringLiteral("moveToRecorderAction"));
+        action->setData(recorder.id);
+    }
+    moveTo->setEnabled(!moveTo->isEmpty() && item.uGroupId != 0);
+    const QAction *chosen = menu.exec(globalPos);
+    // The move shows the list anew; the row that asked is still on the
+    // call stack, and the list disposes of rows later.
+    if (chosen && chosen->parent() == moveTo)
+        emit signalMoveGroup(item.uGroupId, chosen->data().toUInt());
+}
+
+bool DeviceAddPage::eventFilter(QObject *watched, QEvent *event)
+{
+    QListWidget *list = ui->m_listWidgetDiskData;
+    if (watched != list->viewport())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        const QListWidgetItem *listItem = list->itemAt(press->position().toPoint());
+        m_pressedKey = press->button() == Qt::LeftButton && listItem ? keyOf(listItem) : 0;
+        m_pressPos = press->position().toPoint();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_pressedKey = 0;
+    } else if (event->type() == QEvent::MouseMove && m_pressedKey != 0) {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        if ((move->buttons() & Qt::LeftButton)
+            && (move->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+            const long long key = std::exchange(m_pressedKey, 0);
+            startGroupDrag(key);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DeviceAddPage::startGroupDrag(long long id)
+{
+    QMimeData *data = groupDragData(id);
+    NM_Larkspan::DeviceItemWidget *row = m_mapItemWidgets.value(id, nullptr);
+    if (!data || !row) {
+        delete data;
+        return;
+    }
+    auto *drag = new QDrag(ui->m_listWidgetDiskData->viewport());
+    drag->setMimeData(data);
+    QPixmap picture = row->grab();
+    const QPoint hotSpot = row->mapFrom(ui->m_listWidgetDiskData->viewport(), m_pressPos);
+    if (picture.width() > DragPixmapWidth) {
+        const double scale = double(DragPixmapWidth) / picture.width();
+        picture = picture.scaledToWidth(DragPixmapWidth, Qt::SmoothTransformation);
+        drag->setHotSpot(hotSpot * scale);
+    } else {
+        drag->setHotSpot(hotSpot);
+    }
+    drag->setPixmap(picture);
+    // A drop on a recorder moves the group there through the document,
+    // which shows the list anew.
+    drag->exec(Qt::MoveAction);
+}
+
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 {
     QListWidget *list = ui->m_listWidgetDiskData;
@@ -276,8 +389,13 @@ void DeviceAddPage::OnFrametareStandardChanged(int index)
 
 void DeviceAddPage::clearAllDeviceItems()
 {
+    // The list disposes of the rows later (deleteLater): a row may be on the
+    // call stack, its menu having moved its group.
     ui->m_listWidgetDiskData->clear();
-    qDeleteAll(m_mapItemWidgets);
+    for (NM_Larkspan::DeviceItemWidget *row : std::as_const(m_mapItemWidgets)) {
+        row->hide();
+        row->deleteLater();
+    }
     m_mapItemWidgets.clear();
     m_mapDeviceData.clear();
     m_pendingRows.clear();

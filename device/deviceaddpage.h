@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/devicerecords.h"
+#include "data/siteplan.h"
 
 #include <QHash>
 #include <QMap>
@@ -12,6 +13,7 @@
 
 class BitrateCalculator;
 class QListWidgetItem;
+class QMimeData;
 class Ui_DeviceAddPage;
 
 namespace NM_Larkspan {
@@ -42,6 +44,18 @@ public:
     // Puts `item` in the place of the group listed under `id`, in a row
     // of its own, and announces the total; an id not listed changes nothing.
     void replaceDeviceItem(long long id, const StructDeviceItem &item);
+    // The identities and recorders that the plan gave the listed groups, in
+    // list order, where the group numbers agree; a plan of another length
+    // changes nothing. The rows stay as they are.
+    void adoptIdentities(const QVector<PlanGroup> &groups);
+
+    // The site's recorders. With any, a row's menu moves its group to
+    // another, and a row dragged onto a recorder carries its group there.
+    void setRecorders(const QVector<RecorderChoice> &recorders);
+    // What dragging the group listed under `id` carries: its identity, as
+    // the recorders take it. None without recorders or for a group the plan
+    // has not identified yet.
+    QMimeData *groupDragData(long long id) const;
 
 signals:
     void SignalDeviceChanged(double dTotalBitrate);
@@ -52,6 +66,8 @@ signals:
     void signalDisvocer();
     // A row asks for its group to be edited.
     void signalEditDevice(long long id);
+    // The group's menu moves it to another recorder.
+    void signalMoveGroup(quint32 groupId, quint32 recorderId);
 
 public slots:
     void setDeviceTypeData(QVector<StructDeviceItem> vectData);
@@ -66,6 +82,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // What the row of a group not yet in view will show: the record as it was
@@ -92,6 +109,8 @@ private:
     // A group's row shows a new frame rate and rate, now or once it is built.
     void showFrameRate(long long key, const QString &frameRate, double bitrate);
     void clearAllDeviceItems();
+    void showGroupMenu(long long id, const QPoint &globalPos);
+    void startGroupDrag(long long id);
     void convertToPAL();
     void convertToNTSC();
     // Moves the fixed-rate groups listed at one of the `from` frame rates to
@@ -106,4 +125,9 @@ private:
     long long m_llLastId = 0;
     QMutex m_mutex;
     QHash<long long, PendingRow> m_pendingRows;
+    QVector<RecorderChoice> m_recorders;
+    // The group under a press in the list, until the mouse is released or
+    // moves far enough to drag it.
+    long long m_pressedKey = 0;
+    QPoint m_pressPos;
 };

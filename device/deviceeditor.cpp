@@ -528,6 +528,7 @@ StructDeviceItem DeviceEditor::editedGroup() const
     StructDeviceItem item = composedGroup(m_shownGroup.iChannelGroupNumber);
     item.uGroupId = m_shownGroup.uGroupId;
     item.recording = m_shownGroup.recording;
+    item.uRecorderId = m_shownGroup.uRecorderId;
     // The field shows what it can of a rate with decimals; untouched, the
     // rate stays the listed one to the last digit.
     if (ui->m_lineEditScenceRecommandRate->text() == m_shownRateText)

@@ -5,6 +5,7 @@
 
 #include "ui_deviceitemwidget.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
 
@@ -188,7 +189,27 @@ void DeviceItemWidget::keyPressEvent(QKeyEvent *event)
         emitEdit();
         return;
     }
+    // The menu key arrives as a context menu event of its own; Shift+F10 is
+    // the other key that opens a menu, and nothing turns it into one.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        requestMenuFromKeyboard();
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+void DeviceItemWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        requestMenuFromKeyboard();
+    else
+        emit signalMenuRequested(static_cast<long long>(m_iId), event->globalPos());
+}
+
+void DeviceItemWidget::requestMenuFromKeyboard()
+{
+    const QWidget *name = ui->m_labelChannelGroupName;
+    emit signalMenuRequested(static_cast<long long>(m_iId), name->mapToGlobal(QPoint(0, name->height())));
 }
 
 void DeviceItemWidget::enterEvent(QEnterEvent *event)

@@ -46,6 +46,9 @@ signals:
     void signalDeleteClicked(long long id, int channelGroupNumber);
     // The pencil, a double click or Enter on the focused row.
     void signalEditClicked(long long id);
+    // A right click, or the menu key or Shift+F10 on the focused row: the
+    // group's menu is to open at `globalPos`.
+    void signalMenuRequested(long long id, const QPoint &globalPos);
 
 public slots:
     void OnDeleteButtonClicked();
@@ -54,6 +57,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -62,6 +66,8 @@ protected:
 private:
     void placeOn(QBoxLayout *line, QWidget *widget);
     void emitEdit();
+    // From the keyboard the menu opens below the group's name.
+    void requestMenuFromKeyboard();
     // The pencil shows on the row under the mouse and on the focused row,
     // so that a list at rest looks as it always has.
     void updateEditButton();

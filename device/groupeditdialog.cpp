@@ -79,6 +79,8 @@ GroupEditDialog::GroupEditDialog(const StructDeviceItem &group, int frameStandar
 
     m_pEditor->showGroup(group, frameStandard);
     showRecording(group.recording);
+    m_recorder = group.uRecorderId;
+    setRecorders({});
 
     connect(ui->m_comboBoxRecordingMode, &QComboBox::currentIndexChanged,
             this, &GroupEditDialog::onModeChanged);
@@ -99,6 +101,17 @@ GroupEditDialog::GroupEditDialog(const StructDeviceItem &group, int frameStandar
 }
 
 GroupEditDialog::~GroupEditDialog() = default;
+
+void GroupEditDialog::setRecorders(const QVector<RecorderChoice> &recorders)
+{
+    QComboBox *list = ui->m_comboBoxRecorder;
+    list->clear();
+    for (const RecorderChoice &recorder : recorders)
+        list->addItem(recorder.name, recorder.id);
+    list->setCurrentIndex(qMax(0, list->findData(m_recorder)));
+    ui->m_labelRecorder->setVisible(!recorders.isEmpty());
+    list->setVisible(!recorders.isEmpty());
+}
 
 void GroupEditDialog::showRecording(const GroupRecording &recording)
 {
@@ -177,6 +190,8 @@ StructDeviceItem GroupEditDialog::group() const
 {
     StructDeviceItem item = m_pEditor->editedGroup();
     item.recording = recording();
+    if (ui->m_comboBoxRecorder->count() > 0)
+        item.uRecorderId = ui->m_comboBoxRecorder->currentData().toUInt();
     return item;
 }
 

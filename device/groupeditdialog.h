@@ -2,6 +2,7 @@
 
 #include "aptui/basedialog.h"
 #include "data/devicerecords.h"
+#include "data/siteplan.h"
 
 #include <memory>
 
@@ -25,6 +26,10 @@ public:
     GroupEditDialog(const StructDeviceItem &group, int frameStandard, QWidget *parent = nullptr);
     ~GroupEditDialog() override;
 
+    // The site's recorders, the group's own chosen: Save puts the group on
+    // the one chosen. Without recorders the choice is not shown.
+    void setRecorders(const QVector<RecorderChoice> &recorders);
+
     // The group as the dialog now holds it.
     StructDeviceItem group() const;
     // Why the dialog holds no group; empty when it does.
@@ -40,4 +45,5 @@ private:
 
     DeviceEditor *m_pEditor = nullptr;
     std::unique_ptr<Ui::GroupRecording> ui;
+    quint32 m_recorder = 0;
 };

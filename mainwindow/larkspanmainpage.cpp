@@ -166,6 +166,8 @@ void LarkspanMainPage::connectPages()
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear,
             deviceAddPage, &DeviceAddPage::onClearDeviceItems);
     connect(deviceAddPage, &DeviceAddPage::signalEditDevice, this, &LarkspanMainPage::onEditGroup);
+    connect(deviceAddPage, &DeviceAddPage::signalMoveGroup, m_pDocument,
+            [this](quint32 group, quint32 recorder) { m_pDocument->moveGroups({group}, recorder); });
     connect(deviceAddPage, &DeviceAddPage::signalCover, this, &LarkspanMainPage::enableCover);
     connect(deviceAddPage, &DeviceAddPage::signalDisvocer, this, &LarkspanMainPage::disableCover);
     connect(m_pDeviceEditor, &DeviceEditor::signalCover, this, &LarkspanMainPage::enableCover);
@@ -395,6 +397,10 @@ void LarkspanMainPage::onPlanChanged()
     m_takingEdit = true;
     m_pRecorders->takeEdit(m_pPages->plan());
     m_takingEdit = false;
+    // A group added on the pages has its identity and recorder from the
+    // document only: the list learns them, so that its menu and a drag name
+    // the group, and the next edit keeps its identity.
+    deviceList()->adoptIdentities(m_pRecorders->shownPlan().groups);
 }
 
 void LarkspanMainPage::showFigures()
@@ -425,6 +431,8 @@ void LarkspanMainPage::onDocumentChanged(int changes)
                                         | SiteDocument::FrameStandardChanged | SiteDocument::RecordersChanged;
     if (what & (SiteDocument::GroupsChanged | SiteDocument::InputsChanged | SiteDocument::RecordersChanged))
         m_pRecorders->refresh();
+    if (what & SiteDocument::RecordersChanged)
+        deviceList()->setRecorders(recorderChoices(m_pDocument->plan()));
     // Edits made on the pages are there already; undo, redo, open and new are not.
     if ((what & shown) && !m_takingEdit)
         showPlan();
@@ -436,17 +444,29 @@ void LarkspanMainPage::onDocumentChanged(int changes)
 
 void LarkspanMainPage::onEditGroup(long long id)
 {
-    auto *list = qobject_cast<DeviceAddPage *>(m_pCapacityCalculation->getDeviceAddPage());
+    DeviceAddPage *list = deviceList();
     const QMap<long long, StructDeviceItem> groups = list->getDeviceData();
     if (!groups.contains(id))
         return;
     setCover(true);
     GroupEditDialog dialog(groups.value(id), m_pDeviceEditor->frameStandard(), this);
+    dialog.setRecorders(recorderChoices(m_pDocument->plan()));
     dialog.move(centredPosition(dialog.size()));
     const bool saved = dialog.exec() == QDialog::Accepted;
     setCover(false);
-    if (saved)
-        list->replaceDeviceItem(id, dialog.group());
+    if (!saved)
+        return;
+    const StructDeviceItem edited = dialog.group();
+    list->replaceDeviceItem(id, edited);
+    // Moved off the recorder shown, the group leaves the list.
+    const quint32 shown = m_pRecorders->current();
+    if (shown != 0 && edited.uRecorderId != shown)
+        showPlan();
+}
+
+DeviceAddPage *LarkspanMainPage::deviceList() const
+{
+    return qobject_cast<DeviceAddPage *>(m_pCapacityCalculation->getDeviceAddPage());
 }
 
 bool LarkspanMainPage::mayDiscardChanges()

@@ -8,6 +8,7 @@
 
 class AboutDialog;
 class CapacityCalculation;
+class DeviceAddPage;
 class DeviceEditor;
 class QAction;
 class PlanMenu;
@@ -121,6 +122,7 @@ private:
     // Asks Save / Don't Save / Cancel while the plan has unsaved changes;
     // true when the window may go on and drop them.
     bool mayDiscardChanges();
+    DeviceAddPage *deviceList() const;
     bool loadPlan(const QString &path);
     void updateTitle();
     QString planName() const;

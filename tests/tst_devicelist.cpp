@@ -7,6 +7,7 @@
 #include "dialoganswerer.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -164,6 +165,8 @@ private slots:
     void lateRowsShowWhatEarlyRowsShow();
     void rowsInViewAreBuilt_data();
     void rowsInViewAreBuilt();
+    void dragCarriesTheGroup_data();
+    void dragCarriesTheGroup();
 
 private:
     QTemporaryDir m_tables;
@@ -750,6 +753,43 @@ void TestDeviceList::rowsInViewAreBuilt()
         QVERIFY2(rowAt(page, i), qPrintable(QStringLiteral("item %1 is in view without a row").arg(i)));
     }
     QVERIFY(inView > 2);
+}
+
+void TestDeviceList::dragCarriesTheGroup_data()
+{
+    QTest::addColumn<int>("recorders");
+    QTest::addColumn<quint32>("groupId");
+    QTest::addColumn<QByteArray>("carried"); // empty: no drag
+
+    QTest::newRow("a site of recorders: the group's identity") << 2 << 7u << QByteArray("7\n");
+    QTest::newRow("a site of one recorder") << 1 << 4294967295u << QByteArray("4294967295\n");
+    QTest::newRow("a site without recorders: no drag") << 0 << 7u << QByteArray();
+    QTest::newRow("a group the plan has not identified: no drag") << 2 << 0u << QByteArray();
+}
+
+// A row dragged onto a recorder of the bar carries its group's identity in
+// the type the bar takes; no row drags while the site has no recorders.
+void TestDeviceList::dragCarriesTheGroup()
+{
+    QFETCH(int, recorders);
+    QFETCH(quint32, groupId);
+    QFETCH(QByteArray, carried);
+
+    DeviceAddPage page;
+    StructDeviceItem listed = ipc(4, 2048, 1);
+    listed.uGroupId = groupId;
+    page.addDeviceTypeItem(ipc(1, 512, 2));
+    page.addDeviceTypeItem(listed);
+    QVector<RecorderChoice> site;
+    for (int i = 1; i <= recorders; ++i)
+        site.append({quint32(i), QStringLiteral("NVR-%1").arg(i)});
+    page.setRecorders(site);
+
+    const std::unique_ptr<QMimeData> data(page.groupDragData(2));
+    QCOMPARE(data != nullptr, !carried.isEmpty());
+    if (data)
+        QCOMPARE(data->data(QStringLiteral("application/x-larkspan-groups")), carried);
+    QVERIFY(!std::unique_ptr<QMimeData>(page.groupDragData(3))); // no such group
 }
 
 QTEST_MAIN(TestDeviceList)

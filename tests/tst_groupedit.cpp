@@ -1,3 +1,4 @@
+#include "calc/recorderbar.h"
 #include "data/bitratecalculator.h"
 #include "data/sitedocument.h"
 #include "data/siteplanfile.h"
@@ -15,10 +16,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QContextMenuEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -99,6 +104,80 @@ SitePlan twoGroups()
     return plan;
 }
 
+// The two groups on a site of three recorders: Gate on NVR-1, Hall on NVR-2.
+SitePlan threeRecorders()
+{
+    SitePlan plan = twoGroups();
+    for (quint32 id = 1; id <= 3; ++id) {
+        plan.recorders.append({id, QStringLiteral("NVR-%1").arg(id), QString(), {32, 256, 4, 16000},
+                               {4, 8000, RaidLevel::Raid5}, 0});
+    }
+    plan.groups[0].recorder = 1;
+    plan.groups[1].recorder = 2;
+    return plan;
+}
+
+// Answers the popup menu that opens while it lives, the way a person would.
+class PopupAnswerer final
+{
+public:
+    explicit PopupAnswerer(std::function<void(QMenu *)> answer)
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, answer = std::move(answer)] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu || m_answered)
+                return;
+            m_answered = true;
+            answer(menu);
+            // A menu the answer left open would keep the test waiting.
+            while (QWidget *open = QApplication::activePopupWidget())
+                open->close();
+        });
+        m_poll.start(20);
+    }
+    bool answered() const { return m_answered; }
+
+private:
+    QTimer m_poll;
+    bool m_answered = false;
+};
+
+// Opens a row's menu the way named: a right click on one of its labels, the
+// menu key (which the window system turns into a context menu event for the
+// focused row), or Shift+F10. Where "Move to" opens, chooses its `pick`th
+// recorder by keyboard. Returns the recorders offered; `opened` tells
+// whether a menu opened at all.
+QStringList moveByMenu(QWidget *row, const QString &how, int pick, bool *opened)
+{
+    QStringList offered;
+    PopupAnswerer answerer([&offered, pick](QMenu *menu) {
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Right);
+        auto *moveTo = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (moveTo == menu || moveTo->title() != QLatin1String("Move to"))
+            return;
+        for (const QAction *action : moveTo->actions())
+            offered << action->text();
+        for (int i = 0; i < pick; ++i)
+            QTest::keyClick(moveTo, Qt::Key_Down);
+        QTest::keyClick(moveTo, Qt::Key_Return);
+    });
+    if (how == QLatin1String("right click")) {
+        auto *label = child<QLabel>(*row, "m_labelDeviceCounts");
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), label->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(label, &click);
+    } else if (how == QLatin1String("menu key")) {
+        row->setFocus();
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), row->mapToGlobal(QPoint()));
+        QApplication::sendEvent(row, &key);
+    } else {
+        row->setFocus();
+        QTest::keyClick(row, Qt::Key_F10, Qt::ShiftModifier);
+    }
+    *opened = answerer.answered();
+    return offered;
+}
+
 } // namespace
 
 class TestGroupEdit final : public QObject
@@ -117,8 +196,18 @@ private slots:
     void closing();
     void refusedInputKeepsTheDialogOpen_data();
     void refusedInputKeepsTheDialogOpen();
+    void moveToMenu_data();
+    void moveToMenu();
+    void recorderInTheDialog_data();
+    void recorderInTheDialog();
+    void addedGroupMoves_data();
+    void addedGroupMoves();
 
 private:
+    void openSite(const SitePlan &plan);
+    RecorderBar *bar() const { return m_window->findChild<RecorderBar *>(QStringLiteral("m_recorderBar")); }
+    int listed() const { return child<QListWidget>(*m_window, "m_listWidgetDiskData")->count(); }
+    void undo();
     QWidget *row(int index) const;
     // Opens group `index` the way named, and has `answer` act in the dialog.
     void edit(int index, const QString &how, std::function<void(QDialog &)> answer);
@@ -145,11 +234,21 @@ void TestGroupEdit::init()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 
-    const QString path = m_work.filePath(QStringLiteral("two.larkspan"));
+    openSite(twoGroups());
+}
+
+void TestGroupEdit::openSite(const SitePlan &plan)
+{
+    const QString path = m_work.filePath(QStringLiteral("site.larkspan"));
     QString error;
-    QVERIFY2(SitePlanFile::write(path, twoGroups(), &error), qPrintable(error));
+    QVERIFY2(SitePlanFile::write(path, plan, &error), qPrintable(error));
     QVERIFY(m_window->openPlan(path));
     m_opened = m_window->currentPlan();
+}
+
+void TestGroupEdit::undo()
+{
+    press(child<QListWidget>(*m_window, "m_listWidgetDiskData"), Qt::Key_Z, Qt::ControlModifier);
 }
 
 void TestGroupEdit::cleanup()
@@ -245,6 +344,8 @@ void TestGroupEdit::opening()
         QVERIFY(!child<QWidget>(dialog, "m_btnAddDevice")->isVisible());
         QVERIFY(!child<QWidget>(dialog, "PalNtscSwitch")->isVisible());
         QVERIFY(!child<QWidget>(dialog, "m_lineEditSubRate")->isVisible());
+        // A site without recorders offers none.
+        QVERIFY(!child<QWidget>(dialog, "m_comboBoxRecorder")->isVisible());
         close(dialog, QStringLiteral("Escape"));
     });
     QCOMPARE(title, QStringLiteral("Edit Group"));
@@ -368,6 +469,135 @@ void TestGroupEdit::refusedInputKeepsTheDialogOpen()
     QCOMPARE(shown, notice);
     QVERIFY(stillOpen);
     QVERIFY(m_window->currentPlan() == m_opened);
+}
+
+void TestGroupEdit::moveToMenu_data()
+{
+    QTest::addColumn<bool>("recorders");
+    QTest::addColumn<quint32>("shown");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("listedAfter");
+
+    QTest::newRow("right click, the site shown") << true << 0u << "right click" << 2;
+    QTest::newRow("menu key, NVR-1 shown: the group leaves the list") << true << 1u << "menu key" << 0;
+    QTest::newRow("Shift+F10") << true << 0u << "Shift+F10" << 2;
+    QTest::newRow("no recorders: no menu") << false << 0u << "right click" << 2;
+    QTest::newRow("no recorders: no menu from the keyboard") << false << 0u << "Shift+F10" << 2;
+}
+
+// A row's menu offers the recorders other than its group's and moves the
+// group to the one chosen, as one step; all of it by keyboard.
+void TestGroupEdit::moveToMenu()
+{
+    QFETCH(bool, recorders);
+    QFETCH(quint32, shown);
+    QFETCH(QString, how);
+    QFETCH(int, listedAfter);
+
+    if (recorders)
+        openSite(threeRecorders());
+    bar()->setCurrent(shown);
+    bool opened = false;
+    const QStringList offered = moveByMenu(row(0), how, 1, &opened);
+    QCOMPARE(opened, recorders);
+    QCOMPARE(listed(), listedAfter);
+    if (!recorders) {
+        QVERIFY(m_window->currentPlan() == m_opened);
+        return;
+    }
+    QCOMPARE(offered, (QStringList{"NVR-2", "NVR-3"}));
+    SitePlan moved = m_opened;
+    moved.groups[0].recorder = 3;
+    QVERIFY(m_window->currentPlan() == moved);
+    undo();
+    QVERIFY(m_window->currentPlan() == m_opened);
+    QCOMPARE(listed(), shown ? 1 : 2);
+}
+
+void TestGroupEdit::recorderInTheDialog_data()
+{
+    QTest::addColumn<quint32>("shown");
+    QTest::addColumn<int>("downs"); // Key_Down presses on the recorder list
+    QTest::addColumn<quint32>("recorder");
+    QTest::addColumn<int>("listedAfter");
+
+    QTest::newRow("the site shown: NVR-3") << 0u << 2 << 3u << 2;
+    QTest::newRow("NVR-1 shown: NVR-2, and the group leaves the list") << 1u << 1 << 2u << 0;
+    QTest::newRow("its own kept: no step") << 0u << 0 << 1u << 2;
+}
+
+// The dialog offers the site's recorders with the group's own chosen; Save
+// moves the group with the rest of the edit, as one step.
+void TestGroupEdit::recorderInTheDialog()
+{
+    QFETCH(quint32, shown);
+    QFETCH(int, downs);
+    QFETCH(quint32, recorder);
+    QFETCH(int, listedAfter);
+
+    openSite(threeRecorders());
+    bar()->setCurrent(shown);
+    QStringList offered;
+    edit(0, QStringLiteral("Enter"), [&](QDialog &dialog) {
+        auto *recorders = child<QComboBox>(dialog, "m_comboBoxRecorder");
+        QVERIFY(recorders->isVisible());
+        for (int i = 0; i < recorders->count(); ++i)
+            offered << recorders->itemText(i);
+        offered << recorders->currentText();
+        recorders->setFocus();
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(recorders, Qt::Key_Down);
+        close(dialog, QStringLiteral("Save"));
+    });
+    QCOMPARE(offered, (QStringList{"NVR-1", "NVR-2", "NVR-3", "NVR-1"}));
+    SitePlan moved = m_opened;
+    moved.groups[0].recorder = recorder;
+    QVERIFY(m_window->currentPlan() == moved);
+    QCOMPARE(m_window->isPlanModified(), recorder != 1);
+    QCOMPARE(listed(), listedAfter);
+    if (recorder == 1)
+        return;
+    undo();
+    QVERIFY(m_window->currentPlan() == m_opened);
+}
+
+void TestGroupEdit::addedGroupMoves_data()
+{
+    QTest::addColumn<quint32>("shown");
+
+    QTest::newRow("the site shown") << 0u;
+    QTest::newRow("NVR-2 shown") << 2u;
+}
+
+// A group just added takes its identity and recorder from the plan; its menu
+// moves it, and it stays the group it was.
+void TestGroupEdit::addedGroupMoves()
+{
+    openSite(threeRecorders());
+    QFETCH(quint32, shown);
+    bar()->setCurrent(shown);
+    QWidget *editor = m_window->findChild<QWidget *>(QStringLiteral("DeviceEditor"));
+    child<QLineEdit>(*editor, "m_lineEditChannelName")->setText(QStringLiteral("Yard"));
+    QTest::mouseClick(child<QAbstractButton>(*editor, "m_btnAddDevice"), Qt::LeftButton);
+    const SitePlan added = m_window->currentPlan();
+    QCOMPARE(added.groups.size(), 3);
+    const PlanGroup yard = added.groups.last();
+    QVERIFY(yard.id != 0);
+    QCOMPARE(yard.recorder, shown ? shown : 1u);
+    // An input changed afterwards changes that input alone.
+    auto *hours = child<QSpinBox>(*m_window, "m_spinBoxTime");
+    hours->setValue(hours->value() == 12 ? 13 : 12);
+    const SitePlan typed = m_window->currentPlan();
+    QVERIFY(typed.calculation != added.calculation);
+    QVERIFY(typed.groups == added.groups);
+
+    bool opened = false;
+    const QStringList offered = moveByMenu(row(listed() - 1), QStringLiteral("Shift+F10"), 0, &opened);
+    QVERIFY(opened);
+    QCOMPARE(offered, shown ? (QStringList{"NVR-1", "NVR-3"}) : (QStringList{"NVR-2", "NVR-3"}));
+    SitePlan moved = typed;
+    moved.groups.last().recorder = shown ? 1 : 2;
+    QVERIFY(m_window->currentPlan() == moved);
 }
 
 QTEST_MAIN(TestGroupEdit)

@@ -53,6 +53,10 @@ private slots:
     void oneRecorderOnThePages_data();
     void oneRecorderOnThePages();
     void plansWithoutRecordersAreOneSite();
+    void moveTargets_data();
+    void moveTargets();
+    void draggedGroups_data();
+    void draggedGroups();
 };
 
 void TestRecorders::profileFile_data()
@@ -416,6 +420,61 @@ void TestRecorders::plansWithoutRecordersAreOneSite()
         }
     }
     QVERIFY(checked >= 5);
+void TestRecorders::moveTargets_data()
+{
+    QTest::addColumn<QVector<quint32>>("site");
+    QTest::addColumn<quint32>("own");
+    QTest::addColumn<QStringList>("offered");
+
+    QTest::newRow("no recorders: nowhere") << QVector<quint32>{} << 0u << QStringList{};
+    QTest::newRow("the only recorder's group: nowhere") << QVector<quint32>{4} << 4u << QStringList{};
+    QTest::newRow("the middle one's: the others in the site's order")
+        << QVector<quint32>{9, 4, 2} << 4u << QStringList{"R9", "R2"};
+    QTest::newRow("the first one's") << QVector<quint32>{9, 4, 2} << 9u << QStringList{"R4", "R2"};
+    QTest::newRow("on no recorder: every one") << QVector<quint32>{9, 4} << 0u << QStringList{"R9", "R4"};
+    QTest::newRow("on a recorder gone: every one") << QVector<quint32>{9, 4} << 7u << QStringList{"R9", "R4"};
+}
+
+// A group's menu offers the recorders it can move to, named as the bar names
+// them.
+void TestRecorders::moveTargets()
+{
+    QFETCH(QVector<quint32>, site);
+    QFETCH(quint32, own);
+    QFETCH(QStringList, offered);
+
+    SitePlan plan;
+    for (const quint32 id : site)
+        plan.recorders.append({id, QStringLiteral("R%1").arg(id), QString(), {}, {}, 0});
+    QStringList names;
+    for (const RecorderChoice &choice : otherRecorders(recorderChoices(plan), own)) {
+        QCOMPARE(choice.name, QStringLiteral("R%1").arg(choice.id));
+        names << choice.name;
+    }
+    QCOMPARE(names, offered);
+}
+
+void TestRecorders::draggedGroups_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QVector<quint32>>("groups");
+
+    QTest::newRow("one group, as a row gives it") << GroupDrag::encode({7}) << QVector<quint32>{7};
+    QTest::newRow("several, the largest identity")
+        << GroupDrag::encode({1, 4294967295u, 3}) << QVector<quint32>{1, 4294967295u, 3};
+    QTest::newRow("one a line") << QByteArray("1\n7\n") << QVector<quint32>{1, 7};
+    QTest::newRow("CRLF, blanks and no last newline") << QByteArray(" 2\r\n\n 5") << QVector<quint32>{2, 5};
+    QTest::newRow("0, negative, beyond 32 bits, words: left out")
+        << QByteArray("0\n-3\n4294967296\nten\n1e3\n8\n") << QVector<quint32>{8};
+    QTest::newRow("nothing") << QByteArray() << QVector<quint32>{};
+}
+
+void TestRecorders::draggedGroups()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QVector<quint32>, groups);
+
+    QCOMPARE(GroupDrag::decode(data), groups);
 }
 
 QTEST_GUILESS_MAIN(TestRecorders)
