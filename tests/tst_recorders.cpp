@@ -420,6 +420,8 @@ void TestRecorders::plansWithoutRecordersAreOneSite()
         }
     }
     QVERIFY(checked >= 5);
+}
+
 void TestRecorders::moveTargets_data()
 {
     QTest::addColumn<QVector<quint32>>("site");
