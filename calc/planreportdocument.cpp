@@ -41,7 +41,7 @@ constexpr bool kNumberColumn[kColumns] = {false, false, true, false, false, fals
                                           false, true,  true,  true,  false, false, true};
 // Shares of the table's width, in percent: enough for the texts of each
 // column at 8 pt, so that no word breaks inside.
-constexpr qreal kColumnWidth[kColumns] = {10.5, 5.5, 5, 8, 5.5, 5, 6.5, 8, 6, 5.5, 6.5, 9, 8, 11};
+constexpr qreal kColumnWidth[kColumns] = {11, 5.5, 6, 8, 6.5, 5, 6.5, 7, 6, 5.5, 6.5, 8.5, 7.5, 10.5};
 // The chart of storage by group, painted into the document as one object
 // with its heading and caption, so that a page break never parts them.
 constexpr int kStorageChartObject = QTextFormat::UserObject + 1;

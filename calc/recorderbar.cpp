@@ -1,6 +1,7 @@
 #include "calc/recorderbar.h"
 
 #include "calc/recorders.h"
+#include "data/siteplan.h"
 
 #include <QButtonGroup>
 #include <QDragEnterEvent>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
 
@@ -49,7 +51,7 @@ RecorderBar::RecorderBar(QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    row->addWidget(m_strip, 1);
+    row->addWidget(m_strip, 1, Qt::AlignTop);
     row->addWidget(m_addButton, 0, Qt::AlignTop);
     m_chips->setExclusive(true);
 
@@ -78,6 +80,8 @@ RecorderBar::RecorderBar(QWidget *parent)
     });
     addChip(0, tr("All"))->setChecked(true);
     m_layout->addStretch(1);
+    m_layout->setAlignment(Qt::AlignTop);
+    showSite(SitePlan());
 }
 
 QToolButton *RecorderBar::addChip(quint32 recorder, const QString &text)
@@ -149,6 +153,11 @@ void RecorderBar::showSite(const SitePlan &plan)
         m_chips->buttons().constFirst()->setChecked(true);
         emit currentChanged(0);
     }
+    // "All" only where there is something else to choose; the strip as high
+    // as a chip and the scroll bar that many recorders bring.
+    m_chips->buttons().constFirst()->setVisible(!recorders.isEmpty());
+    m_strip->setFixedHeight(m_addButton->sizeHint().height() + 2
+                            + m_strip->horizontalScrollBar()->sizeHint().height());
 }
 
 void RecorderBar::setCurrent(quint32 recorder)

@@ -48,6 +48,13 @@
         <source>Clear</source>
         <translation>Clear</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more limit(s) broken</source>
+        <translation>
+            <numerusform>%1, and %n more limit broken</numerusform>
+            <numerusform>%1, and %n more limits broken</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandLineTexts</name>
@@ -94,6 +101,14 @@
     <message>
         <source>larkspan: %1</source>
         <translation>larkspan: %1</translation>
+    </message>
+    <message>
+        <source>Print whether every recorder of &lt;plan&gt; keeps its period within its limits, without a window.</source>
+        <translation>Print whether every recorder of &lt;plan&gt; keeps its period within its limits, without a window.</translation>
+    </message>
+    <message>
+        <source>--check needs a plan and nothing else.</source>
+        <translation>--check needs a plan and nothing else.</translation>
     </message>
 </context>
 <context>
@@ -170,6 +185,10 @@
         <source>Guaranteed retention</source>
         <translation>Guaranteed retention</translation>
     </message>
+    <message>
+        <source>A recorder&apos;s disk is its drives: set them with &quot;Disk array...&quot;.</source>
+        <translation>A recorder&apos;s disk is its drives: set them with &quot;Disk array...&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -223,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>DeleteRecorder</name>
+    <message>
+        <source>Its groups move to :</source>
+        <translation>Its groups move to :</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAddPage</name>
     <message>
         <source>DeviceAddPage</source>
@@ -235,6 +261,10 @@
     <message>
         <source>Clear all the channels?</source>
         <translation>Clear all the channels?</translation>
+    </message>
+    <message>
+        <source>Move to</source>
+        <translation>Move to</translation>
     </message>
 </context>
 <context>
@@ -326,6 +356,10 @@
     <message>
         <source>There is no frame rate to choose (Frame.xml), so the group was not saved.</source>
         <translation>There is no frame rate to choose (Frame.xml), so the group was not saved.</translation>
+    </message>
+    <message>
+        <source>Choose &quot;All&quot; to switch the frame standard of the site.</source>
+        <translation>Choose &quot;All&quot; to switch the frame standard of the site.</translation>
     </message>
 </context>
 <context>
@@ -697,6 +731,10 @@
     <message>
         <source>Empty days keep the group for the site&apos;s period; an empty sub-stream keeps it as long as the main stream.</source>
         <translation>Empty days keep the group for the site&apos;s period; an empty sub-stream keeps it as long as the main stream.</translation>
+    </message>
+    <message>
+        <source>Recorder :</source>
+        <translation>Recorder :</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1189,76 @@
         <source>Retention verdict</source>
         <translation>Retention verdict</translation>
     </message>
+    <message>
+        <source>Every recorder keeps its period even at the high bound, within its limits.</source>
+        <translation>Every recorder keeps its period even at the high bound, within its limits.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 recorder(s) fall short or break a limit: %2.</source>
+        <translation>
+            <numerusform>%n of %1 recorder fall short or break a limit: %2.</numerusform>
+            <numerusform>%n of %1 recorders fall short or break a limit: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>limits of its own</source>
+        <translation>limits of its own</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels · %2 Mbps incoming · %n bay(s) · drives up to %3</source>
+        <translation>
+            <numerusform>%1 channels · %2 Mbps incoming · %n bay · drives up to %3</numerusform>
+            <numerusform>%1 channels · %2 Mbps incoming · %n bays · drives up to %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>uplink %1 Mbps</source>
+        <translation>uplink %1 Mbps</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 usable</source>
+        <translation>%1: %2 usable</translation>
+    </message>
+    <message>
+        <source>Nothing to keep (no groups, drives or period)</source>
+        <translation>Nothing to keep (no groups, drives or period)</translation>
+    </message>
+    <message>
+        <source>Recorder: channels</source>
+        <translation>Recorder: channels</translation>
+    </message>
+    <message>
+        <source>Recorder: incoming at the busiest hour</source>
+        <translation>Recorder: incoming at the busiest hour</translation>
+    </message>
+    <message>
+        <source>Recorder: bays</source>
+        <translation>Recorder: bays</translation>
+    </message>
+    <message>
+        <source>Recorder: array capacity</source>
+        <translation>Recorder: array capacity</translation>
+    </message>
+    <message>
+        <source>Recorder: retention verdict</source>
+        <translation>Recorder: retention verdict</translation>
+    </message>
+    <message>
+        <source>Recorder: over a limit</source>
+        <translation>Recorder: over a limit</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Recorder</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -1189,6 +1297,237 @@
     <message>
         <source>Retention</source>
         <translation>Retention</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Drives</translation>
+    </message>
+    <message>
+        <source>Over a limit</source>
+        <translation>Over a limit</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderBar</name>
+    <message>
+        <source>Add a recorder, or spread the groups over recorders</source>
+        <translation>Add a recorder, or spread the groups over recorders</translation>
+    </message>
+    <message>
+        <source>Recorders</source>
+        <translation>Recorders</translation>
+    </message>
+    <message>
+        <source>Add recorder…</source>
+        <translation>Add recorder…</translation>
+    </message>
+    <message>
+        <source>Spread groups…</source>
+        <translation>Spread groups…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Edit recorder…</source>
+        <translation>Edit recorder…</translation>
+    </message>
+    <message>
+        <source>Delete recorder…</source>
+        <translation>Delete recorder…</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderDialog</name>
+    <message>
+        <source>Name :</source>
+        <translation>Name :</translation>
+    </message>
+    <message>
+        <source>Profile :</source>
+        <translation>Profile :</translation>
+    </message>
+    <message>
+        <source>Channels :</source>
+        <translation>Channels :</translation>
+    </message>
+    <message>
+        <source>Incoming bandwidth :</source>
+        <translation>Incoming bandwidth :</translation>
+    </message>
+    <message>
+        <source> Mbps</source>
+        <translation> Mbps</translation>
+    </message>
+    <message>
+        <source>Drive bays :</source>
+        <translation>Drive bays :</translation>
+    </message>
+    <message>
+        <source>Largest drive :</source>
+        <translation>Largest drive :</translation>
+    </message>
+    <message>
+        <source> TB</source>
+        <translation> TB</translation>
+    </message>
+    <message>
+        <source>Camera uplink :</source>
+        <translation>Camera uplink :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Drives :</source>
+        <translation>Drives :</translation>
+    </message>
+    <message>
+        <source>Disk array...</source>
+        <translation>Disk array...</translation>
+    </message>
+    <message>
+        <source>Keep these limits as a profile</source>
+        <translation>Keep these limits as a profile</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Limits of its own</source>
+        <translation>Limits of its own</translation>
+    </message>
+    <message>
+        <source>No drives that make an array</source>
+        <translation>No drives that make an array</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Profile not kept</source>
+        <translation>Profile not kept</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderProfileFile</name>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>A profile needs a name.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name may not hold a comma or a double quote.</source>
+        <translation>A profile&apos;s name may not hold a comma or a double quote.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name is at most %1 characters.</source>
+        <translation>A profile&apos;s name is at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name may not hold a control character or a broken character.</source>
+        <translation>A profile&apos;s name may not hold a control character or a broken character.</translation>
+    </message>
+    <message>
+        <source>There is already a profile named &quot;%1&quot;.</source>
+        <translation>There is already a profile named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The recorder profiles are not UTF-8 text.</source>
+        <translation>The recorder profiles are not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>Line %1: a profile has %2 fields, not %3.</source>
+        <translation>Line %1: a profile has %2 fields, not %3.</translation>
+    </message>
+    <message>
+        <source>Line %1: more than %2 profiles.</source>
+        <translation>Line %1: more than %2 profiles.</translation>
+    </message>
+    <message>
+        <source>the channels are not a whole number from 1 to %1.</source>
+        <translation>the channels are not a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>the incoming Mbps are not a whole number from 1 to %1.</source>
+        <translation>the incoming Mbps are not a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>the drive bays are not a whole number from 1 to %1.</source>
+        <translation>the drive bays are not a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>the largest drive is not a size from 0.001 to %1 TB with at most three decimals.</source>
+        <translation>the largest drive is not a size from 0.001 to %1 TB with at most three decimals.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>The recorder profiles are larger than %1 MB.</source>
+        <translation>The recorder profiles are larger than %1 MB.</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep your own profiles in.</source>
+        <translation>There is no folder to keep your own profiles in.</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderText</name>
+    <message>
+        <source>%1: nothing to keep (no groups, drives or period)</source>
+        <translation>%1: nothing to keep (no groups, drives or period)</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>NVR-%1</source>
+        <translation>NVR-%1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1: %2 of %3 channels</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 Mbps</source>
+        <translation>%1: %2 of %3 Mbps</translation>
+    </message>
+    <message>
+        <source>%1: %2 drives, a bay takes at most %3</source>
+        <translation>%1: %2 drives, a bay takes at most %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: needs %n drive(s), has %2 bays</source>
+        <translation>
+            <numerusform>%1: needs %n drive, has %2 bays</numerusform>
+            <numerusform>%1: needs %n drives, has %2 bays</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: uplink %2 % rule: %3 of %4 Mbps</source>
+        <translation>%1: uplink %2 % rule: %3 of %4 Mbps</translation>
+    </message>
+    <message>
+        <source>%1 / %2 channels · %3 / %4 Mbps · %5 / %6 bays</source>
+        <translation>%1 / %2 channels · %3 / %4 Mbps · %5 / %6 bays</translation>
     </message>
 </context>
 <context>
@@ -1537,6 +1876,53 @@
         <source>%1 is not a section of values.</source>
         <translation>%1 is not a section of values.</translation>
     </message>
+    <message>
+        <source>The plan&apos;s recorders are not a list.</source>
+        <translation>The plan&apos;s recorders are not a list.</translation>
+    </message>
+    <message>
+        <source>The plan holds %1 recorders; a plan holds at most %2.</source>
+        <translation>The plan holds %1 recorders; a plan holds at most %2.</translation>
+    </message>
+    <message>
+        <source>Recorder %1</source>
+        <translation>Recorder %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;name&quot; is empty.</source>
+        <translation>%1: &quot;name&quot; is empty.</translation>
+    </message>
+    <message>
+        <source>%1, disk array</source>
+        <translation>%1, disk array</translation>
+    </message>
+    <message>
+        <source>%1: &quot;recorder&quot; names a recorder, but the plan has none.</source>
+        <translation>%1: &quot;recorder&quot; names a recorder, but the plan has none.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;recorder&quot; is %2, which is no recorder of the plan.</source>
+        <translation>%1: &quot;recorder&quot; is %2, which is no recorder of the plan.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteRecorders</name>
+    <message>
+        <source>Delete recorder</source>
+        <translation>Delete recorder</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete %1? The site is one disk again, holding every group.</source>
+        <translation>Delete %1? The site is one disk again, holding every group.</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Delete %1?</translation>
+    </message>
 </context>
 <context>
     <name>SizeDisplayPage</name>
@@ -1555,6 +1941,54 @@
     <message>
         <source>The range of the disk needed: from the least the cameras may write to the most. The large figure is the expected one, or the high bound with &quot;Guaranteed retention&quot;.</source>
         <translation>The range of the disk needed: from the least the cameras may write to the most. The large figure is the expected one, or the high bound with &quot;Guaranteed retention&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadDialog</name>
+    <message>
+        <source>Recorders of the profile :</source>
+        <translation>Recorders of the profile :</translation>
+    </message>
+    <message>
+        <source>Spread groups</source>
+        <translation>Spread groups</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>There are no recorder profiles to spread the groups over.</source>
+        <translation>There are no recorder profiles to spread the groups over.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recorder(s) of &quot;%1&quot; hold every group within their limits, keeping %2 at the high bound.</source>
+        <translation>
+            <numerusform>%n recorder of &quot;%1&quot; hold every group within their limits, keeping %2 at the high bound.</numerusform>
+            <numerusform>%n recorders of &quot;%1&quot; hold every group within their limits, keeping %2 at the high bound.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is larger than one recorder: it is split by channels.</source>
+        <translation>%1 is larger than one recorder: it is split by channels.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for any recorder of this profile, even one channel: it gets a recorder of its own, which breaks its limits.</source>
+        <translation>%1 is too large for any recorder of this profile, even one channel: it gets a recorder of its own, which breaks its limits.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n channel(s)</source>
+        <translation>
+            <numerusform>%1: %n channel</numerusform>
+            <numerusform>%1: %n channels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,12 @@
         <source>Clear</source>
         <translation>清空</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more limit(s) broken</source>
+        <translation>
+            <numerusform>%1，另有 %n 项超限</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandLineTexts</name>
@@ -94,6 +100,14 @@
     <message>
         <source>larkspan: %1</source>
         <translation>larkspan：%1</translation>
+    </message>
+    <message>
+        <source>Print whether every recorder of &lt;plan&gt; keeps its period within its limits, without a window.</source>
+        <translation>不打开窗口，输出 &lt;plan&gt; 中每台录像机能否在其限制内保存整个保存期。</translation>
+    </message>
+    <message>
+        <source>--check needs a plan and nothing else.</source>
+        <translation>--check 只需要一个方案，不能有其他参数。</translation>
     </message>
 </context>
 <context>
@@ -170,6 +184,10 @@
         <source>Guaranteed retention</source>
         <translation>保证保留期</translation>
     </message>
+    <message>
+        <source>A recorder&apos;s disk is its drives: set them with &quot;Disk array...&quot;.</source>
+        <translation>录像机的磁盘就是它的硬盘：请用“磁盘阵列...”设置。</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -223,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>DeleteRecorder</name>
+    <message>
+        <source>Its groups move to :</source>
+        <translation>其通道组移到：</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAddPage</name>
     <message>
         <source>DeviceAddPage</source>
@@ -235,6 +260,10 @@
     <message>
         <source>Clear all the channels?</source>
         <translation>确定清空所有通道吗？</translation>
+    </message>
+    <message>
+        <source>Move to</source>
+        <translation>移动到</translation>
     </message>
 </context>
 <context>
@@ -326,6 +355,10 @@
     <message>
         <source>There is no frame rate to choose (Frame.xml), so the group was not saved.</source>
         <translation>没有可选的帧率（Frame.xml），因此未保存通道组。</translation>
+    </message>
+    <message>
+        <source>Choose &quot;All&quot; to switch the frame standard of the site.</source>
+        <translation>请选择“全部”后再切换站点的制式。</translation>
     </message>
 </context>
 <context>
@@ -694,6 +727,10 @@
     <message>
         <source>Empty days keep the group for the site&apos;s period; an empty sub-stream keeps it as long as the main stream.</source>
         <translation>保存天数留空则按站点保存期保存；子码流天数留空则与主码流保存同样长的时间。</translation>
+    </message>
+    <message>
+        <source>Recorder :</source>
+        <translation>录像机：</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1181,74 @@
         <source>Retention verdict</source>
         <translation>保存结论</translation>
     </message>
+    <message>
+        <source>Every recorder keeps its period even at the high bound, within its limits.</source>
+        <translation>每台录像机都在其限制内、按上限保存整个保存期。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 recorder(s) fall short or break a limit: %2.</source>
+        <translation>
+            <numerusform>%1 台录像机中有 %n 台不足或超限：%2。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>limits of its own</source>
+        <translation>自定义限制</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels · %2 Mbps incoming · %n bay(s) · drives up to %3</source>
+        <translation>
+            <numerusform>%1 路 · 接入 %2 Mbps · %n 个盘位 · 硬盘最大 %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>uplink %1 Mbps</source>
+        <translation>上行链路 %1 Mbps</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 usable</source>
+        <translation>%1：可用 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to keep (no groups, drives or period)</source>
+        <translation>无可保存内容（没有通道组、硬盘或保存时间）</translation>
+    </message>
+    <message>
+        <source>Recorder: channels</source>
+        <translation>录像机：路数</translation>
+    </message>
+    <message>
+        <source>Recorder: incoming at the busiest hour</source>
+        <translation>录像机：最忙时段接入</translation>
+    </message>
+    <message>
+        <source>Recorder: bays</source>
+        <translation>录像机：盘位</translation>
+    </message>
+    <message>
+        <source>Recorder: array capacity</source>
+        <translation>录像机：阵列容量</translation>
+    </message>
+    <message>
+        <source>Recorder: retention verdict</source>
+        <translation>录像机：保存结论</translation>
+    </message>
+    <message>
+        <source>Recorder: over a limit</source>
+        <translation>录像机：超出限制</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>录像机</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportDocument</name>
@@ -1182,6 +1287,236 @@
     <message>
         <source>Retention</source>
         <translation>保存期</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>已用</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限制</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>Over a limit</source>
+        <translation>超出限制</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderBar</name>
+    <message>
+        <source>Add a recorder, or spread the groups over recorders</source>
+        <translation>添加录像机，或把通道组分配到多台录像机</translation>
+    </message>
+    <message>
+        <source>Recorders</source>
+        <translation>录像机</translation>
+    </message>
+    <message>
+        <source>Add recorder…</source>
+        <translation>添加录像机…</translation>
+    </message>
+    <message>
+        <source>Spread groups…</source>
+        <translation>分配通道组…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Edit recorder…</source>
+        <translation>编辑录像机…</translation>
+    </message>
+    <message>
+        <source>Delete recorder…</source>
+        <translation>删除录像机…</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderDialog</name>
+    <message>
+        <source>Name :</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Profile :</source>
+        <translation>配置：</translation>
+    </message>
+    <message>
+        <source>Channels :</source>
+        <translation>通道数：</translation>
+    </message>
+    <message>
+        <source>Incoming bandwidth :</source>
+        <translation>接入带宽：</translation>
+    </message>
+    <message>
+        <source> Mbps</source>
+        <translation> Mbps</translation>
+    </message>
+    <message>
+        <source>Drive bays :</source>
+        <translation>盘位数：</translation>
+    </message>
+    <message>
+        <source>Largest drive :</source>
+        <translation>最大硬盘：</translation>
+    </message>
+    <message>
+        <source> TB</source>
+        <translation> TB</translation>
+    </message>
+    <message>
+        <source>Camera uplink :</source>
+        <translation>摄像机上行链路：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Drives :</source>
+        <translation>硬盘：</translation>
+    </message>
+    <message>
+        <source>Disk array...</source>
+        <translation>磁盘阵列...</translation>
+    </message>
+    <message>
+        <source>Keep these limits as a profile</source>
+        <translation>将这些限制保存为配置</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>录像机</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Limits of its own</source>
+        <translation>自定义限制</translation>
+    </message>
+    <message>
+        <source>No drives that make an array</source>
+        <translation>没有能组成阵列的硬盘</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Profile not kept</source>
+        <translation>未保存配置</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderProfileFile</name>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>配置需要名称。</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name may not hold a comma or a double quote.</source>
+        <translation>配置名称不能包含逗号或双引号。</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name is at most %1 characters.</source>
+        <translation>配置名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name may not hold a control character or a broken character.</source>
+        <translation>配置名称不能包含控制字符或损坏的字符。</translation>
+    </message>
+    <message>
+        <source>There is already a profile named &quot;%1&quot;.</source>
+        <translation>已有名为“%1”的配置。</translation>
+    </message>
+    <message>
+        <source>The recorder profiles are not UTF-8 text.</source>
+        <translation>录像机配置文件不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>Line %1: a profile has %2 fields, not %3.</source>
+        <translation>第 %1 行：配置有 %2 个字段，而不是 %3 个。</translation>
+    </message>
+    <message>
+        <source>Line %1: more than %2 profiles.</source>
+        <translation>第 %1 行：配置超过 %2 个。</translation>
+    </message>
+    <message>
+        <source>the channels are not a whole number from 1 to %1.</source>
+        <translation>通道数不是 1 到 %1 之间的整数。</translation>
+    </message>
+    <message>
+        <source>the incoming Mbps are not a whole number from 1 to %1.</source>
+        <translation>接入带宽（Mbps）不是 1 到 %1 之间的整数。</translation>
+    </message>
+    <message>
+        <source>the drive bays are not a whole number from 1 to %1.</source>
+        <translation>盘位数不是 1 到 %1 之间的整数。</translation>
+    </message>
+    <message>
+        <source>the largest drive is not a size from 0.001 to %1 TB with at most three decimals.</source>
+        <translation>最大硬盘不是 0.001 到 %1 TB 之间、最多三位小数的容量。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The recorder profiles are larger than %1 MB.</source>
+        <translation>录像机配置文件大于 %1 MB。</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep your own profiles in.</source>
+        <translation>没有可保存自定义配置的文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderText</name>
+    <message>
+        <source>%1: nothing to keep (no groups, drives or period)</source>
+        <translation>%1：无可保存内容（没有通道组、硬盘或保存时间）</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>NVR-%1</source>
+        <translation>NVR-%1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 channels</source>
+        <translation>%1：%2 / %3 路</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 Mbps</source>
+        <translation>%1：%2 / %3 Mbps</translation>
+    </message>
+    <message>
+        <source>%1: %2 drives, a bay takes at most %3</source>
+        <translation>%1：%2 硬盘，盘位最大支持 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: needs %n drive(s), has %2 bays</source>
+        <translation>
+            <numerusform>%1：需要 %n 块硬盘，只有 %2 个盘位</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: uplink %2 % rule: %3 of %4 Mbps</source>
+        <translation>%1：上行链路 %2% 规则：%3 / %4 Mbps</translation>
+    </message>
+    <message>
+        <source>%1 / %2 channels · %3 / %4 Mbps · %5 / %6 bays</source>
+        <translation>%1 / %2 路 · %3 / %4 Mbps · %5 / %6 盘位</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1857,53 @@
         <source>%1 is not a section of values.</source>
         <translation>%1 不是一组数值。</translation>
     </message>
+    <message>
+        <source>The plan&apos;s recorders are not a list.</source>
+        <translation>方案中的录像机不是列表。</translation>
+    </message>
+    <message>
+        <source>The plan holds %1 recorders; a plan holds at most %2.</source>
+        <translation>方案包含 %1 台录像机；一个方案最多包含 %2 台。</translation>
+    </message>
+    <message>
+        <source>Recorder %1</source>
+        <translation>第 %1 台录像机</translation>
+    </message>
+    <message>
+        <source>%1: &quot;name&quot; is empty.</source>
+        <translation>%1：“name”为空。</translation>
+    </message>
+    <message>
+        <source>%1, disk array</source>
+        <translation>%1 的磁盘阵列</translation>
+    </message>
+    <message>
+        <source>%1: &quot;recorder&quot; names a recorder, but the plan has none.</source>
+        <translation>%1：“recorder”指定了录像机，但方案中没有录像机。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;recorder&quot; is %2, which is no recorder of the plan.</source>
+        <translation>%1：“recorder”为 %2，方案中没有这台录像机。</translation>
+    </message>
+</context>
+<context>
+    <name>SiteRecorders</name>
+    <message>
+        <source>Delete recorder</source>
+        <translation>删除录像机</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete %1? The site is one disk again, holding every group.</source>
+        <translation>删除 %1？站点将重新成为单一磁盘，容纳全部通道组。</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>删除 %1？</translation>
+    </message>
 </context>
 <context>
     <name>SizeDisplayPage</name>
@@ -1540,6 +1922,51 @@
     <message>
         <source>The range of the disk needed: from the least the cameras may write to the most. The large figure is the expected one, or the high bound with &quot;Guaranteed retention&quot;.</source>
         <translation>所需硬盘容量的范围：从摄像机写入最少到写入最多。大号数字为预期值；勾选“保证保留期”时为上限。</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadDialog</name>
+    <message>
+        <source>Recorders of the profile :</source>
+        <translation>录像机配置：</translation>
+    </message>
+    <message>
+        <source>Spread groups</source>
+        <translation>分配通道组</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>There are no recorder profiles to spread the groups over.</source>
+        <translation>没有可用于分配通道组的录像机配置。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recorder(s) of &quot;%1&quot; hold every group within their limits, keeping %2 at the high bound.</source>
+        <translation>
+            <numerusform>%n 台“%1”可在各项限制内容纳全部通道组，并按上限保存 %2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is larger than one recorder: it is split by channels.</source>
+        <translation>%1 超出一台录像机的容量：按通道拆分。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for any recorder of this profile, even one channel: it gets a recorder of its own, which breaks its limits.</source>
+        <translation>%1 对此配置的任何录像机都太大，连一个通道也放不下：它单独占用一台录像机，并会超出其限制。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n channel(s)</source>
+        <translation>
+            <numerusform>%1：%n 路</numerusform>
+        </translation>
     </message>
 </context>
 <context>
