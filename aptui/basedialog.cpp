@@ -118,6 +118,15 @@ void BaseDialog::setEnableDefaultConnections(bool enableMin, bool enableMax, boo
     m_cancelCloses = enableCancel;
 }
 
+void BaseDialog::setCancelAsDefault()
+{
+    ui->btnConfirm->setAutoDefault(false);
+    ui->btnConfirm->setDefault(false);
+    ui->btnCancel->setAutoDefault(true);
+    ui->btnCancel->setDefault(true);
+    ui->btnCancel->setFocus();
+}
+
 void BaseDialog::setDefaultTextSelectable(bool selectable)
 {
     if (ui->m_labelNULL)

@@ -69,6 +69,9 @@ public slots:
     void setCancelButtonText(QString text);
     // A Confirm that would accept nothing sound is greyed out.
     void setConfirmButtonEnabled(bool enabled);
+    // For a question whose Confirm destroys: the dialog opens on Cancel,
+    // which Return then presses.
+    void setCancelAsDefault();
     void setBottomBarHeight(int height);
     void setBottomVisible(bool value);
     void onConfirmBtnClicked();

@@ -360,6 +360,7 @@ void DeviceAddPage::onClearDeviceItems()
     dialog.resize(350, 220);
     dialog.setTitle(tr("Clear"));
     dialog.setText(tr("Clear all the channels?"));
+    dialog.setCancelAsDefault();
 
     emit signalCover();
     if (dialog.exec() == 1) {

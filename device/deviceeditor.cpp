@@ -77,6 +77,16 @@ DeviceEditor::DeviceEditor(QWidget *parent)
     initForm();
 
     connect(ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::OnBtnAddDeviceClicked);
+    // Return in a field of the editor adds the group, as "+ Add" does; in
+    // the group dialog, where "+ Add" is hidden, Return is the dialog's.
+    for (QLineEdit *field : {static_cast<QLineEdit *>(ui->m_lineEditChannelName),
+                             static_cast<QLineEdit *>(ui->m_lineEditChannelCounts),
+                             static_cast<QLineEdit *>(ui->m_lineEditScenceRecommandRate)}) {
+        connect(field, &QLineEdit::returnPressed, this, [this] {
+            if (ui->m_btnAddDevice->isVisibleTo(this))
+                ui->m_btnAddDevice->click();
+        });
+    }
     connect(ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
     connect(ui->m_radioButtonVarRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
     connect(ui->m_comboBoxDeviceType, &QComboBox::currentIndexChanged,

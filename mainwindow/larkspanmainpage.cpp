@@ -111,6 +111,14 @@ LarkspanMainPage::LarkspanMainPage(QWidget *parent)
     m_pAboutMenu->setWindowFlags(m_pAboutMenu->windowFlags() | Qt::Popup | Qt::FramelessWindowHint);
     m_pAboutMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_pAboutMenu->setFocusPolicy(Qt::NoFocus);
+    // The menu from the keyboard: F10 and Alt+Space wherever the focus is;
+    // the Menu key where the focused widget has no menu of its own.
+    auto *openMenu = new QAction(this);
+    openMenu->setObjectName(QStringLiteral("openMenuAction"));
+    openMenu->setShortcuts({QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_Space)});
+    openMenu->setShortcutContext(Qt::WindowShortcut);
+    connect(openMenu, &QAction::triggered, this, &LarkspanMainPage::openMenuFromKeyboard);
+    addAction(openMenu);
 
     ui->topLayout->addWidget(m_pTitle);
     m_pBoardLayout->addWidget(m_pDeviceEditor);
@@ -236,9 +244,12 @@ const QObject *LarkspanMainPage::getScenceSelector()
 
 void LarkspanMainPage::keyPressEvent(QKeyEvent *event)
 {
-    // The window itself handles F1 only; other keys stop here as well.
+    // The window itself handles F1 and the Menu key; other keys stop here as
+    // well.
     if (event->key() == Qt::Key_F1)
         emit signalGetHelp();
+    else if (event->key() == Qt::Key_Menu)
+        openMenuFromKeyboard();
 }
 
 void LarkspanMainPage::resizeEvent(QResizeEvent *event)
@@ -305,6 +316,23 @@ void LarkspanMainPage::disableCover()
 void LarkspanMainPage::OnBtnSystemMenu()
 {
     m_pAboutMenu->popup(QCursor::pos() - QPoint(MenuLeftShift, 0));
+}
+
+void LarkspanMainPage::openMenuFromKeyboard()
+{
+    // Under its button, right-aligned with it, its first entry active so
+    // that the arrows and Return work at once.
+    const QWidget *button = findChild<QWidget *>(QStringLiteral("m_btnSystemMenu"));
+    const QPoint below = button ? button->mapToGlobal(QPoint(button->width(), button->height()))
+                                : mapToGlobal(QPoint(width(), 0));
+    m_pAboutMenu->popup(below - QPoint(m_pAboutMenu->sizeHint().width(), 0));
+    const QList<QAction *> entries = m_pAboutMenu->actions();
+    for (QAction *entry : entries) {
+        if (entry->isEnabled() && !entry->isSeparator()) {
+            m_pAboutMenu->setActiveAction(entry);
+            break;
+        }
+    }
 }
 
 void LarkspanMainPage::OnMenuHelpClicked()

@@ -100,6 +100,7 @@ private slots:
     void enableCover();
     void disableCover();
     void OnBtnSystemMenu();
+    void openMenuFromKeyboard();
     void OnMenuHelpClicked();
     void OnMenuUpdateClicked();
     void onNewPlan();

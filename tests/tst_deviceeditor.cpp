@@ -151,6 +151,8 @@ private slots:
     void record_data();
     void record();
     void twoPressesDifferOnlyInTheGroupNumber();
+    void returnInAFieldAdds_data();
+    void returnInAFieldAdds();
     void groupNumbers_data();
     void groupNumbers();
     void typedInputIsLimited_data();
@@ -569,6 +571,37 @@ void TestDeviceEditor::record()
     QCOMPARE(item.strFrameRate, frameRate);
     QCOMPARE(item.dBitrate, bitrate);
     QCOMPARE(item.iChannelGroupNumber, 1);
+}
+
+void TestDeviceEditor::returnInAFieldAdds_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<int>("added");
+
+    QTest::newRow("channel name") << "m_lineEditChannelName" << false << 1;
+    QTest::newRow("channel count") << "m_lineEditChannelCounts" << false << 1;
+    QTest::newRow("recommended rate") << "m_lineEditScenceRecommandRate" << false << 1;
+    QTest::newRow("in the group dialog: the dialog's") << "m_lineEditChannelName" << true << 0;
+}
+
+void TestDeviceEditor::returnInAFieldAdds()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, editMode);
+    QFETCH(int, added);
+
+    DeviceEditor editor;
+    if (editMode)
+        editor.setEditMode();
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    const AddRecorder adds(editor);
+    performAll(editor, {"name=Hall", "count=4"});
+    auto *line = editor.findChild<QLineEdit *>(field);
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Return);
+    QCOMPARE(adds.records().size(), added);
 }
 
 void TestDeviceEditor::twoPressesDifferOnlyInTheGroupNumber()

@@ -111,6 +111,8 @@ private slots:
     void keys_data();
     void keys();
     void menuOpensLeftOfCursor();
+    void menuFromTheKeyboard_data();
+    void menuFromTheKeyboard();
     void userHelpClosesMenuAndOpensNotice();
     void languageChoice_data();
     void languageChoice();
@@ -434,6 +436,7 @@ void TestMainWindow::clearAsksFirst_data()
     QTest::newRow("Cancel keeps the groups") << QByteArray("btnCancel") << 2;
     QTest::newRow("title close keeps the groups") << QByteArray("btnClose") << 2;
     QTest::newRow("Confirm clears the groups") << QByteArray("btnConfirm") << 0;
+    QTest::newRow("Return at once keeps the groups") << QByteArray("Return") << 2;
 }
 
 void TestMainWindow::clearAsksFirst()
@@ -444,7 +447,15 @@ void TestMainWindow::clearAsksFirst()
     click(editor(), "m_btnAddDevice");
     click(editor(), "m_btnAddDevice");
     Seen seen;
-    answer(button.constData(), &seen);
+    if (button == "Return") {
+        answerNextDialog([&seen, this](QDialog *dialog) {
+            seen.text = child<QLabel>(*dialog, "m_labelTip")->text();
+            seen.covered = cover()->isVisible();
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
+        });
+    } else {
+        answer(button.constData(), &seen);
+    }
     click(panel(), "m_btnClear");
 
     QCOMPARE(seen.text, QStringLiteral("Clear all the channels?"));
@@ -502,6 +513,38 @@ void TestMainWindow::menuOpensLeftOfCursor()
     QCOMPARE(menu->pos(), QPoint(400 - 149, 200));
     // The plan actions above, the about panel last.
     QVERIFY(qobject_cast<QWidgetAction *>(menu->actions().constLast()));
+    menu->close();
+}
+
+void TestMainWindow::menuFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("fromAField"); // the focus in the channel name
+
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << true;
+    QTest::newRow("Alt+Space") << int(Qt::Key_Space) << int(Qt::AltModifier) << true;
+    QTest::newRow("Menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier) << false;
+}
+
+// The menu opens from the keyboard with an entry active, so that Export
+// Report, the recent plans and About have a keyboard path.
+void TestMainWindow::menuFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, fromAField);
+
+    QWidget *target = m_window.get();
+    if (fromAField) {
+        target = child<QLineEdit>(editor(), "m_lineEditChannelName");
+        target->setFocus();
+    }
+    auto *menu = child<QMenu>(*m_window, "aboutMenu");
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(menu->isVisible());
+    QVERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction(), menu->actions().constFirst());
     menu->close();
 }
 
