@@ -3,6 +3,7 @@
 #include "ui_basetitle.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 namespace aptui {
 
@@ -24,6 +25,18 @@ BaseTitle::BaseTitle(bool appButton, bool optionButton, bool minButton, bool max
     , ui(std::make_unique<Ui::BaseTitle>())
 {
     ui->setupUi(this);
+    // The buttons show icons only: their names are what a screen reader says
+    // and what their tool tips show.
+    const std::pair<QToolButton *, QString> names[] = {{ui->btnApp, QCoreApplication::applicationName()},
+                                                       {ui->btnOption, tr("Options")},
+                                                       {ui->btnMin, tr("Minimize")},
+                                                       {ui->btnMax, tr("Maximize")},
+                                                       {ui->btnClose, tr("Close")}};
+    for (const auto &[button, name] : names) {
+        button->setAccessibleName(name);
+        if (button->toolTip().isEmpty())
+            button->setToolTip(name);
+    }
 
     setAppButtonShow(appButton);
     setOptionButtonShow(optionButton);

@@ -38,3 +38,23 @@ bool Label::event(QEvent *event)
 }
 
 } // namespace aptui
+
+namespace aptui {
+
+void nameFieldsByTheirLabels(QWidget *root)
+{
+    const QList<QLabel *> labels = root->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        QWidget *field = label->buddy();
+        if (!field || !field->accessibleName().isEmpty())
+            continue;
+        QString name = label->text();
+        name.remove(QLatin1Char('&'));
+        name = name.trimmed();
+        while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xff1a)))
+            name = name.chopped(1).trimmed();
+        field->setAccessibleName(name);
+    }
+}
+
+} // namespace aptui

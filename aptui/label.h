@@ -39,3 +39,13 @@ private:
 };
 
 } // namespace aptui
+
+namespace aptui {
+
+// Gives every field below `root` that a label names (its buddy) the label's
+// text as its accessible name, without the trailing colon, where the field
+// has none: a screen reader then says "Channel Name" for the field even
+// where the label and the field sit in different containers.
+void nameFieldsByTheirLabels(QWidget *root);
+
+} // namespace aptui

@@ -2,6 +2,7 @@
 
 #include "platform/chboxlayout.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -34,6 +35,7 @@ WindowTitle::WindowTitle(QWidget *parent)
 
     m_labelTitle->setObjectName(QStringLiteral("m_labelTitle"));
     m_btnIcon->setFocusPolicy(Qt::NoFocus);
+    m_btnIcon->setAccessibleName(QCoreApplication::applicationName());
     m_btnClose->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
     auto *buttonBox = new QWidget(this);
@@ -72,6 +74,8 @@ QToolButton *WindowTitle::createButton(const char *objectName, const QString &to
     button->setFixedSize(kButtonSide, kButtonSide);
     button->setFocusPolicy(Qt::ClickFocus);
     button->setToolTip(toolTip);
+    // Icon-only: the tool tip is also what a screen reader says.
+    button->setAccessibleName(toolTip);
     button->setAutoRaise(true);
     return button;
 }
@@ -106,6 +110,7 @@ void WindowTitle::maxOrRestoreWindow()
         m_btnMaximize->setObjectName(QStringLiteral("m_btnResore"));
         m_btnMaximize->setToolTip(tr("Restore"));
     }
+    m_btnMaximize->setAccessibleName(m_btnMaximize->toolTip());
     // Object-name selectors are matched at polish time only.
     m_btnMaximize->style()->unpolish(m_btnMaximize);
     m_btnMaximize->style()->polish(m_btnMaximize);

@@ -89,6 +89,9 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
 {
     ui->setupUi(this);
 
+    // The sliders and the hours beside them are one input; the label names the hours.
+    ui->m_horizontalSliderTime->setAccessibleName(tr("Recording hours per day"));
+    ui->m_hSliderDailyTime->setAccessibleName(tr("Recording hours per day"));
     ui->m_lineEditGT->setText(QStringLiteral("4"));
     ui->m_radioBtnTB->setChecked(true);
     ui->m_spinBoxTime->setValue(24);

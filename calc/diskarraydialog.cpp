@@ -1,5 +1,6 @@
 #include "calc/diskarraydialog.h"
 
+#include "aptui/label.h"
 #include "platform/guiinit.h"
 
 #include "ui_diskarraydialog.h"
@@ -69,6 +70,7 @@ DiskArrayDialog::DiskArrayDialog(const DiskArraySetup &setup, Purpose purpose, q
     ui->setupUi(content);
     // The content area takes ownership of the widget.
     setContentWidget(content);
+    aptui::nameFieldsByTheirLabels(content);
     setDialogFixedSize(kDialogWidth, purpose == ForDiskSize ? kDialogHeight : kCountDialogHeight);
     reserveRoom(content);
     setConfirmButtonText(purpose == ForDiskSize ? tr("Use") : tr("Apply"));

@@ -102,6 +102,7 @@ DeviceEditor::DeviceEditor(QWidget *parent)
     connect(ui->m_scenceSelector, &ScenceSelector::signalScenceChanged,
             this, &DeviceEditor::OnScenceChanged);
     connect(ui->m_checkBoxSpread, &QCheckBox::toggled, this, &DeviceEditor::OnSpreadChanged);
+    ui->m_checkBoxSpread->setAccessibleName(tr("Show or hide the device editor"));
     connect(ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::OnFrametareStandardPAL);
     connect(ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::OnFrametareStandardNTSC);
 

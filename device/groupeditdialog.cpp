@@ -1,5 +1,6 @@
 #include "device/groupeditdialog.h"
 
+#include "aptui/label.h"
 #include "device/deviceeditor.h"
 #include "platform/fieldvalue.h"
 
@@ -54,6 +55,7 @@ GroupEditDialog::GroupEditDialog(const StructDeviceItem &group, int frameStandar
     layout->addWidget(recordingForm, 1);
     // The content area takes ownership of the widget.
     setContentWidget(content);
+    aptui::nameFieldsByTheirLabels(content);
     setDialogFixedSize(kDialogWidth, kDialogHeight);
     setConfirmButtonText(tr("Save"));
     setCancelButtonText(tr("Cancel"));

@@ -4,6 +4,7 @@
 #include "aptui/basedialog.h"
 #include "aptui/coverwidget.h"
 #include "aptui/filenotice.h"
+#include "aptui/label.h"
 #include "aptui/menu.h"
 #include "aptui/tipdialog.h"
 #include "aptui/windowtitle.h"
@@ -198,6 +199,8 @@ void LarkspanMainPage::connectPages()
             [this](SiteDocument::Changes what) { onDocumentChanged(int(what)); });
     // The recorders on the bar above the list; choosing one shows its part.
     m_pRecorders = new SiteRecorders(m_pCapacityCalculation->recorderBar(), m_pDocument, this);
+    // Every field a label names is read out by the label's words.
+    aptui::nameFieldsByTheirLabels(this);
     connect(m_pRecorders, &SiteRecorders::shownChanged, this, &LarkspanMainPage::showPlan);
     connect(m_pRecorders, &SiteRecorders::dialogOpened, this, &LarkspanMainPage::enableCover);
     connect(m_pRecorders, &SiteRecorders::dialogClosed, this, &LarkspanMainPage::disableCover);

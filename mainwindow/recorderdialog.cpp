@@ -1,6 +1,7 @@
 #include "mainwindow/recorderdialog.h"
 
 #include "aptui/basedialog.h"
+#include "aptui/label.h"
 #include "calc/diskarray.h"
 #include "calc/diskarraydialog.h"
 
@@ -28,6 +29,7 @@ RecorderDialog::RecorderDialog(const PlanRecorder &recorder, const QVector<Recor
     auto *content = new QWidget;
     ui->setupUi(content);
     setContentWidget(content);
+    aptui::nameFieldsByTheirLabels(content);
     setDialogFixedSize(kDialogWidth, kDialogHeight);
     setConfirmButtonText(tr("Save"));
 

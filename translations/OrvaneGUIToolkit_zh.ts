@@ -85,6 +85,25 @@
     </message>
 </context>
 <context>
+    <name>aptui::BaseTitle</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>

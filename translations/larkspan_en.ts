@@ -189,6 +189,10 @@
         <source>A recorder&apos;s disk is its drives: set them with &quot;Disk array...&quot;.</source>
         <translation>A recorder&apos;s disk is its drives: set them with &quot;Disk array...&quot;.</translation>
     </message>
+    <message>
+        <source>Recording hours per day</source>
+        <translation>Recording hours per day</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -360,6 +364,10 @@
     <message>
         <source>Choose &quot;All&quot; to switch the frame standard of the site.</source>
         <translation>Choose &quot;All&quot; to switch the frame standard of the site.</translation>
+    </message>
+    <message>
+        <source>Show or hide the device editor</source>
+        <translation>Show or hide the device editor</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,10 @@
         <source>A recorder&apos;s disk is its drives: set them with &quot;Disk array...&quot;.</source>
         <translation>录像机的磁盘就是它的硬盘：请用“磁盘阵列...”设置。</translation>
     </message>
+    <message>
+        <source>Recording hours per day</source>
+        <translation>每天录像小时数</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -359,6 +363,10 @@
     <message>
         <source>Choose &quot;All&quot; to switch the frame standard of the site.</source>
         <translation>请选择“全部”后再切换站点的制式。</translation>
+    </message>
+    <message>
+        <source>Show or hide the device editor</source>
+        <translation>显示或隐藏设备编辑区</translation>
     </message>
 </context>
 <context>
