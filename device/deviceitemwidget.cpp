@@ -50,6 +50,7 @@ DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType,
     ui->m_labelDeviceTypeIconDVR->setVisible(isDvr);
     ui->m_labelDeviceTypeIconIPC->setVisible(!isDvr);
     ui->m_labelChannelGroupName->setText(channelName);
+    updateAccessibleText();
 
     for (QLabel *label : QList<QLabel *>{ui->m_labelDeviceCounts, ui->m_labelDeviceBitRate,
                                          ui->m_labelDeviceResolution, ui->m_labelEncodeType,
@@ -88,6 +89,7 @@ void DeviceItemWidget::setDeviceData(int channelCounts, const QString &resolutio
     m_iId = id;
     m_iChannelGroupNumber = channelGroupNumber;
     adjustLayout(width());
+    updateAccessibleText();
 }
 
 void DeviceItemWidget::updateFrameRate(const QString &frameRate, double bitrate)
@@ -95,6 +97,7 @@ void DeviceItemWidget::updateFrameRate(const QString &frameRate, double bitrate)
     ui->m_labelDeviceResolution->setText(tr("Frame Rate : %1").arg(frameRate));
     ui->m_labelDeviceBitRate->setText(
         tr("Fixted Rate : %1 kbps").arg(static_cast<long long>(bitrate)));
+    updateAccessibleText();
 }
 
 // Taking the widget out of whichever information line holds it first keeps
@@ -148,6 +151,24 @@ void DeviceItemWidget::setRecording(const GroupRecording &recording)
     ui->m_labelRecording->setToolTip(m_recordingText);
     ui->m_labelRecording->setVisible(shown);
     fitRecording(width());
+    updateAccessibleText();
+}
+
+void DeviceItemWidget::updateAccessibleText()
+{
+    const QString name = ui->m_labelChannelGroupName->text();
+    QStringList shown;
+    for (const QLabel *label : {ui->m_labelDeviceCounts, ui->m_labelDeviceBitRate, ui->m_labelDeviceResolution,
+                                ui->m_labelEncodeType, ui->m_labelScenceName}) {
+        if (!label->text().isEmpty() && !label->isHidden())
+            shown << label->text();
+    }
+    if (!m_recordingText.isEmpty())
+        shown << m_recordingText;
+    setAccessibleName(name);
+    setAccessibleDescription(shown.join(QStringLiteral(", ")));
+    ui->m_btnDelete->setAccessibleName(tr("Delete group %1").arg(name));
+    ui->m_btnEdit->setAccessibleName(tr("Edit group %1").arg(name));
 }
 
 void DeviceItemWidget::fitRecording(int width)

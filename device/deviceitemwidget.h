@@ -73,6 +73,9 @@ private:
     void updateEditButton();
     // The recording's text, cut to the room the title line leaves it.
     void fitRecording(int width);
+    // What a screen reader says of the row: its group's name, then what the
+    // row shows, as one item; its buttons name the group they act on.
+    void updateAccessibleText();
 
     QString m_recordingText;
 

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,20 @@ void TestAccessibility::everyControlHasAName()
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(&window), &unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+
+    // A group's row reads as one item, and its bin names the group.
+    auto *rows = child<QListWidget>(window, "m_listWidgetDiskData");
+    QCOMPARE(rows->count(), groups);
+    for (int i = 0; i < groups; ++i) {
+        rows->scrollToItem(rows->item(i));
+        QCoreApplication::processEvents();
+        QWidget *row = rows->itemWidget(rows->item(i));
+        QVERIFY(row);
+        const QString name = QStringLiteral("Channel Name(%1)").arg(i + 1);
+        QCOMPARE(row->accessibleName(), name);
+        QVERIFY(row->accessibleDescription().startsWith(QLatin1String("Counts : 1, Fixted Rate : ")));
+        QCOMPARE(child<QWidget>(*row, "m_btnDelete")->accessibleName(), QStringLiteral("Delete group ") + name);
+    }
 }
 
 using DialogMaker = std::function<QDialog *()>;

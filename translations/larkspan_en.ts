@@ -842,6 +842,14 @@
         <source>Scene Type : %1</source>
         <translation>Scene Type : %1</translation>
     </message>
+    <message>
+        <source>Delete group %1</source>
+        <translation>Delete group %1</translation>
+    </message>
+    <message>
+        <source>Edit group %1</source>
+        <translation>Edit group %1</translation>
+    </message>
 </context>
 <context>
     <name>PlanMenu</name>

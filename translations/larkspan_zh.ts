@@ -838,6 +838,14 @@
         <source>Scene Type : %1</source>
         <translation>场景：%1</translation>
     </message>
+    <message>
+        <source>Delete group %1</source>
+        <translation>删除通道组 %1</translation>
+    </message>
+    <message>
+        <source>Edit group %1</source>
+        <translation>编辑通道组 %1</translation>
+    </message>
 </context>
 <context>
     <name>PlanMenu</name>
