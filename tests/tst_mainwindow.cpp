@@ -10,6 +10,7 @@
 #include "datafixture.h"
 #include "dialoganswerer.h"
 #include "filedialoganswerer.h"
+#include "sampleplan.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,16 +157,8 @@ void TestMainWindow::recordersOnTheBar()
 {
     SitePlan site;
     for (int i = 1; i <= 3; ++i) {
-        PlanGroup g;
-        g.name = QStringLiteral("G%1(%1)").arg(i);
-        g.groupNumber = i;
+        PlanGroup g = sampleGroup(QStringLiteral("G%1").arg(i), 4, 2048, i);
         g.id = quint32(i);
-        g.channels = 4;
-        g.kbps = 2048;
-        g.resolution = QStringLiteral("1080P");
-        g.frameRate = QStringLiteral("25");
-        g.frameRateIndex = 1;
-        g.encoding = QStringLiteral("H.264");
         g.recorder = i == 1 ? 1 : 2;
         site.groups.append(g);
     }

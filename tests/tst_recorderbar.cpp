@@ -2,6 +2,8 @@
 #include "mainwindow/recorderdialog.h"
 #include "mainwindow/spreaddialog.h"
 
+#include "sampleplan.h"
+
 #include <QComboBox>
 #include <QMenu>
 #include <QMimeData>
@@ -19,13 +21,8 @@ SitePlan twoRecorders()
 {
     SitePlan site;
     for (int i = 1; i <= 2; ++i) {
-        PlanGroup g;
-        g.name = QStringLiteral("G(%1)").arg(i);
-        g.groupNumber = i;
+        PlanGroup g = sampleGroup(QStringLiteral("G"), i == 1 ? 4 : 6, 1024, i);
         g.id = quint32(i);
-        g.channels = i == 1 ? 4 : 6;
-        g.kbps = 1024;
-        g.encoding = QStringLiteral("H.264");
         g.recorder = quint32(i);
         site.groups.append(g);
     }
