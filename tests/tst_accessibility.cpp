@@ -1,5 +1,6 @@
 #include "app/languagechoice.h"
 #include "calc/diskarraydialog.h"
+#include "data/siteplanfile.h"
 #include "device/deviceitemwidget.h"
 #include "device/groupeditdialog.h"
 #include "mainwindow/recorderdialog.h"
@@ -10,6 +11,7 @@
 #include "childwidget.h"
 #include "datafixture.h"
 #include "dialoganswerer.h"
+#include "sampleplan.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -17,7 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -106,16 +109,20 @@ QList<QWidget *> tabChain(QStringList *empty)
     return visited;
 }
 
-// Tab stops at the chosen button of a group of radio buttons; the arrow
-// keys reach the others.
+// Tab stops at the chosen button of a group of exclusive buttons (radio
+// buttons, the recorder chips); the arrow keys reach the others.
 bool reachedByArrows(const QWidget *widget, const QSet<const QWidget *> &reached)
 {
-    const auto *radio = qobject_cast<const QRadioButton *>(widget);
-    if (!radio || !radio->autoExclusive())
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    if (!button || !button->isCheckable())
         return false;
-    const QList<QRadioButton *> siblings = radio->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+    QList<QAbstractButton *> siblings;
+    if (button->group() && button->group()->exclusive())
+        siblings = button->group()->buttons();
+    else if (button->autoExclusive())
+        siblings = button->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
     return std::any_of(siblings.cbegin(), siblings.cend(),
-                       [&](const QRadioButton *sibling) { return reached.contains(sibling); });
+                       [&](const QAbstractButton *sibling) { return reached.contains(sibling); });
 }
 
 // The visible controls below `window` that Tab never reaches, and the Tab
@@ -183,23 +190,40 @@ void TestAccessibility::everyControlHasAName_data()
 {
     QTest::addColumn<int>("groups");
     QTest::addColumn<bool>("sizeShown");
+    QTest::addColumn<int>("recorders"); // groups come from a plan with recorders
 
-    QTest::newRow("empty") << 0 << false;
-    QTest::newRow("with groups beyond the view, the time page") << 6 << false;
-    QTest::newRow("with groups, the size page") << 2 << true;
+    QTest::newRow("empty") << 0 << false << 0;
+    QTest::newRow("with groups beyond the view, the time page") << 6 << false << 0;
+    QTest::newRow("with groups, the size page") << 2 << true << 0;
+    QTest::newRow("with recorders on the bar") << 3 << false << 2;
 }
 
 void TestAccessibility::everyControlHasAName()
 {
     QFETCH(int, groups);
     QFETCH(bool, sizeShown);
+    QFETCH(int, recorders);
 
     LarkspanMainPage window;
     window.connectPages();
     window.resize(1366, 728);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    for (int i = 0; i < groups; ++i)
+    if (recorders > 0) {
+        SitePlan site;
+        for (int i = 1; i <= groups; ++i) {
+            PlanGroup group = sampleGroup(QStringLiteral("Channel Name"), 1, 2048, i);
+            group.recorder = quint32(1 + i % recorders);
+            site.groups.append(group);
+        }
+        for (int i = 1; i <= recorders; ++i)
+            site.recorders.append({quint32(i), QStringLiteral("NVR-%1").arg(i), QString(), {}, {}, 0});
+        const QString path = m_work.filePath(QStringLiteral("recorders.larkspan"));
+        QString error;
+        QVERIFY2(SitePlanFile::write(path, site, &error), qPrintable(error));
+        QVERIFY(window.openPlan(path));
+    }
+    for (int i = 0; recorders == 0 && i < groups; ++i)
         QTest::mouseClick(child<QWidget>(window, "m_btnAddDevice"), Qt::LeftButton);
     if (sizeShown)
         QTest::mouseClick(child<QWidget>(window, "m_btnOFF"), Qt::LeftButton);
@@ -213,6 +237,9 @@ void TestAccessibility::everyControlHasAName()
     // Every group's row is a stop, also those below the list's view.
     const auto isRow = [](const QWidget *stop) { return qobject_cast<const NM_Larkspan::DeviceItemWidget *>(stop); };
     QCOMPARE(std::count_if(chain.cbegin(), chain.cend(), isRow), groups);
+    // Tab stops at the chosen chip of the recorder bar; the arrows reach the others.
+    const auto isChip = [](const QWidget *stop) { return stop->objectName().startsWith(QLatin1String("recorderChip")); };
+    QCOMPARE(std::count_if(chain.cbegin(), chain.cend(), isChip), recorders > 0 ? 1 : 0);
 
     // A group's row reads as one item, and its bin names the group.
     auto *rows = child<QListWidget>(window, "m_listWidgetDiskData");
