@@ -1,9 +1,13 @@
 #include "app/languagechoice.h"
+#include "aptui/filenotice.h"
+#include "aptui/tipdialog.h"
 #include "calc/diskarraydialog.h"
 #include "data/siteplanfile.h"
+#include "data/updatedialog.h"
 #include "device/deviceitemwidget.h"
 #include "device/groupeditdialog.h"
 #include "mainwindow/recorderdialog.h"
+#include "mainwindow/savechangesdialog.h"
 #include "mainwindow/spreaddialog.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
@@ -283,6 +287,18 @@ void TestAccessibility::dialogsNameEveryControl_data()
     QTest::newRow("spreading") << DialogMaker([] {
         return new SpreadDialog(SitePlan(), {{QStringLiteral("32-channel recorder"), {}}});
     });
+    QTest::newRow("saved report") << DialogMaker([] {
+        return new aptui::FileNotice(QStringLiteral("Hint"), QStringLiteral("Report saved to /tmp/a.pdf"),
+                                     QStringLiteral("/tmp/a.pdf"),
+                                     aptui::FileNotice::OpenFileButton | aptui::FileNotice::OpenFolderButton);
+    });
+    QTest::newRow("unsaved changes") << DialogMaker([] { return new SaveChangesDialog(QStringLiteral("Site")); });
+    QTest::newRow("question") << DialogMaker([] {
+        auto *question = new NM_Larkspan::TipDialog;
+        question->setText(QStringLiteral("Clear all the channels?"));
+        return question;
+    });
+    QTest::newRow("update") << DialogMaker([] { return new UpdateDialog; });
 }
 
 void TestAccessibility::dialogsNameEveryControl()
