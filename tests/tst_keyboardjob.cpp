@@ -194,6 +194,7 @@ void TestKeyboardJob::wholeJob()
     });
     press(Qt::Key_Return);
     QCOMPARE(window.document().plan().groups.at(1).channels, 10);
+    QVERIFY(rowOf("Hall")(focus())); // the keyboard is back on the edited row
 
     // NTSC from the editor's switch, with Space.
     QVERIFY(moveUntil(named("m_btnOFF", "PalNtscSwitch")));
