@@ -2,12 +2,16 @@
 
 #include "app/configuremanager.h"
 #include "app/lanaguagemanager.h"
+#include "app/lookchoice.h"
 #include "app/startupsteps.h"
+#include "platform/cfile.h"
 #include "platform/guiinit.h"
+#include "platform/stylelook.h"
 #include "platform/targetpath.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QStyle>
@@ -30,11 +34,21 @@ const QString kStyleKey = QStringLiteral("CommonStyle");
 const QString kToolkitSheets = QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/");
 const QString kLeftOutSheet = QStringLiteral("MacSpecial.qss");
 const QString kApplicationSheet = QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss");
+const QString kHighContrastSheet = QStringLiteral(":/Pellmar/Qss/Qss/HighContrast/HighContrast.qss");
+constexpr double kApplicationPoints = 9.0;
 const QString kApplicationIcon = QStringLiteral(":/aptui/complex/Images/System/Complex/calculate.png");
+
+// The text size of the interface: the user's choice, or the desktop's font
+// where it is larger.
+int interfaceTextSize()
+{
+    return LookChoice::textSize(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF());
+}
 
 QFont applicationFont(const QString &family)
 {
-    QFont font(family, 9);
+    QFont font(family);
+    font.setPointSizeF(kApplicationPoints * interfaceTextSize() / 100.0);
     font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
     return font;
 }
@@ -97,7 +111,22 @@ void installStyle()
     else
         qCDebug(lcStartup, "[ToolsApplication::loadStyle]The CommonStyle does not exist.");
 
-    qApp->setStyleSheet(assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet));
+    applyStyleSheet();
+}
+
+void applyStyleSheet()
+{
+    const bool highContrast = LookChoice::highContrast();
+    qApp->setStyleSheet(StyleLook::lookSheet(
+        assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet),
+        highContrast ? OrvaneGUIToolkit::CFile::ReadAll(kHighContrastSheet) : QString(), highContrast,
+        interfaceTextSize()));
+}
+
+void applyLook()
+{
+    QApplication::setFont(applicationFont(applicationFontFamily(LanaguageManager::instance()->language())));
+    applyStyleSheet();
 }
 
 void installApplicationIcon()

@@ -1,4 +1,5 @@
 #include "app/languagechoice.h"
+#include "app/lookchoice.h"
 #include "app/startuplook.h"
 #include "aptui/basedialog.h"
 #include "aptui/menu.h"
@@ -7,10 +8,12 @@
 #include "aptui/windowtitle.h"
 #include "data/scenceselector.h"
 #include "device/deviceitemwidget.h"
+#include "mainwindow/planmenu.h"
 #include "platform/targetpath.h"
 #include "skin/iskinplugin.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -36,6 +39,7 @@ const QString SkinPluginPath = QStringLiteral(LARKSPAN_STAGE_DIR "/plugins/skins
 const QString PluginsDir = QStringLiteral(LARKSPAN_STAGE_DIR "/plugins");
 const QString ToolkitSheetDir = QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/");
 const QString AppSheet = QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss");
+const QString HighContrastSheet = QStringLiteral(":/Pellmar/Qss/Qss/HighContrast/HighContrast.qss");
 
 QStringList filesBelow(const QString &root, const QStringList &filters)
 {
@@ -181,6 +185,10 @@ private slots:
 
     void menuPanelFollowsCompositing_data();
     void menuPanelFollowsCompositing();
+
+    void startupReadsStoredLook_data();
+    void startupReadsStoredLook();
+    void menuAppliesLookAtOnce();
 
 private:
     QTemporaryDir m_userSettings;
@@ -373,6 +381,7 @@ void TestSkin::sheetsParse_data()
     for (const QString &name : toolkit)
         QTest::newRow(qPrintable(name)) << ToolkitSheetDir + name;
     QTest::newRow("Larkspan.qss") << AppSheet;
+    QTest::newRow("HighContrast.qss") << HighContrastSheet;
 }
 
 void TestSkin::sheetsParse()
@@ -724,6 +733,93 @@ void TestSkin::statesLookDistinct()
         widget->style()->polish(widget);
     }
     QVERIFY2(widget->grab().toImage() != plain, qPrintable(control + QLatin1String(" looks the same ") + state));
+}
+
+// The look and text size kept per user are what the start-up steps install;
+// the desktop's high-contrast theme counts only while the user chose nothing.
+void TestSkin::startupReadsStoredLook_data()
+{
+    QTest::addColumn<QVariant>("contrast");
+    QTest::addColumn<QVariant>("size");
+    QTest::addColumn<QString>("gtkTheme");
+    QTest::addColumn<bool>("highContrast");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<QString>("titleFont");
+    QTest::newRow("nothing chosen") << QVariant() << QVariant() << "" << false << 9.0 << "font-size: 13px";
+    QTest::newRow("high contrast, 150 %") << QVariant("on") << QVariant(150) << "" << true << 13.5
+                                          << "font-size: 20px";
+    QTest::newRow("125 %") << QVariant("off") << QVariant(125) << "" << false << 11.25 << "font-size: 16px";
+    QTest::newRow("desktop high contrast") << QVariant() << QVariant() << "HighContrast" << true << 9.0
+                                           << "font-size: 13px";
+    QTest::newRow("chosen off over the desktop") << QVariant("off") << QVariant() << "HighContrast" << false
+                                                 << 9.0 << "font-size: 13px";
+}
+
+void TestSkin::startupReadsStoredLook()
+{
+    QFETCH(QVariant, contrast);
+    QFETCH(QVariant, size);
+    QFETCH(QString, gtkTheme);
+    QFETCH(bool, highContrast);
+    QFETCH(double, points);
+    QFETCH(QString, titleFont);
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"),
+                           QStringLiteral("Larkspan"));
+        settings.remove(QStringLiteral("look"));
+        if (contrast.isValid())
+            settings.setValue(QStringLiteral("look/highContrast"), contrast);
+        if (size.isValid())
+            settings.setValue(QStringLiteral("look/textSize"), size);
+    }
+    qputenv("GTK_THEME", gtkTheme.toUtf8());
+    apt::installStyle();
+    apt::installLanguage();
+    const QString sheet = qApp->styleSheet();
+    QCOMPARE(sheet.contains(QLatin1String("check_off_hc.png")), highContrast);
+    QCOMPARE(sheet.contains(QLatin1String("#467dd3")), !highContrast);
+    QCOMPARE(QApplication::font().pointSizeF(), points);
+    // The main window's title, 13px in the default sheet.
+    const int title = sheet.indexOf(QLatin1String("aptui--WindowTitle QLabel#m_labelTitle"));
+    QVERIFY(title >= 0);
+    QCOMPARE(sheet.mid(title, 120).contains(titleFont), true);
+
+    qunsetenv("GTK_THEME");
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
+    apt::applyLook();
+}
+
+// The menu's entries keep the choice and change the running look.
+void TestSkin::menuAppliesLookAtOnce()
+{
+    qunsetenv("GTK_THEME");
+    aptui::Menu menu;
+    QWidget window;
+    PlanMenu planMenu(&menu, &window, apt::LanguageChoice::English);
+    auto *highContrast = menu.findChild<QAction *>(QStringLiteral("highContrastAction"));
+    auto *large = menu.findChild<QAction *>(QStringLiteral("textSize150"));
+    auto *normal = menu.findChild<QAction *>(QStringLiteral("textSize100"));
+    QVERIFY(highContrast && large && normal);
+    QVERIFY(!highContrast->isChecked());
+    QVERIFY(normal->isChecked());
+    const QString defaultSheet = qApp->styleSheet();
+
+    highContrast->trigger();
+    QCOMPARE(apt::LookChoice::storedHighContrast(), 1);
+    QVERIFY(qApp->styleSheet().contains(QLatin1String("check_off_hc.png")));
+    large->trigger();
+    QCOMPARE(apt::LookChoice::storedTextSize(), 150);
+    QCOMPARE(QApplication::font().pointSizeF(), 13.5);
+    QVERIFY(!normal->isChecked());
+
+    highContrast->trigger();
+    normal->trigger();
+    QCOMPARE(apt::LookChoice::storedHighContrast(), 0);
+    QCOMPARE(qApp->styleSheet(), defaultSheet);
+    QCOMPARE(QApplication::font().pointSizeF(), 9.0);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
 }
 
 QTEST_MAIN(TestSkin)

@@ -10,6 +10,7 @@
 // window where they stand, the way a person sees them.
 #include "app/configuremanager.h"
 #include "app/languagechoice.h"
+#include "app/lookchoice.h"
 #include "app/startuplook.h"
 #include "calc/planreportdocument.h"
 #include "calc/recorderbar.h"
@@ -389,6 +390,26 @@ void Session::run(const QSize &windowSize)
     save(&window, {}, "17-recorder-breach");
     // The report of the recorders: their sections under the site's summary.
     saveReport(window.currentPlan(), plans.filePath(QStringLiteral("recorders.pdf")), "18-report-recorders");
+
+    // The same site in the high-contrast look, then with the menu open on it;
+    // then in the default look with the text at 150 %, and its menu.
+    const auto saveWithMenu = [&](const char *state) {
+        QTest::mouseMove(&window, QPoint(window.width() / 2, window.height() - 4));
+        QCursor::setPos(menuButton->mapToGlobal(menuButton->rect().center()));
+        click(&window, "m_btnSystemMenu");
+        save(&window, {menu}, state);
+        menu->close();
+        settle();
+    };
+    apt::LookChoice::storeHighContrast(true);
+    apt::applyLook();
+    save(&window, {}, "19-high-contrast");
+    saveWithMenu("20-high-contrast-menu");
+    apt::LookChoice::storeHighContrast(false);
+    apt::LookChoice::storeTextSize(150);
+    apt::applyLook();
+    save(&window, {}, "21-text-150");
+    saveWithMenu("22-text-150-menu");
 }
 
 void Session::saveReport(const SitePlan &plan, const QString &pdf, const char *state)
