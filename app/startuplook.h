@@ -33,7 +33,9 @@ void installStyle();
 
 // The application style sheet of the look the user chose (or the desktop
 // asks for): the default sheets, or their high-contrast twin, with the font
-// sizes of the text size.
+// sizes of the text size. Above 100 % the fixed sizes of the widgets grow by
+// the same factor (those made later too, when they are polished); back at
+// 100 % they get their own sizes again.
 void applyStyleSheet();
 
 // The look and text size as they are chosen now, at once: the application

@@ -18,7 +18,9 @@
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QDirIterator>
 #include <QImage>
@@ -189,6 +191,8 @@ private slots:
     void startupReadsStoredLook_data();
     void startupReadsStoredLook();
     void menuAppliesLookAtOnce();
+    void textSizeGrowsFixedSizes_data();
+    void textSizeGrowsFixedSizes();
 
 private:
     QTemporaryDir m_userSettings;
@@ -818,6 +822,74 @@ void TestSkin::menuAppliesLookAtOnce()
     QCOMPARE(apt::LookChoice::storedHighContrast(), 0);
     QCOMPARE(qApp->styleSheet(), defaultSheet);
     QCOMPARE(QApplication::font().pointSizeF(), 9.0);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
+}
+
+namespace {
+
+void storeTextSizeAndApply(int percent)
+{
+    apt::LookChoice::storeTextSize(percent);
+    apt::applyLook();
+}
+
+} // namespace
+
+// A fixed size made for text at 100 % grows with the text where a text sits
+// in it, and is given back at 100 %; what is not text keeps its size.
+void TestSkin::textSizeGrowsFixedSizes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QSize>("fixed");
+    QTest::addColumn<QSize>("at150");
+    QTest::newRow("label with a text") << "label" << QSize(52, 22) << QSize(78, 33);
+    QTest::newRow("label with a picture only") << "picture" << QSize(26, 26) << QSize(26, 26);
+    QTest::newRow("button with a text") << "button" << QSize(84, 24) << QSize(126, 36);
+    QTest::newRow("panel") << "panel" << QSize(316, 181) << QSize(316, 181);
+    QTest::newRow("panel of stacked texts: height") << "stacked" << QSize(316, 181) << QSize(316, 272);
+    QTest::newRow("label of a widget sizing its own") << "owned" << QSize(120, 20) << QSize(120, 20);
+}
+
+void TestSkin::textSizeGrowsFixedSizes()
+{
+    QFETCH(QString, kind);
+    QFETCH(QSize, fixed);
+    QFETCH(QSize, at150);
+    qunsetenv("GTK_THEME");
+    QWidget window;
+    QWidget *widget = nullptr;
+    if (kind == QLatin1String("label") || kind == QLatin1String("owned")) {
+        widget = new QLabel(QStringLiteral("Day(s)"), &window);
+        if (kind == QLatin1String("owned"))
+            window.setProperty("keepsOwnSizes", true);
+    } else if (kind == QLatin1String("picture")) {
+        widget = new QLabel(&window);
+    } else if (kind == QLatin1String("button")) {
+        widget = new QPushButton(QStringLiteral("PAL"), &window);
+    } else {
+        widget = new QWidget(&window);
+        if (kind == QLatin1String("stacked"))
+            widget->setProperty("fitsTextHeight", true);
+    }
+    widget->setFixedSize(fixed);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    storeTextSizeAndApply(150);
+    QCOMPARE(widget->minimumSize(), at150);
+    QCOMPARE(widget->maximumSize(), at150);
+    // Made while the text is large: fitted when it is polished.
+    auto *later = new QLabel(QStringLiteral("Week(s)"), &window);
+    later->setFixedSize(52, 22);
+    later->show();
+    later->ensurePolished();
+    QCOMPARE(later->size(), kind == QLatin1String("owned") ? QSize(52, 22) : QSize(78, 33));
+
+    storeTextSizeAndApply(100);
+    QCOMPARE(widget->minimumSize(), fixed);
+    QCOMPARE(widget->maximumSize(), fixed);
+    QCOMPARE(later->size(), QSize(52, 22));
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
         .remove(QStringLiteral("look"));
 }

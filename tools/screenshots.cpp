@@ -10,7 +10,6 @@
 // window where they stand, the way a person sees them.
 #include "app/configuremanager.h"
 #include "app/languagechoice.h"
-#include "app/lookchoice.h"
 #include "app/startuplook.h"
 #include "calc/planreportdocument.h"
 #include "calc/recorderbar.h"
@@ -401,13 +400,12 @@ void Session::run(const QSize &windowSize)
         menu->close();
         settle();
     };
-    apt::LookChoice::storeHighContrast(true);
-    apt::applyLook();
+    // Chosen through the menu's entries, as a person does.
+    find<QAction>(menu, "highContrastAction")->trigger();
     save(&window, {}, "19-high-contrast");
     saveWithMenu("20-high-contrast-menu");
-    apt::LookChoice::storeHighContrast(false);
-    apt::LookChoice::storeTextSize(150);
-    apt::applyLook();
+    find<QAction>(menu, "highContrastAction")->trigger();
+    find<QAction>(menu, "textSize150")->trigger();
     save(&window, {}, "21-text-150");
     saveWithMenu("22-text-150-menu");
 }
