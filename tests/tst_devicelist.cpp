@@ -513,23 +513,30 @@ void TestDeviceList::clearingAnEmptyListAsksNothing()
 
 void TestDeviceList::rowHeights_data()
 {
+    QTest::addColumn<int>("textSize");
     QTest::addColumn<int>("widthAtAdd");
     QTest::addColumn<int>("heightAtAdd");
     QTest::addColumn<int>("resizedWidth");
     QTest::addColumn<int>("resizedHeight");
 
-    QTest::newRow("400 wide adds 84, 639 keeps 84") << 400 << 84 << 639 << 84;
-    QTest::newRow("740 wide adds 84, 640 gives 60") << 740 << 84 << 640 << 60;
-    QTest::newRow("741 wide adds 54, 700 gives 60") << 741 << 54 << 700 << 60;
-    QTest::newRow("800 wide adds 54, 500 gives 84") << 800 << 54 << 500 << 84;
+    QTest::newRow("400 wide adds 84, 639 keeps 84") << 100 << 400 << 84 << 639 << 84;
+    QTest::newRow("740 wide adds 84, 640 gives 60") << 100 << 740 << 84 << 640 << 60;
+    QTest::newRow("741 wide adds 54, 700 gives 60") << 100 << 741 << 54 << 700 << 60;
+    QTest::newRow("800 wide adds 54, 500 gives 84") << 100 << 800 << 54 << 500 << 84;
+    // Heights and thresholds grow with the text.
+    QTest::newRow("150 %: 800 wide adds 126, 959 keeps 126") << 150 << 800 << 126 << 959 << 126;
+    QTest::newRow("150 %: 1111 wide adds 81, 960 gives 90") << 150 << 1111 << 81 << 960 << 90;
 }
 
 void TestDeviceList::rowHeights()
 {
+    QFETCH(int, textSize);
     QFETCH(int, widthAtAdd);
     QFETCH(int, heightAtAdd);
     QFETCH(int, resizedWidth);
     QFETCH(int, resizedHeight);
+    qApp->setProperty("textSize", textSize);
+    const auto normalText = qScopeGuard([] { qApp->setProperty("textSize", QVariant()); });
 
     DeviceAddPage page;
     page.resize(widthAtAdd, 497);
