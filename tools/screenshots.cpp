@@ -408,6 +408,13 @@ void Session::run(const QSize &windowSize)
     find<QAction>(menu, "textSize150")->trigger();
     save(&window, {}, "21-text-150");
     saveWithMenu("22-text-150-menu");
+    // Two dialogs at 150 %: the disk array and a group's editing.
+    saveWithDialog(&window, [&] { click(calculator, "m_btnDiskArray"); }, "23-text-150-disk-array",
+                   [](QDialog *dialog) { setSampleArray(dialog); });
+    QWidget *firstRow = rows->itemWidget(rows->item(0));
+    saveWithDialog(
+        &window, [&] { QTest::mouseDClick(find<QWidget>(firstRow, "m_labelDeviceCounts"), Qt::LeftButton); },
+        "24-text-150-group-dialog", {});
 }
 
 void Session::saveReport(const SitePlan &plan, const QString &pdf, const char *state)
