@@ -448,8 +448,10 @@ int renderOne(const QStringList &args)
     // The recent plans of the pictures stay out of the user's own settings.
     QTemporaryDir userSettings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
-    // The language asked for, whatever the system's language.
+    // The language asked for, whatever the system's language; the default
+    // look, whatever the desktop's theme.
     apt::LanguageChoice::storeChoice(code);
+    qunsetenv("GTK_THEME");
 
     // The shipped settings with the language asked for.
     QTemporaryDir settingsDir;
