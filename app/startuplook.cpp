@@ -3,6 +3,7 @@
 #include "app/configuremanager.h"
 #include "app/lanaguagemanager.h"
 #include "app/startupsteps.h"
+#include "aptui/focusmark.h"
 #include "platform/guiinit.h"
 #include "platform/targetpath.h"
 
@@ -87,6 +88,7 @@ bool installStartupLook()
     const bool skinFound = installSkin();
     installStyle();
     installLanguage();
+    aptui::FocusMark::install();
     return skinFound;
 }
 
