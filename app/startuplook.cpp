@@ -4,6 +4,7 @@
 #include "app/lanaguagemanager.h"
 #include "app/lookchoice.h"
 #include "app/startupsteps.h"
+#include "aptui/focusmark.h"
 #include "aptui/textsize.h"
 #include "platform/cfile.h"
 #include "platform/guiinit.h"
@@ -235,6 +236,7 @@ bool installStartupLook()
     const bool skinFound = installSkin();
     installStyle();
     installLanguage();
+    aptui::FocusMark::install();
     return skinFound;
 }
 

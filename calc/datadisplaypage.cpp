@@ -2,6 +2,15 @@
 
 #include "ui_datadisplaypage.h"
 
+#include <QCoreApplication>
+
+QString spokenFigure(const QString &figure, const QString &unit)
+{
+    if (figure.startsWith(QLatin1Char('>')))
+        return QCoreApplication::translate("DataDisplayPage", "more than %1 %2").arg(figure.mid(1), unit);
+    return QStringLiteral("%1 %2").arg(figure, unit);
+}
+
 DataDisplayPage::DataDisplayPage(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::DataDisplayPage>())
@@ -24,6 +33,9 @@ void DataDisplayPage::displayTime(QString day, QString week, QString month)
     ui->m_labelByDay->setText(m_dayTemplate.arg(day.toHtmlEscaped()));
     ui->m_labelByWeek->setText(m_weekMonthTemplate.arg(week.toHtmlEscaped()));
     ui->m_labelByMonth->setText(m_weekMonthTemplate.arg(month.toHtmlEscaped()));
+    ui->m_labelByDay->setAccessibleName(spokenFigure(day, ui->m_labelDiskplayDayTip->text()));
+    ui->m_labelByWeek->setAccessibleName(spokenFigure(week, ui->m_labelDiskplayWeekTip->text()));
+    ui->m_labelByMonth->setAccessibleName(spokenFigure(month, ui->m_labelDiskplayMonthTip->text()));
 }
 
 void DataDisplayPage::displayRange(const QString &range)

@@ -1,5 +1,6 @@
 #include "calc/sizedisplaypage.h"
 
+#include "calc/datadisplaypage.h"
 #include "ui_sizedisplaypage.h"
 
 SizeDisplayPage::SizeDisplayPage(QWidget *parent)
@@ -21,6 +22,7 @@ void SizeDisplayPage::displaySize(QString size, QString unit)
         "<span style=\" font-size:20pt;\">%2</span>\t\t\t</p>\t\t</body>\t</html>\t");
     // Escaped: a "more than" figure starts with ">".
     ui->m_labelDisplaySize->setText(sizeTemplate.arg(size.toHtmlEscaped()).arg(unit.toHtmlEscaped()));
+    ui->m_labelDisplaySize->setAccessibleName(spokenFigure(size, unit));
 }
 
 void SizeDisplayPage::displayRange(const QString &range)
