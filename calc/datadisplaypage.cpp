@@ -14,12 +14,13 @@ QString spokenFigure(const QString &figure, const QString &unit)
 DataDisplayPage::DataDisplayPage(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::DataDisplayPage>())
+    // The figures take the labels' colour, which the style sheet gives them.
     , m_dayTemplate(QStringLiteral(
           "\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t"
-          "<span style=\" font-size:60pt; color:#467dd3;\">%1</span>\t\t</p>\t</body>\t</html>"))
+          "<span style=\" font-size:60pt;\">%1</span>\t\t</p>\t</body>\t</html>"))
     , m_weekMonthTemplate(QStringLiteral(
           "\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t"
-          "<span style=\" font-size:36pt; color:#467dd3;\">%1</span>\t\t</p>\t</body>\t</html>"))
+          "<span style=\" font-size:36pt;\">%1</span>\t\t</p>\t</body>\t</html>"))
 {
     ui->setupUi(this);
 }

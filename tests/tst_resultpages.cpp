@@ -121,6 +121,10 @@ void TestResultPages::shown()
     QCOMPARE(QString(reading.text).remove(QLatin1Char(' ')), reads);
     QCOMPARE(reading.sizes, sizes);
     QCOMPARE(::label(*widget, label)->accessibleName(), spoken);
+    // A result takes the colour the look's style sheet gives its label (the
+    // accent, or the high-contrast look's dark accent), none of its own.
+    if (!texts.isEmpty())
+        QVERIFY(!::label(*widget, label)->text().contains(QLatin1String("color")));
 }
 
 QTEST_MAIN(TestResultPages)
