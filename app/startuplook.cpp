@@ -2,17 +2,30 @@
 
 #include "app/configuremanager.h"
 #include "app/lanaguagemanager.h"
+#include "app/lookchoice.h"
 #include "app/startupsteps.h"
+#include "aptui/focusmark.h"
+#include "aptui/textsize.h"
+#include "platform/cfile.h"
 #include "platform/guiinit.h"
+#include "platform/stylelook.h"
 #include "platform/targetpath.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextCodec>
+
+#include <algorithm>
 
 namespace apt {
 
@@ -30,11 +43,21 @@ const QString kStyleKey = QStringLiteral("CommonStyle");
 const QString kToolkitSheets = QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/");
 const QString kLeftOutSheet = QStringLiteral("MacSpecial.qss");
 const QString kApplicationSheet = QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss");
+const QString kHighContrastSheet = QStringLiteral(":/Pellmar/Qss/Qss/HighContrast/HighContrast.qss");
+constexpr double kApplicationPoints = 9.0;
 const QString kApplicationIcon = QStringLiteral(":/aptui/complex/Images/System/Complex/calculate.png");
+
+// The text size of the interface: the user's choice, or the desktop's font
+// where it is larger.
+int interfaceTextSize()
+{
+    return LookChoice::textSize(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF());
+}
 
 QFont applicationFont(const QString &family)
 {
-    QFont font(family, 9);
+    QFont font(family);
+    font.setPointSizeF(kApplicationPoints * interfaceTextSize() / 100.0);
     font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
     return font;
 }
@@ -65,6 +88,132 @@ bool installSkin()
     return found;
 }
 
+// Fixed sizes of the forms (a 52 px unit label, an 84 px switch, a 70 px
+// scene button) were made for text at 100 %. At a larger text size each
+// fixed width or height (minimum and maximum the same) of a widget that shows
+// a text grows by the same factor, so that the larger text fits; at 100 %
+// each gets back the size it had. Panels, tiles, rows and pictures keep
+// their sizes (their layouts share out the room), but for panels that stack
+// texts in a fixed height and say so with the property "fitsTextHeight".
+// A panel beside others whose greatest width is too narrow for larger text
+// says so with "fitsTextWidth": that width grows by half as much as the text.
+// Widgets that size their parts themselves at the text size (the device
+// rows) say so with "keepsOwnSizes", and the fitter leaves them alone. A widget is fitted when it
+// is polished, so that rows and dialogs made later fit as well. The sizes a
+// widget had before it was first fitted are its base; a size the program
+// changed since is taken as the new base.
+class SizeFitter final : public QObject
+{
+public:
+    explicit SizeFitter(QObject *parent) : QObject(parent) {}
+
+    void setTextSize(int percent)
+    {
+        if (percent == m_percent)
+            return;
+        m_percent = percent;
+        const QList<QWidget *> widgets = QApplication::allWidgets();
+        for (QWidget *widget : widgets)
+            fit(widget);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish && m_percent != 100 && watched->isWidgetType())
+            fit(static_cast<QWidget *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static int scaled(int base, int percent)
+    {
+        if (base <= 0 || base >= QWIDGETSIZE_MAX)
+            return base;
+        return std::min(QWIDGETSIZE_MAX, int((qint64(base) * percent + 50) / 100));
+    }
+
+    static bool showsText(const QWidget *widget)
+    {
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            return !label->text().isEmpty();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            return !button->text().isEmpty();
+        return widget->inherits("aptui::Switch") || widget->inherits("QLineEdit")
+               || widget->inherits("QComboBox") || widget->inherits("QAbstractSpinBox");
+    }
+
+    // Only a fixed dimension grows: one that can grow already follows its text.
+    static QSize scaledFixed(const QSize &size, const QSize &minimum, const QSize &maximum, int percent)
+    {
+        return QSize(minimum.width() == maximum.width() ? scaled(size.width(), percent) : size.width(),
+                     minimum.height() == maximum.height() ? scaled(size.height(), percent) : size.height());
+    }
+
+    void fit(QWidget *widget)
+    {
+        if (widget->isWindow())
+            return;
+        // A panel of texts stacked in a fixed height (a result tile) grows in
+        // height only: its width is the layout's.
+        const bool heightOnly = widget->property("fitsTextHeight").toBool();
+        const bool widerPanel = widget->property("fitsTextWidth").toBool();
+        if (!heightOnly && !widerPanel && !showsText(widget))
+            return;
+        // A switch gives its two buttons its own height.
+        if (widget->parentWidget() && widget->parentWidget()->inherits("aptui::Switch"))
+            return;
+        for (const QWidget *owner = widget; owner; owner = owner->parentWidget()) {
+            if (owner->property("keepsOwnSizes").toBool())
+                return;
+        }
+        const QVariant baseMinimum = widget->property(kBaseMinimum);
+        if (!baseMinimum.isValid() && m_percent == 100)
+            return; // never fitted: it has its own sizes
+        QSize minimum = widget->minimumSize();
+        QSize maximum = widget->maximumSize();
+        if (baseMinimum.isValid() && minimum == widget->property(kFittedMinimum).toSize()
+            && maximum == widget->property(kFittedMaximum).toSize()) {
+            minimum = baseMinimum.toSize();
+            maximum = widget->property(kBaseMaximum).toSize();
+        }
+        widget->setProperty(kBaseMinimum, minimum);
+        widget->setProperty(kBaseMaximum, maximum);
+        QSize fittedMinimum = scaledFixed(minimum, minimum, maximum, m_percent);
+        QSize fittedMaximum = scaledFixed(maximum, minimum, maximum, m_percent);
+        if (heightOnly) {
+            fittedMinimum.setWidth(minimum.width());
+            fittedMaximum.setWidth(maximum.width());
+        }
+        if (widerPanel && maximum.width() < QWIDGETSIZE_MAX)
+            fittedMaximum.setWidth(maximum.width() + (scaled(maximum.width(), m_percent) - maximum.width()) / 2);
+        widget->setProperty(kFittedMinimum, fittedMinimum);
+        widget->setProperty(kFittedMaximum, fittedMaximum);
+        if (fittedMinimum != widget->minimumSize())
+            widget->setMinimumSize(fittedMinimum);
+        if (fittedMaximum != widget->maximumSize())
+            widget->setMaximumSize(fittedMaximum);
+    }
+
+    static constexpr const char *kBaseMinimum = "_larkspan_baseMinimumSize";
+    static constexpr const char *kBaseMaximum = "_larkspan_baseMaximumSize";
+    static constexpr const char *kFittedMinimum = "_larkspan_fittedMinimumSize";
+    static constexpr const char *kFittedMaximum = "_larkspan_fittedMaximumSize";
+    int m_percent = 100;
+};
+
+void fitSizesToText(int percent)
+{
+    static QPointer<SizeFitter> fitter;
+    if (!fitter) {
+        if (percent == 100)
+            return;
+        fitter = new SizeFitter(qApp);
+        qApp->installEventFilter(fitter);
+    }
+    fitter->setTextSize(percent);
+}
+
 } // namespace
 
 void installDefaultFont()
@@ -87,6 +236,7 @@ bool installStartupLook()
     const bool skinFound = installSkin();
     installStyle();
     installLanguage();
+    aptui::FocusMark::install();
     return skinFound;
 }
 
@@ -97,7 +247,26 @@ void installStyle()
     else
         qCDebug(lcStartup, "[ToolsApplication::loadStyle]The CommonStyle does not exist.");
 
-    qApp->setStyleSheet(assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet));
+    applyStyleSheet();
+}
+
+void applyStyleSheet()
+{
+    const bool highContrast = LookChoice::highContrast();
+    const int textSize = interfaceTextSize();
+    qApp->setProperty(aptui::TextSizeProperty, textSize);
+    qApp->setStyleSheet(StyleLook::lookSheet(
+        assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet),
+        highContrast ? OrvaneGUIToolkit::CFile::ReadAll(kHighContrastSheet) : QString(), highContrast,
+        textSize));
+    fitSizesToText(textSize);
+}
+
+void applyLook()
+{
+    qApp->setProperty(aptui::TextSizeProperty, interfaceTextSize());
+    QApplication::setFont(applicationFont(applicationFontFamily(LanaguageManager::instance()->language())));
+    applyStyleSheet();
 }
 
 void installApplicationIcon()

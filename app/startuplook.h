@@ -16,8 +16,8 @@ namespace apt {
 // Returns whether a plug-in offering the skin was found.
 bool installStartupLook();
 
-// The default font, "Microsoft YaHei" at 9 points, with stand-ins for the
-// Windows families the settings name.
+// The default font, "Microsoft YaHei" at 9 points (times the text size, see
+// applyLook), with stand-ins for the Windows families the settings name.
 void installDefaultFont();
 
 // The language: the locale's text codec and the interface locale go to the
@@ -30,6 +30,18 @@ void installLanguage();
 // followed by the program's sheet. The skin must be installed first: it
 // supplies the sheets.
 void installStyle();
+
+// The application style sheet of the look the user chose (or the desktop
+// asks for): the default sheets, or their high-contrast twin, with the font
+// sizes of the text size. Above 100 % the fixed sizes of the widgets grow by
+// the same factor (those made later too, when they are polished); back at
+// 100 % they get their own sizes again.
+void applyStyleSheet();
+
+// The look and text size as they are chosen now, at once: the application
+// style sheet (applyStyleSheet) and the application font of the interface's
+// language at 9 points times the text size. The language must be installed.
+void applyLook();
 
 // The application's window icon, from the skin; start-up sets it once the
 // screens are accepted.

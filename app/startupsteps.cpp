@@ -1,6 +1,6 @@
 #include "app/startupsteps.h"
 
-#include "platform/cfile.h"
+#include "platform/stylelook.h"
 #include "skin/iskinplugin.h"
 
 #include <QDir>
@@ -39,12 +39,7 @@ QObject *findSkinPlugin(const QString &skinName, const QString &folder)
 QString assembleStyleSheet(const QString &toolkitDirectory, const QString &leftOut,
                            const QString &applicationSheet)
 {
-    QStringList names = plainFilesIgnoringCase(toolkitDirectory);
-    names.removeOne(leftOut);
-    QString sheet = OrvaneGUIToolkit::CFile::ReadAll(names, toolkitDirectory);
-    sheet += QLatin1Char('\n');
-    sheet += OrvaneGUIToolkit::CFile::ReadAll(applicationSheet);
-    return sheet;
+    return StyleLook::joinSheets(toolkitDirectory, leftOut, applicationSheet);
 }
 
 QString applicationFontFamily(int languageCode)

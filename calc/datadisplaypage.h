@@ -9,6 +9,11 @@ namespace Ui {
 class DataDisplayPage;
 }
 
+// A result figure and its unit as one text for a screen reader ("24 Day(s)"),
+// which the page otherwise shows as two labels; a figure beyond the largest
+// shown starts with ">" and is read as "more than".
+QString spokenFigure(const QString &figure, const QString &unit);
+
 // Shows how long the chosen disk records, as whole days, weeks and months.
 // It computes nothing: the texts it is given go into fixed rich-text templates.
 class DataDisplayPage final : public QWidget

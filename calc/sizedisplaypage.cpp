@@ -1,5 +1,6 @@
 #include "calc/sizedisplaypage.h"
 
+#include "calc/datadisplaypage.h"
 #include "ui_sizedisplaypage.h"
 
 SizeDisplayPage::SizeDisplayPage(QWidget *parent)
@@ -13,13 +14,15 @@ SizeDisplayPage::~SizeDisplayPage() = default;
 
 void SizeDisplayPage::displaySize(QString size, QString unit)
 {
+    // The figure takes the label's colour, which the style sheet gives it.
     const QString sizeTemplate = QStringLiteral(
         "\t<html>\t<head/>\t\t<body>\t\t\t<p align=\"center\">\t\t\t\t"
-        "<span style=\" font-size:48pt; color:#467dd3;\">%1</span>\t\t\t\t"
-        "<span style=\" font-size:16pt; color:#467dd3;\"/>\t\t\t\t"
-        "<span style=\" font-size:20pt; color:#467dd3;\">%2</span>\t\t\t</p>\t\t</body>\t</html>\t");
+        "<span style=\" font-size:48pt;\">%1</span>\t\t\t\t"
+        "<span style=\" font-size:16pt;\"/>\t\t\t\t"
+        "<span style=\" font-size:20pt;\">%2</span>\t\t\t</p>\t\t</body>\t</html>\t");
     // Escaped: a "more than" figure starts with ">".
     ui->m_labelDisplaySize->setText(sizeTemplate.arg(size.toHtmlEscaped()).arg(unit.toHtmlEscaped()));
+    ui->m_labelDisplaySize->setAccessibleName(spokenFigure(size, unit));
 }
 
 void SizeDisplayPage::displayRange(const QString &range)

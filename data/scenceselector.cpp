@@ -1,5 +1,6 @@
 #include "data/scenceselector.h"
 
+#include "aptui/textsize.h"
 #include "platform/regularfile.h"
 
 #include "ui_scenceselector.h"
@@ -34,6 +35,7 @@ ScenceSelector::ScenceSelector(QWidget *parent)
 {
     ui->setupUi(this);
     ui->m_listWidgetScences->setSpacing(5);
+    ui->m_listWidgetScences->setFixedWidth(aptui::scaledToText(90));
 }
 
 ScenceSelector::~ScenceSelector() = default;
@@ -56,7 +58,7 @@ void ScenceSelector::addScenceItem(SCENCE_ITEM scenceItem)
     auto *listItem = new QListWidgetItem(QString(), ui->m_listWidgetScences);
     auto *button = new ScenceQRaidoButton(nullptr, scenceItem.iScenceType, scenceItem.strScenceName);
     button->setToolTip(scenceItem.strScenceName);
-    listItem->setSizeHint(QSize(70, 27));
+    listItem->setSizeHint(sceneButtonSize());
     ui->m_listWidgetScences->setItemWidget(listItem, button);
 
     // The first scene starts selected; the others become checkable only
@@ -69,6 +71,23 @@ void ScenceSelector::addScenceItem(SCENCE_ITEM scenceItem)
     m_mapScenceButtons.insert(scenceItem.iScenceType, button);
     connect(button, &ScenceQRaidoButton::signalScenceButtonClick,
             this, &ScenceSelector::OnScenceSelected);
+}
+
+// 70 x 27 at 100 % text, in a list 90 pixels wide; both grow with the text.
+QSize ScenceSelector::sceneButtonSize()
+{
+    return QSize(aptui::scaledToText(70), aptui::scaledToText(27));
+}
+
+void ScenceSelector::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The application's look was set again, perhaps with another text size.
+    if (event->type() == QEvent::StyleChange) {
+        ui->m_listWidgetScences->setFixedWidth(aptui::scaledToText(90));
+        for (int i = 0; i < ui->m_listWidgetScences->count(); ++i)
+            ui->m_listWidgetScences->item(i)->setSizeHint(sceneButtonSize());
+    }
 }
 
 void ScenceSelector::OnScenceSelected(int sceneType)

@@ -44,9 +44,11 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void repolish(QPushButton *button) const;
+    static QSize sceneButtonSize();
 
     std::unique_ptr<Ui::ScenceSelector> ui;
     QMap<int, ScenceQRaidoButton *> m_mapScenceButtons;

@@ -1,5 +1,6 @@
 #include "device/deviceaddpage.h"
 
+#include "aptui/textsize.h"
 #include "aptui/tipdialog.h"
 #include "data/bitratecalculator.h"
 #include "data/bitratetablefiles.h"
@@ -29,16 +30,17 @@ constexpr int DragPixmapWidth = 320;
 constexpr int KeyRole = Qt::UserRole;
 
 // Height of a row added to a page of `pageWidth` pixels.
+// The heights and widths are those of text at 100 %; they grow with the text.
 int addedRowHeight(int pageWidth)
 {
-    return pageWidth > 740 ? 54 : 84;
+    return aptui::scaledToText(pageWidth > aptui::scaledToText(740) ? 54 : 84);
 }
 
 // Height of the rows after the page was resized to `pageWidth` pixels; the
 // rows switch to one line of information at 640 pixels.
 int resizedRowHeight(int pageWidth)
 {
-    return pageWidth < 640 ? 84 : 60;
+    return aptui::scaledToText(pageWidth < aptui::scaledToText(640) ? 84 : 60);
 }
 
 long long keyOf(const QListWidgetItem *listItem)
@@ -502,15 +504,26 @@ void DeviceAddPage::showFrameRate(long long key, const QString &frameRate, doubl
 
 void DeviceAddPage::resizeEvent(QResizeEvent *event)
 {
-    {
-        const QMutexLocker locker(&m_mutex);
-        const QSize hint(RowHintWidth, resizedRowHeight(event->size().width()));
-        QListWidget *list = ui->m_listWidgetDiskData;
-        for (int i = 0; i < list->count(); ++i)
-            list->item(i)->setSizeHint(hint);
-    }
+    setRowHeights(event->size().width());
     QWidget::resizeEvent(event);
 
     // Lower rows bring more items into view.
     buildRowsInView();
+}
+
+void DeviceAddPage::setRowHeights(int pageWidth)
+{
+    const QMutexLocker locker(&m_mutex);
+    const QSize hint(RowHintWidth, resizedRowHeight(pageWidth));
+    QListWidget *list = ui->m_listWidgetDiskData;
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSizeHint(hint);
+}
+
+void DeviceAddPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The application's look was set again, perhaps with another text size.
+    if (event->type() == QEvent::StyleChange && isVisible())
+        setRowHeights(width());
 }

@@ -84,9 +84,12 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Every row's height for the page at `pageWidth`.
+    void setRowHeights(int pageWidth);
     // What the row of a group not yet in view will show: the record as it was
     // added and, once a frame-standard conversion reached the group, the
     // frame rate and rate the conversion gave the row.

@@ -2,6 +2,7 @@
 
 #include "app/lanaguagemanager.h"
 #include "aptui/basedialog.h"
+#include "aptui/textsize.h"
 #include "data/bitratecalculator.h"
 #include "data/bitrateconfigloader.h"
 #include "data/deviceinfomanager.h"
@@ -69,6 +70,7 @@ DeviceEditor::DeviceEditor(QWidget *parent)
     , m_pBitrateCalculator(std::make_unique<BitrateCalculator>())
     , m_pBitrateConfigLoader(std::make_unique<BitrateConfigLoader>())
     , ui(new Ui_DeviceEditor)
+    , m_openWidth(ConstructedWidth)
 {
     ui->setupUi(this);
     // The narrow strip stands in for the form only while collapsed.
@@ -106,7 +108,7 @@ DeviceEditor::DeviceEditor(QWidget *parent)
     connect(ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::OnFrametareStandardPAL);
     connect(ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::OnFrametareStandardNTSC);
 
-    setFixedWidth(ConstructedWidth);
+    setFixedWidth(openWidthAtTextSize());
 
     ui->m_lineEditScenceRecommandRate->setValidator(
         new OrvaneGUIToolkit::CIntValidator(0, MaxRate, this));
@@ -255,7 +257,24 @@ void DeviceEditor::OnSpreadChanged(bool spread)
 {
     ui->m_verticalWidgetAddBorder->setVisible(!spread);
     ui->verticalFrame->setVisible(spread);
-    setFixedWidth(spread ? CollapsedWidth : ExpandedWidth);
+    m_openWidth = ExpandedWidth;
+    setFixedWidth(spread ? CollapsedWidth : openWidthAtTextSize());
+}
+
+// Larger text needs a wider editor, but the list beside it needs its room
+// too: the open editor grows by half as much as the text.
+int DeviceEditor::openWidthAtTextSize() const
+{
+    return m_openWidth + (aptui::scaledToText(m_openWidth) - m_openWidth) / 2;
+}
+
+void DeviceEditor::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The application's look was set again, perhaps with another text size.
+    if (event->type() == QEvent::StyleChange && !ui->m_checkBoxSpread->isChecked()
+        && width() != openWidthAtTextSize())
+        setFixedWidth(openWidthAtTextSize());
 }
 
 void DeviceEditor::OnSetFrameByStandard(int standard)

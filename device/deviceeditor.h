@@ -96,6 +96,9 @@ public slots:
     // Refills the frame-rate list for a standard without announcing it.
     void OnSetFrameByStandard(int standard);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     using ListSlot = void (DeviceEditor::*)(int);
 
@@ -115,6 +118,7 @@ private:
     // `slot`; with `announceFilling` the slot is reconnected before the
     // filling, so that it runs once for the new current item.
     void refillList(QComboBox *list, ListSlot slot, const QStringList &items, bool announceFilling);
+    int openWidthAtTextSize() const;
 
     DeviceInfoManager *m_pDeviceInfoManager;
     std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
@@ -126,4 +130,6 @@ private:
     // showed it then.
     StructDeviceItem m_shownGroup;
     QString m_shownRateText;
+    // The open editor's width at 100 % text: as made, then as reopened.
+    int m_openWidth;
 };

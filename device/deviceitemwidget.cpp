@@ -1,5 +1,6 @@
 #include "device/deviceitemwidget.h"
 
+#include "aptui/textsize.h"
 #include "calc/retention.h"
 #include "data/scenenames.h"
 
@@ -17,12 +18,20 @@ namespace {
 constexpr int TwoLineBelowWidth = 640;
 constexpr int NarrowLabelWidth = 120;
 constexpr int WideLabelWidth = 200;
+// The margins and dividers of a line of information.
+constexpr int RowChromeWidth = 26;
 
 // Qt would clamp a negative width to 0 too, but with a warning for each
 // resize of a very narrow row.
 void setWidth(QWidget *widget, int width)
 {
     widget->setFixedWidth(qMax(0, width));
+}
+
+// The row's widths are written for text at 100 %; they grow with the text.
+int px(int pixels)
+{
+    return aptui::scaledToText(pixels);
 }
 
 void setTextAndTip(QLabel *label, const QString &text, bool withToolTip = true)
@@ -55,11 +64,9 @@ DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType,
     ui->m_labelChannelGroupName->setText(channelName);
     updateAccessibleText();
 
-    for (QLabel *label : QList<QLabel *>{ui->m_labelDeviceCounts, ui->m_labelDeviceBitRate,
-                                         ui->m_labelDeviceResolution, ui->m_labelEncodeType,
-                                         ui->m_labelScenceName}) {
-        label->setFixedWidth(NarrowLabelWidth);
-    }
+    setNarrowLabels();
+    // The row sizes its labels itself (adjustLayout), for the text size too.
+    setProperty("keepsOwnSizes", true);
 }
 
 DeviceItemWidget::~DeviceItemWidget()
@@ -118,19 +125,30 @@ void DeviceItemWidget::adjustLayout(int width)
     // or forms the second line on its own.
     const QList<QWidget *> leading = {ui->m_labelDeviceCounts, ui->line1,
                                       ui->m_labelDeviceBitRate, ui->line2};
-    if (width < TwoLineBelowWidth) {
+    // A narrower row before may have shared its line.
+    ui->m_labelDeviceResolution->setFixedWidth(px(NarrowLabelWidth));
+    if (width < px(TwoLineBelowWidth)) {
         for (QWidget *widget : leading)
             placeOn(ui->m_hlayout2, widget);
         ui->line1->show();
         ui->line2->hide();
-        if (width >= 460) {
-            ui->m_labelEncodeType->setFixedWidth(WideLabelWidth);
-            setWidth(ui->m_labelScenceName, width - 346);
+        if (width >= px(460)) {
+            ui->m_labelEncodeType->setFixedWidth(px(WideLabelWidth));
+            setWidth(ui->m_labelScenceName, width - px(346));
         } else {
-            ui->m_labelEncodeType->setFixedWidth(NarrowLabelWidth);
-            setWidth(ui->m_labelScenceName, width - 266);
+            ui->m_labelEncodeType->setFixedWidth(px(NarrowLabelWidth));
+            setWidth(ui->m_labelScenceName, width - px(266));
         }
-        ui->m_labelDeviceBitRate->setFixedWidth(WideLabelWidth);
+        ui->m_labelDeviceBitRate->setFixedWidth(px(WideLabelWidth));
+        // Too narrow for the columns (large text in a narrow list): they
+        // share each line, and what does not fit ends in an ellipsis.
+        const int line = width - RowChromeWidth;
+        if (3 * px(NarrowLabelWidth) > line) {
+            for (QWidget *label : {ui->m_labelDeviceResolution, ui->m_labelEncodeType, ui->m_labelScenceName})
+                setWidth(label, line / 3);
+        }
+        if (px(NarrowLabelWidth) + px(WideLabelWidth) > line)
+            setWidth(ui->m_labelDeviceBitRate, line - px(NarrowLabelWidth));
         return;
     }
 
@@ -141,10 +159,10 @@ void DeviceItemWidget::adjustLayout(int width)
         placeOn(ui->m_hlayout3, widget);
     ui->line1->show();
     ui->line2->show();
-    const int wide = width > 740 ? WideLabelWidth : NarrowLabelWidth;
+    const int wide = width > px(740) ? px(WideLabelWidth) : px(NarrowLabelWidth);
     ui->m_labelEncodeType->setFixedWidth(wide);
     ui->m_labelDeviceBitRate->setFixedWidth(wide);
-    setWidth(ui->m_labelScenceName, width - (width > 740 ? 426 : 266));
+    setWidth(ui->m_labelScenceName, width - (width > px(740) ? px(426) : px(266)));
 }
 
 void DeviceItemWidget::setRecording(const GroupRecording &recording)
@@ -295,6 +313,26 @@ void DeviceItemWidget::resizeEvent(QResizeEvent *event)
     adjustLayout(event->size().width());
     fitRecording(event->size().width());
     QWidget::resizeEvent(event);
+}
+
+void DeviceItemWidget::setNarrowLabels()
+{
+    for (QLabel *label : QList<QLabel *>{ui->m_labelDeviceCounts, ui->m_labelDeviceBitRate,
+                                         ui->m_labelDeviceResolution, ui->m_labelEncodeType,
+                                         ui->m_labelScenceName}) {
+        label->setFixedWidth(px(NarrowLabelWidth));
+    }
+}
+
+void DeviceItemWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The application's look was set again, perhaps with another text size.
+    if (event->type() == QEvent::StyleChange) {
+        setNarrowLabels();
+        adjustLayout(width());
+        fitRecording(width());
+    }
 }
 
 } // namespace NM_Larkspan

@@ -56,6 +56,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -66,6 +67,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Every information label at its narrow width, for the text size.
+    void setNarrowLabels();
     void placeOn(QBoxLayout *line, QWidget *widget);
     void emitEdit();
     // From the keyboard the menu opens below the group's name.

@@ -1,8 +1,11 @@
 #include "mainwindow/planmenu.h"
 
 #include "app/languagechoice.h"
+#include "app/lookchoice.h"
+#include "app/startuplook.h"
 #include "aptui/menu.h"
 #include "data/recentplans.h"
+#include "platform/stylelook.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,6 +38,7 @@ PlanMenu::PlanMenu(aptui::Menu *menu, QWidget *window, int interfaceLanguage)
     addEntry(tr("Print..."), {QKeySequence::Print}, &PlanMenu::printReport);
     m_pMenu->addSeparator();
     addLanguages(interfaceLanguage);
+    addLook();
     m_pMenu->addSeparator();
 
     // Plans deleted since they were listed drop out each time the menu opens.
@@ -86,6 +90,37 @@ void PlanMenu::addLanguages(int interfaceLanguage)
         // the next start. Choosing the language already shown changes nothing.
         if (code != interfaceLanguage)
             emit languageChosen();
+    });
+}
+
+void PlanMenu::addLook()
+{
+    // Both take effect at once: the application's style sheet and font are
+    // made again, and every window follows.
+    QAction *highContrast = m_pMenu->addAction(tr("High Contrast"));
+    highContrast->setObjectName(QStringLiteral("highContrastAction"));
+    highContrast->setCheckable(true);
+    highContrast->setChecked(apt::LookChoice::highContrast());
+    connect(highContrast, &QAction::toggled, this, [](bool on) {
+        apt::LookChoice::storeHighContrast(on);
+        apt::applyLook();
+    });
+
+    aptui::Menu *sizeMenu = m_pMenu->addMenu(tr("Text Size"));
+    sizeMenu->setObjectName(QStringLiteral("textSizeMenu"));
+    auto *sizes = new QActionGroup(sizeMenu);
+    const int chosen = apt::LookChoice::storedTextSize();
+    for (const int percent : apt::StyleLook::kTextSizes) {
+        QAction *action = sizeMenu->addAction(tr("%1 %").arg(percent));
+        action->setObjectName(QStringLiteral("textSize%1").arg(percent));
+        action->setCheckable(true);
+        action->setChecked(percent == (chosen != 0 ? chosen : 100));
+        action->setData(percent);
+        sizes->addAction(action);
+    }
+    connect(sizes, &QActionGroup::triggered, this, [](QAction *action) {
+        apt::LookChoice::storeTextSize(action->data().toInt());
+        apt::applyLook();
     });
 }
 

@@ -10,7 +10,8 @@ class Menu;
 }
 
 // The plan's part of the title-bar menu: New, Open..., the recent plans,
-// Save, Save As..., Undo, Redo, Export Report..., Print... and the language.
+// Save, Save As..., Undo, Redo, Export Report..., Print..., the language, the
+// high-contrast look and the text size.
 // Each entry's shortcut works anywhere in `window`, the menu open or not;
 // what an entry does is the window's, which it asks for with a signal.
 class PlanMenu final : public QObject
@@ -41,6 +42,7 @@ signals:
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &keys, void (PlanMenu::*signal)());
     void addLanguages(int interfaceLanguage);
+    void addLook();
     void refreshRecentPlans();
 
     aptui::Menu *m_pMenu;

@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -160,6 +161,7 @@ private slots:
     void frameStandardSwitch_data();
     void frameStandardSwitch();
     void refillingTheFrameListIsNotAnnounced();
+    void collapseAndExpand_data();
     void collapseAndExpand();
     void withoutScenesThereIsNoRecommendedRate();
 
@@ -751,9 +753,27 @@ void TestDeviceEditor::refillingTheFrameListIsNotAnnounced()
     QCOMPARE(rateText(editor), QStringLiteral("2457"));
 }
 
+// Open, the editor grows by half as much as the text (made 400 wide, reopened
+// 390 at 100 %); the collapsed strip stays as narrow.
+void TestDeviceEditor::collapseAndExpand_data()
+{
+    QTest::addColumn<int>("textSize");
+    QTest::addColumn<int>("madeWidth");
+    QTest::addColumn<int>("openWidth");
+    QTest::newRow("100 %") << 100 << 400 << 390;
+    QTest::newRow("125 %") << 125 << 450 << 439;
+    QTest::newRow("150 %") << 150 << 500 << 487;
+}
+
 void TestDeviceEditor::collapseAndExpand()
 {
+    QFETCH(int, textSize);
+    QFETCH(int, madeWidth);
+    QFETCH(int, openWidth);
+    qApp->setProperty("textSize", textSize);
+    const auto normalText = qScopeGuard([] { qApp->setProperty("textSize", QVariant()); });
     DeviceEditor editor;
+    QCOMPARE(editor.width(), madeWidth);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     QCheckBox *toggle = child<QCheckBox>(editor, "m_checkBoxSpread");
@@ -768,7 +788,7 @@ void TestDeviceEditor::collapseAndExpand()
     QVERIFY(strip->isVisible());
 
     QTest::mouseClick(toggle, Qt::LeftButton);
-    QCOMPARE(editor.width(), 390);
+    QCOMPARE(editor.width(), openWidth);
     QVERIFY(form->isVisible());
     QVERIFY(!strip->isVisible());
 }

@@ -283,35 +283,50 @@ void TestDeviceList::rowDeleteReportsKeyAndNumber()
 
 void TestDeviceList::rowLayout_data()
 {
+    QTest::addColumn<int>("textSize");
     QTest::addColumn<QList<int>>("widths");
     QTest::addColumn<bool>("oneLine");
     QTest::addColumn<int>("rateWidth");
     QTest::addColumn<int>("encodingWidth");
     QTest::addColumn<int>("sceneWidth");
+    QTest::addColumn<int>("resolutionWidth");
 
-    QTest::newRow("400: two lines") << QList<int>{400} << false << 200 << 120 << 134;
-    QTest::newRow("459: two lines, narrow encoding") << QList<int>{459} << false << 200 << 120 << 193;
-    QTest::newRow("460: two lines, wide encoding") << QList<int>{460} << false << 200 << 200 << 114;
-    QTest::newRow("500: two lines") << QList<int>{500} << false << 200 << 200 << 154;
-    QTest::newRow("639: two lines") << QList<int>{639} << false << 200 << 200 << 293;
-    QTest::newRow("640: one line") << QList<int>{640} << true << 120 << 120 << 374;
-    QTest::newRow("700: one line") << QList<int>{700} << true << 120 << 120 << 434;
-    QTest::newRow("740: one line, narrow labels") << QList<int>{740} << true << 120 << 120 << 474;
-    QTest::newRow("741: one line, wide labels") << QList<int>{741} << true << 200 << 200 << 315;
-    QTest::newRow("800: one line") << QList<int>{800} << true << 200 << 200 << 374;
-    QTest::newRow("800 after 400 comes back to one line")
-        << QList<int>{400, 800} << true << 200 << 200 << 374;
-    QTest::newRow("400 after 800 goes back to two lines")
-        << QList<int>{800, 400} << false << 200 << 120 << 134;
+    const auto row = [](const char *name, QList<int> widths, bool oneLine, int rate, int encoding, int scene) {
+        QTest::newRow(name) << 100 << widths << oneLine << rate << encoding << scene << 120;
+    };
+    row("400: two lines", {400}, false, 200, 120, 134);
+    row("459: two lines, narrow encoding", {459}, false, 200, 120, 193);
+    row("460: two lines, wide encoding", {460}, false, 200, 200, 114);
+    row("500: two lines", {500}, false, 200, 200, 154);
+    row("639: two lines", {639}, false, 200, 200, 293);
+    row("640: one line", {640}, true, 120, 120, 374);
+    row("700: one line", {700}, true, 120, 120, 434);
+    row("740: one line, narrow labels", {740}, true, 120, 120, 474);
+    row("741: one line, wide labels", {741}, true, 200, 200, 315);
+    row("800: one line", {800}, true, 200, 200, 374);
+    row("800 after 400 comes back to one line", {400, 800}, true, 200, 200, 374);
+    row("400 after 800 goes back to two lines", {800, 400}, false, 200, 120, 134);
+    // Larger text: every width and threshold grows with it; where the row is
+    // too narrow even so, the labels share each line.
+    QTest::newRow("125 %, 500: two lines, narrow encoding") << 125 << QList<int>{500} << false << 250 << 150
+                                                          << 167 << 150;
+    QTest::newRow("150 %, 900: two lines") << 150 << QList<int>{900} << false << 300 << 300 << 381 << 180;
+    QTest::newRow("150 %, 1200: one line") << 150 << QList<int>{1200} << true << 300 << 300 << 561 << 180;
+    QTest::newRow("150 %, 400: labels share the lines") << 150 << QList<int>{400} << false << 194 << 124
+                                                       << 124 << 124;
 }
 
 void TestDeviceList::rowLayout()
 {
+    QFETCH(int, textSize);
     QFETCH(QList<int>, widths);
     QFETCH(bool, oneLine);
     QFETCH(int, rateWidth);
     QFETCH(int, encodingWidth);
     QFETCH(int, sceneWidth);
+    QFETCH(int, resolutionWidth);
+    qApp->setProperty("textSize", textSize);
+    const auto normalText = qScopeGuard([] { qApp->setProperty("textSize", QVariant()); });
 
     // Inside a parent, as in the list: a window would not shrink below what
     // its labels need.
@@ -336,8 +351,8 @@ void TestDeviceList::rowLayout()
     QCOMPARE(rate->width(), rateWidth);
     QCOMPARE(encoding->width(), encodingWidth);
     QCOMPARE(scene->width(), sceneWidth);
-    QCOMPARE(resolution->width(), 120);
-    QCOMPARE(counts->width(), 120);
+    QCOMPARE(resolution->width(), resolutionWidth);
+    QCOMPARE(counts->width(), textSize * 120 / 100);
 
     // Counts and rate always lead; the rest follows them on their line or
     // forms a line of its own below them.
@@ -554,23 +569,30 @@ void TestDeviceList::clearingAnEmptyListAsksNothing()
 
 void TestDeviceList::rowHeights_data()
 {
+    QTest::addColumn<int>("textSize");
     QTest::addColumn<int>("widthAtAdd");
     QTest::addColumn<int>("heightAtAdd");
     QTest::addColumn<int>("resizedWidth");
     QTest::addColumn<int>("resizedHeight");
 
-    QTest::newRow("400 wide adds 84, 639 keeps 84") << 400 << 84 << 639 << 84;
-    QTest::newRow("740 wide adds 84, 640 gives 60") << 740 << 84 << 640 << 60;
-    QTest::newRow("741 wide adds 54, 700 gives 60") << 741 << 54 << 700 << 60;
-    QTest::newRow("800 wide adds 54, 500 gives 84") << 800 << 54 << 500 << 84;
+    QTest::newRow("400 wide adds 84, 639 keeps 84") << 100 << 400 << 84 << 639 << 84;
+    QTest::newRow("740 wide adds 84, 640 gives 60") << 100 << 740 << 84 << 640 << 60;
+    QTest::newRow("741 wide adds 54, 700 gives 60") << 100 << 741 << 54 << 700 << 60;
+    QTest::newRow("800 wide adds 54, 500 gives 84") << 100 << 800 << 54 << 500 << 84;
+    // Heights and thresholds grow with the text.
+    QTest::newRow("150 %: 800 wide adds 126, 959 keeps 126") << 150 << 800 << 126 << 959 << 126;
+    QTest::newRow("150 %: 1111 wide adds 81, 960 gives 90") << 150 << 1111 << 81 << 960 << 90;
 }
 
 void TestDeviceList::rowHeights()
 {
+    QFETCH(int, textSize);
     QFETCH(int, widthAtAdd);
     QFETCH(int, heightAtAdd);
     QFETCH(int, resizedWidth);
     QFETCH(int, resizedHeight);
+    qApp->setProperty("textSize", textSize);
+    const auto normalText = qScopeGuard([] { qApp->setProperty("textSize", QVariant()); });
 
     DeviceAddPage page;
     page.resize(widthAtAdd, 497);

@@ -43,7 +43,8 @@ Reading read(const QLabel *label)
 } // namespace
 
 // The result pages as a person reads them: the figure large, its unit small
-// beside it, whatever text the calculation hands over shown as text.
+// beside it, whatever text the calculation hands over shown as text; and as
+// a screen reader reads them: figure and unit as one name.
 class TestResultPages : public QObject
 {
     Q_OBJECT
@@ -60,36 +61,37 @@ void TestResultPages::shown_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("reads");
     QTest::addColumn<QList<qreal>>("sizes");
+    QTest::addColumn<QString>("spoken"); // the label's accessible name
 
     // As built, before any result: 0 with the units of the form.
     QTest::newRow("days, as built") << "time" << QStringList() << "m_labelByDay" << "0天"
-                                    << QList<qreal>{60, 14};
+                                    << QList<qreal>{60, 14} << "";
     QTest::newRow("weeks, as built") << "time" << QStringList() << "m_labelByWeek" << "0周"
-                                     << QList<qreal>{36, 14};
+                                     << QList<qreal>{36, 14} << "";
     QTest::newRow("months, as built") << "time" << QStringList() << "m_labelByMonth" << "0月"
-                                      << QList<qreal>{36, 14};
+                                      << QList<qreal>{36, 14} << "";
     QTest::newRow("size, as built") << "size" << QStringList() << "m_labelDisplaySize" << "0MB"
-                                    << QList<qreal>{48, 20};
+                                    << QList<qreal>{48, 20} << "";
 
     // A time shows the figures alone: the unit words stand in labels of their own.
     const QStringList time{"88", "12", "2"};
-    QTest::newRow("88 days") << "time" << time << "m_labelByDay" << "88" << QList<qreal>{60};
-    QTest::newRow("12 weeks") << "time" << time << "m_labelByWeek" << "12" << QList<qreal>{36};
-    QTest::newRow("2 months") << "time" << time << "m_labelByMonth" << "2" << QList<qreal>{36};
+    QTest::newRow("88 days") << "time" << time << "m_labelByDay" << "88" << QList<qreal>{60} << "88 Day(s)";
+    QTest::newRow("12 weeks") << "time" << time << "m_labelByWeek" << "12" << QList<qreal>{36} << "12 Week(s)";
+    QTest::newRow("2 months") << "time" << time << "m_labelByMonth" << "2" << QList<qreal>{36} << "2 Month(s)";
     const QStringList longest{">3650", ">521", ">121"};
     QTest::newRow("more than 3650 days") << "time" << longest << "m_labelByDay" << ">3650"
-                                         << QList<qreal>{60};
+                                         << QList<qreal>{60} << "more than 3650 Day(s)";
     QTest::newRow("more than 121 months") << "time" << longest << "m_labelByMonth" << ">121"
-                                          << QList<qreal>{36};
+                                          << QList<qreal>{36} << "more than 121 Month(s)";
     QTest::newRow("markup in a figure stays text") << "time" << QStringList{"<b>1</b>", "0", "0"}
-                                                   << "m_labelByDay" << "<b>1</b>" << QList<qreal>{60};
+                                                   << "m_labelByDay" << "<b>1</b>" << QList<qreal>{60} << "<b>1</b> Day(s)";
 
     QTest::newRow("6 TB") << "size" << QStringList{"6", "TB"} << "m_labelDisplaySize" << "6TB"
-                          << QList<qreal>{48, 20};
+                          << QList<qreal>{48, 20} << "6 TB";
     QTest::newRow("319 GB") << "size" << QStringList{"319", "GB"} << "m_labelDisplaySize" << "319GB"
-                            << QList<qreal>{48, 20};
+                            << QList<qreal>{48, 20} << "319 GB";
     QTest::newRow("more than 50000 TB") << "size" << QStringList{">50000", "TB"} << "m_labelDisplaySize"
-                                        << ">50000TB" << QList<qreal>{48, 20};
+                                        << ">50000TB" << QList<qreal>{48, 20} << "more than 50000 TB";
 }
 
 void TestResultPages::shown()
@@ -99,6 +101,7 @@ void TestResultPages::shown()
     QFETCH(QString, label);
     QFETCH(QString, reads);
     QFETCH(QList<qreal>, sizes);
+    QFETCH(QString, spoken);
 
     std::unique_ptr<QWidget> widget;
     if (page == QLatin1String("time"))
@@ -117,6 +120,11 @@ void TestResultPages::shown()
     const Reading reading = read(::label(*widget, label));
     QCOMPARE(QString(reading.text).remove(QLatin1Char(' ')), reads);
     QCOMPARE(reading.sizes, sizes);
+    QCOMPARE(::label(*widget, label)->accessibleName(), spoken);
+    // A result takes the colour the look's style sheet gives its label (the
+    // accent, or the high-contrast look's dark accent), none of its own.
+    if (!texts.isEmpty())
+        QVERIFY(!::label(*widget, label)->text().contains(QLatin1String("color")));
 }
 
 QTEST_MAIN(TestResultPages)

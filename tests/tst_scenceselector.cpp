@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -88,6 +89,8 @@ private slots:
     void resizingRescalesThePicture();
     void pictureKeepsItsProportions_data();
     void pictureKeepsItsProportions();
+    void buttonsGrowWithTheText_data();
+    void buttonsGrowWithTheText();
 
 private:
     QTemporaryDir m_dir;
@@ -287,6 +290,44 @@ void TestScenceSelector::pictureKeepsItsProportions()
     // Centred: the margins on either side differ by a pixel at most.
     QVERIFY(qAbs(shown.left() - (label->width() - 1 - shown.right())) <= 1);
     QVERIFY(qAbs(shown.top() - (label->height() - 1 - shown.bottom())) <= 1);
+}
+
+// The buttons (70 x 27) and their list (90 wide) are made for text at 100 %;
+// they grow with the text, also when it changes while they are shown.
+void TestScenceSelector::buttonsGrowWithTheText_data()
+{
+    QTest::addColumn<int>("textSize");
+    QTest::addColumn<bool>("changedWhileShown");
+    QTest::addColumn<QSize>("button");
+    QTest::addColumn<int>("listWidth");
+    QTest::newRow("100 %") << 100 << false << QSize(70, 27) << 90;
+    QTest::newRow("125 %") << 125 << false << QSize(88, 34) << 113;
+    QTest::newRow("150 %") << 150 << false << QSize(105, 41) << 135;
+    QTest::newRow("150 % while shown") << 150 << true << QSize(105, 41) << 135;
+}
+
+void TestScenceSelector::buttonsGrowWithTheText()
+{
+    QFETCH(int, textSize);
+    QFETCH(bool, changedWhileShown);
+    QFETCH(QSize, button);
+    QFETCH(int, listWidth);
+    const auto normalText = qScopeGuard([] { qApp->setProperty("textSize", QVariant()); });
+    if (!changedWhileShown)
+        qApp->setProperty("textSize", textSize);
+    ScenceSelector selector;
+    selector.setScenceData(scenes({0, 1}));
+    if (changedWhileShown) {
+        selector.show();
+        qApp->setProperty("textSize", textSize);
+        // What the look does when it changes the text size.
+        selector.setStyleSheet(QStringLiteral("QLabel { }"));
+    }
+    auto *list = selector.findChild<QListWidget *>(QStringLiteral("m_listWidgetScences"));
+    QVERIFY(list);
+    QCOMPARE(list->maximumWidth(), listWidth);
+    for (int i = 0; i < list->count(); ++i)
+        QCOMPARE(list->item(i)->sizeHint(), button);
 }
 
 QTEST_MAIN(TestScenceSelector)

@@ -1,4 +1,5 @@
 #include "app/languagechoice.h"
+#include "app/lookchoice.h"
 #include "app/startuplook.h"
 #include "aptui/basedialog.h"
 #include "aptui/menu.h"
@@ -7,15 +8,19 @@
 #include "aptui/windowtitle.h"
 #include "data/scenceselector.h"
 #include "device/deviceitemwidget.h"
+#include "mainwindow/planmenu.h"
 #include "platform/targetpath.h"
 #include "skin/iskinplugin.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QDirIterator>
 #include <QImage>
@@ -36,6 +41,7 @@ const QString SkinPluginPath = QStringLiteral(LARKSPAN_STAGE_DIR "/plugins/skins
 const QString PluginsDir = QStringLiteral(LARKSPAN_STAGE_DIR "/plugins");
 const QString ToolkitSheetDir = QStringLiteral(":/Pellmar/Qss/Qss/OrvaneGUIToolkit/");
 const QString AppSheet = QStringLiteral(":/Pellmar/Qss/Qss/Larkspan/Larkspan.qss");
+const QString HighContrastSheet = QStringLiteral(":/Pellmar/Qss/Qss/HighContrast/HighContrast.qss");
 
 QStringList filesBelow(const QString &root, const QStringList &filters)
 {
@@ -181,6 +187,12 @@ private slots:
 
     void menuPanelFollowsCompositing_data();
     void menuPanelFollowsCompositing();
+
+    void startupReadsStoredLook_data();
+    void startupReadsStoredLook();
+    void menuAppliesLookAtOnce();
+    void textSizeGrowsFixedSizes_data();
+    void textSizeGrowsFixedSizes();
 
 private:
     QTemporaryDir m_userSettings;
@@ -373,6 +385,7 @@ void TestSkin::sheetsParse_data()
     for (const QString &name : toolkit)
         QTest::newRow(qPrintable(name)) << ToolkitSheetDir + name;
     QTest::newRow("Larkspan.qss") << AppSheet;
+    QTest::newRow("HighContrast.qss") << HighContrastSheet;
 }
 
 void TestSkin::sheetsParse()
@@ -724,6 +737,161 @@ void TestSkin::statesLookDistinct()
         widget->style()->polish(widget);
     }
     QVERIFY2(widget->grab().toImage() != plain, qPrintable(control + QLatin1String(" looks the same ") + state));
+}
+
+// The look and text size kept per user are what the start-up steps install;
+// the desktop's high-contrast theme counts only while the user chose nothing.
+void TestSkin::startupReadsStoredLook_data()
+{
+    QTest::addColumn<QVariant>("contrast");
+    QTest::addColumn<QVariant>("size");
+    QTest::addColumn<QString>("gtkTheme");
+    QTest::addColumn<bool>("highContrast");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<QString>("titleFont");
+    QTest::newRow("nothing chosen") << QVariant() << QVariant() << "" << false << 9.0 << "font-size: 13px";
+    QTest::newRow("high contrast, 150 %") << QVariant("on") << QVariant(150) << "" << true << 13.5
+                                          << "font-size: 20px";
+    QTest::newRow("125 %") << QVariant("off") << QVariant(125) << "" << false << 11.25 << "font-size: 16px";
+    QTest::newRow("desktop high contrast") << QVariant() << QVariant() << "HighContrast" << true << 9.0
+                                           << "font-size: 13px";
+    QTest::newRow("chosen off over the desktop") << QVariant("off") << QVariant() << "HighContrast" << false
+                                                 << 9.0 << "font-size: 13px";
+}
+
+void TestSkin::startupReadsStoredLook()
+{
+    QFETCH(QVariant, contrast);
+    QFETCH(QVariant, size);
+    QFETCH(QString, gtkTheme);
+    QFETCH(bool, highContrast);
+    QFETCH(double, points);
+    QFETCH(QString, titleFont);
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"),
+                           QStringLiteral("Larkspan"));
+        settings.remove(QStringLiteral("look"));
+        if (contrast.isValid())
+            settings.setValue(QStringLiteral("look/highContrast"), contrast);
+        if (size.isValid())
+            settings.setValue(QStringLiteral("look/textSize"), size);
+    }
+    qputenv("GTK_THEME", gtkTheme.toUtf8());
+    apt::installStyle();
+    apt::installLanguage();
+    const QString sheet = qApp->styleSheet();
+    QCOMPARE(sheet.contains(QLatin1String("check_off_hc.png")), highContrast);
+    QCOMPARE(sheet.contains(QLatin1String("#467dd3")), !highContrast);
+    QCOMPARE(QApplication::font().pointSizeF(), points);
+    // The main window's title, 13px in the default sheet.
+    const int title = sheet.indexOf(QLatin1String("aptui--WindowTitle QLabel#m_labelTitle"));
+    QVERIFY(title >= 0);
+    QCOMPARE(sheet.mid(title, 120).contains(titleFont), true);
+
+    qunsetenv("GTK_THEME");
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
+    apt::applyLook();
+}
+
+// The menu's entries keep the choice and change the running look.
+void TestSkin::menuAppliesLookAtOnce()
+{
+    qunsetenv("GTK_THEME");
+    aptui::Menu menu;
+    QWidget window;
+    PlanMenu planMenu(&menu, &window, apt::LanguageChoice::English);
+    auto *highContrast = menu.findChild<QAction *>(QStringLiteral("highContrastAction"));
+    auto *large = menu.findChild<QAction *>(QStringLiteral("textSize150"));
+    auto *normal = menu.findChild<QAction *>(QStringLiteral("textSize100"));
+    QVERIFY(highContrast && large && normal);
+    QVERIFY(!highContrast->isChecked());
+    QVERIFY(normal->isChecked());
+    const QString defaultSheet = qApp->styleSheet();
+
+    highContrast->trigger();
+    QCOMPARE(apt::LookChoice::storedHighContrast(), 1);
+    QVERIFY(qApp->styleSheet().contains(QLatin1String("check_off_hc.png")));
+    large->trigger();
+    QCOMPARE(apt::LookChoice::storedTextSize(), 150);
+    QCOMPARE(QApplication::font().pointSizeF(), 13.5);
+    QVERIFY(!normal->isChecked());
+
+    highContrast->trigger();
+    normal->trigger();
+    QCOMPARE(apt::LookChoice::storedHighContrast(), 0);
+    QCOMPARE(qApp->styleSheet(), defaultSheet);
+    QCOMPARE(QApplication::font().pointSizeF(), 9.0);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
+}
+
+namespace {
+
+void storeTextSizeAndApply(int percent)
+{
+    apt::LookChoice::storeTextSize(percent);
+    apt::applyLook();
+}
+
+} // namespace
+
+// A fixed size made for text at 100 % grows with the text where a text sits
+// in it, and is given back at 100 %; what is not text keeps its size.
+void TestSkin::textSizeGrowsFixedSizes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QSize>("fixed");
+    QTest::addColumn<QSize>("at150");
+    QTest::newRow("label with a text") << "label" << QSize(52, 22) << QSize(78, 33);
+    QTest::newRow("label with a picture only") << "picture" << QSize(26, 26) << QSize(26, 26);
+    QTest::newRow("button with a text") << "button" << QSize(84, 24) << QSize(126, 36);
+    QTest::newRow("panel") << "panel" << QSize(316, 181) << QSize(316, 181);
+    QTest::newRow("panel of stacked texts: height") << "stacked" << QSize(316, 181) << QSize(316, 272);
+    QTest::newRow("label of a widget sizing its own") << "owned" << QSize(120, 20) << QSize(120, 20);
+}
+
+void TestSkin::textSizeGrowsFixedSizes()
+{
+    QFETCH(QString, kind);
+    QFETCH(QSize, fixed);
+    QFETCH(QSize, at150);
+    qunsetenv("GTK_THEME");
+    QWidget window;
+    QWidget *widget = nullptr;
+    if (kind == QLatin1String("label") || kind == QLatin1String("owned")) {
+        widget = new QLabel(QStringLiteral("Day(s)"), &window);
+        if (kind == QLatin1String("owned"))
+            window.setProperty("keepsOwnSizes", true);
+    } else if (kind == QLatin1String("picture")) {
+        widget = new QLabel(&window);
+    } else if (kind == QLatin1String("button")) {
+        widget = new QPushButton(QStringLiteral("PAL"), &window);
+    } else {
+        widget = new QWidget(&window);
+        if (kind == QLatin1String("stacked"))
+            widget->setProperty("fitsTextHeight", true);
+    }
+    widget->setFixedSize(fixed);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    storeTextSizeAndApply(150);
+    QCOMPARE(widget->minimumSize(), at150);
+    QCOMPARE(widget->maximumSize(), at150);
+    // Made while the text is large: fitted when it is polished.
+    auto *later = new QLabel(QStringLiteral("Week(s)"), &window);
+    later->setFixedSize(52, 22);
+    later->show();
+    later->ensurePolished();
+    QCOMPARE(later->size(), kind == QLatin1String("owned") ? QSize(52, 22) : QSize(78, 33));
+
+    storeTextSizeAndApply(100);
+    QCOMPARE(widget->minimumSize(), fixed);
+    QCOMPARE(widget->maximumSize(), fixed);
+    QCOMPARE(later->size(), QSize(52, 22));
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
 }
 
 QTEST_MAIN(TestSkin)

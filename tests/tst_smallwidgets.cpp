@@ -1,4 +1,5 @@
 #include "aptui/coverwidget.h"
+#include "aptui/focusmark.h"
 #include "aptui/label.h"
 #include "aptui/lineeditinterger.h"
 #include "aptui/menu.h"
@@ -9,6 +10,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -123,6 +126,9 @@ private slots:
     void tipDialogResult();
     void tipDialogContent();
     void tipDialogTextStaysCentred();
+
+    void focusMarkFollowsTheKeyboard_data();
+    void focusMarkFollowsTheKeyboard();
 };
 
 void TestSmallWidgets::typeSelectorsReachEachClass_data()
@@ -500,6 +506,84 @@ void TestSmallWidgets::tipDialogTextStaysCentred()
     QVERIFY2(qAbs(tipCentre.y() - contentCentre.y()) <= 1, qPrintable(QString::number(tipCentre.y())));
     QVERIFY(qAbs(contentCentre.x() - dialog.width() / 2) <= 1);
     QVERIFY(content->width() >= dialog.width() - 2);
+}
+
+void TestSmallWidgets::focusMarkFollowsTheKeyboard_data()
+{
+    // Steps, separated by spaces, on a window with the fields "first" and
+    // "second" and the button "button", starting with the focus on "first"
+    // and the mouse last used: "tab", "click" (on the button), "type" (a
+    // letter), "down" (an arrow key), "hide" / "move" (the focused control),
+    // "reopen" (the window closed and made anew, the focus on "first").
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("focus given by the program") << "" << "";
+    QTest::newRow("Tab") << "tab" << "second";
+    QTest::newRow("Tab twice") << "tab tab" << "button";
+    QTest::newRow("a mouse press hides it") << "tab click" << "";
+    QTest::newRow("typing in a field") << "type" << "";
+    QTest::newRow("an arrow key in a field") << "down" << "first";
+    QTest::newRow("the control hidden: the focus moves on") << "tab hide" << "button";
+    QTest::newRow("the control moved") << "tab move" << "second";
+    QTest::newRow("a new window after the old closed") << "tab reopen tab" << "second";
+}
+
+void TestSmallWidgets::focusMarkFollowsTheKeyboard()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, marked);
+    aptui::FocusMark::install();
+
+    std::unique_ptr<QWidget> window;
+    auto open = [&window] {
+        window = std::make_unique<QWidget>();
+        auto *layout = new QVBoxLayout(window.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        for (const char *name : {"first", "second"}) {
+            auto *field = new QLineEdit(window.get());
+            field->setObjectName(QLatin1String(name));
+            layout->addWidget(field);
+        }
+        auto *button = new QPushButton(QStringLiteral("OK"), window.get());
+        button->setObjectName(QStringLiteral("button"));
+        layout->addWidget(button);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->findChild<QWidget *>(QStringLiteral("first"))->setFocus();
+        // Each row starts as a mouse user would leave it.
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(1, 1));
+    };
+    open();
+    const QStringList list = steps.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &step : list) {
+        QWidget *focus = QApplication::focusWidget();
+        if (step == QLatin1String("tab"))
+            QTest::keyClick(focus, Qt::Key_Tab);
+        else if (step == QLatin1String("click"))
+            QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("button")), Qt::LeftButton);
+        else if (step == QLatin1String("type"))
+            QTest::keyClick(focus, Qt::Key_A);
+        else if (step == QLatin1String("down"))
+            QTest::keyClick(focus, Qt::Key_Down);
+        else if (step == QLatin1String("hide"))
+            focus->hide();
+        else if (step == QLatin1String("move"))
+            focus->move(focus->pos() + QPoint(7, 5));
+        else if (step == QLatin1String("reopen"))
+            open();
+    }
+
+    QWidget *markedWidget = aptui::FocusMark::markedWidget();
+    QCOMPARE(markedWidget ? markedWidget->objectName() : QString(), marked);
+    if (!markedWidget)
+        return;
+    // The outline lies around the control, clipped where the window ends.
+    const auto *mark = markedWidget->parentWidget()->findChild<aptui::FocusMark *>();
+    QVERIFY(mark && mark->isVisible());
+    const int outset = aptui::FocusMark::kGap + aptui::FocusMark::kWidth;
+    QCOMPARE(mark->geometry(),
+             markedWidget->geometry().adjusted(-outset, -outset, outset, outset) & window->rect());
 }
 
 QTEST_MAIN(TestSmallWidgets)

@@ -389,6 +389,32 @@ void Session::run(const QSize &windowSize)
     save(&window, {}, "17-recorder-breach");
     // The report of the recorders: their sections under the site's summary.
     saveReport(window.currentPlan(), plans.filePath(QStringLiteral("recorders.pdf")), "18-report-recorders");
+
+    // The same site in the high-contrast look, then with the menu open on it;
+    // then in the default look with the text at 150 %, and its menu.
+    const auto saveWithMenu = [&](const char *state) {
+        QTest::mouseMove(&window, QPoint(window.width() / 2, window.height() - 4));
+        QCursor::setPos(menuButton->mapToGlobal(menuButton->rect().center()));
+        click(&window, "m_btnSystemMenu");
+        save(&window, {menu}, state);
+        menu->close();
+        settle();
+    };
+    // Chosen through the menu's entries, as a person does.
+    find<QAction>(menu, "highContrastAction")->trigger();
+    save(&window, {}, "19-high-contrast");
+    saveWithMenu("20-high-contrast-menu");
+    find<QAction>(menu, "highContrastAction")->trigger();
+    find<QAction>(menu, "textSize150")->trigger();
+    save(&window, {}, "21-text-150");
+    saveWithMenu("22-text-150-menu");
+    // Two dialogs at 150 %: the disk array and a group's editing.
+    saveWithDialog(&window, [&] { click(calculator, "m_btnDiskArray"); }, "23-text-150-disk-array",
+                   [](QDialog *dialog) { setSampleArray(dialog); });
+    QWidget *firstRow = rows->itemWidget(rows->item(0));
+    saveWithDialog(
+        &window, [&] { QTest::mouseDClick(find<QWidget>(firstRow, "m_labelDeviceCounts"), Qt::LeftButton); },
+        "24-text-150-group-dialog", {});
 }
 
 void Session::saveReport(const SitePlan &plan, const QString &pdf, const char *state)
@@ -422,8 +448,10 @@ int renderOne(const QStringList &args)
     // The recent plans of the pictures stay out of the user's own settings.
     QTemporaryDir userSettings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
-    // The language asked for, whatever the system's language.
+    // The language asked for, whatever the system's language; the default
+    // look, whatever the desktop's theme.
     apt::LanguageChoice::storeChoice(code);
+    qunsetenv("GTK_THEME");
 
     // The shipped settings with the language asked for.
     QTemporaryDir settingsDir;
