@@ -2,10 +2,16 @@
 
 #include "aptui/screencompositing.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QVariant>
+#include <QWidgetAction>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -96,6 +102,70 @@ Menu *Menu::addMenu(const QIcon &icon, const QString &title)
 QAction *Menu::addMenu(QMenu *menu)
 {
     return QMenu::addMenu(menu);
+}
+
+QList<QAbstractButton *> Menu::panelButtons() const
+{
+    const auto *panel = qobject_cast<QWidgetAction *>(activeAction());
+    if (!panel || !panel->defaultWidget())
+        return {};
+    QList<QAbstractButton *> buttons = panel->defaultWidget()->findChildren<QAbstractButton *>();
+    buttons.removeIf([](const QAbstractButton *button) {
+        return !button->isVisible() || !button->isEnabled() || !(button->focusPolicy() & Qt::TabFocus);
+    });
+    std::stable_sort(buttons.begin(), buttons.end(), [](const QAbstractButton *a, const QAbstractButton *b) {
+        return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+    });
+    return buttons;
+}
+
+void Menu::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+    if (button && isAncestorOf(button)
+        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    QMenu::keyPressEvent(event);
+    if (!isVisible())
+        return;
+    const QList<QAbstractButton *> buttons = panelButtons();
+    QWidget *focus = QApplication::focusWidget();
+    if (buttons.isEmpty()) {
+        // The buttons of a panel left behind take no more keys.
+        if (focus && isAncestorOf(focus))
+            focus->clearFocus();
+    } else if (!buttons.contains(focus)) {
+        // Up and Down stay the menu's keys while a button has the keyboard.
+        for (QAbstractButton *button : buttons)
+            button->installEventFilter(this);
+        buttons.constFirst()->setFocus(Qt::TabFocusReason);
+    }
+}
+
+bool Menu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QMenu::eventFilter(watched, event);
+}
+
+bool Menu::focusNextPrevChild(bool next)
+{
+    // Left and Right on a panel's button (and Tab) move between its buttons.
+    const QList<QAbstractButton *> buttons = panelButtons();
+    const int at = buttons.indexOf(QApplication::focusWidget());
+    if (at < 0)
+        return QMenu::focusNextPrevChild(next);
+    const int count = int(buttons.size());
+    buttons.at((at + (next ? 1 : count - 1)) % count)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 bool Menu::event(QEvent *event)

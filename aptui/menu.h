@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QMenu>
+
+class QAbstractButton;
 
 namespace aptui {
 
@@ -27,9 +30,18 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // A panel of buttons in the menu (a widget action) reached with the
+    // arrow keys hands the keyboard to its first button: Left and Right move
+    // between its buttons, Return and Space press one, Up and Down leave it.
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void initMenu();
+    // The buttons that take the keyboard in the panel of the active entry,
+    // left to right; none when the active entry is no panel.
+    QList<QAbstractButton *> panelButtons() const;
     // Sets "opaquePanel" as screenCompositing() answers now; run before each
     // popup, since a compositing manager may start or stop while the program
     // runs.

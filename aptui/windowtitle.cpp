@@ -72,7 +72,7 @@ QToolButton *WindowTitle::createButton(const char *objectName, const QString &to
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(objectName));
     button->setFixedSize(kButtonSide, kButtonSide);
-    button->setFocusPolicy(Qt::ClickFocus);
+    button->setFocusPolicy(Qt::StrongFocus);
     button->setToolTip(toolTip);
     // Icon-only: the tool tip is also what a screen reader says.
     button->setAccessibleName(toolTip);

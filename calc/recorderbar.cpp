@@ -42,6 +42,8 @@ RecorderBar::RecorderBar(QWidget *parent)
     m_layout->setContentsMargins(0, 1, 0, 1);
     m_layout->setSpacing(6);
     m_strip->setObjectName(QStringLiteral("recorderStrip"));
+    // The strip only scrolls; its chips take the focus.
+    m_strip->setFocusPolicy(Qt::NoFocus);
     m_strip->setFrameShape(QFrame::NoFrame);
     m_strip->setWidgetResizable(true);
     m_strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

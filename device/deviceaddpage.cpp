@@ -168,6 +168,7 @@ void DeviceAddPage::buildRow(QListWidgetItem *listItem)
             this, &DeviceAddPage::signalEditDevice);
     connect(row, &NM_Larkspan::DeviceItemWidget::signalMenuRequested,
             this, &DeviceAddPage::showGroupMenu);
+    row->installEventFilter(this);
     row->setRecording(item.recording);
     if (pending.frameRateUpdated)
         row->updateFrameRate(pending.frameRate, pending.bitrate);
@@ -286,6 +287,20 @@ void DeviceAddPage::showGroupMenu(long long id, const QPoint &globalPos)
 bool DeviceAddPage::eventFilter(QObject *watched, QEvent *event)
 {
     QListWidget *list = ui->m_listWidgetDiskData;
+    // A row reached with the keyboard comes into view, and the rows beside
+    // it are built, so that Tab and Shift+Tab go on to them.
+    if (event->type() == QEvent::FocusIn && watched->parent() == list->viewport()) {
+        if (QListWidgetItem *listItem = list->itemAt(static_cast<QWidget *>(watched)->geometry().center())) {
+            list->scrollToItem(listItem);
+            const int row = list->row(listItem);
+            for (const int beside : {row - 1, row + 1}) {
+                QListWidgetItem *besideItem = list->item(beside);
+                if (besideItem && m_pendingRows.contains(keyOf(besideItem)))
+                    buildRow(besideItem);
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched != list->viewport())
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
@@ -335,11 +350,16 @@ void DeviceAddPage::startGroupDrag(long long id)
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 {
     QListWidget *list = ui->m_listWidgetDiskData;
+    const QWidget *focus = QApplication::focusWidget();
+    const NM_Larkspan::DeviceItemWidget *deleted = m_mapItemWidgets.value(id, nullptr);
+    const bool hadFocus = deleted && focus && (focus == deleted || deleted->isAncestorOf(focus));
+    int deletedRow = -1;
     for (int i = 0; i < list->count(); ++i) {
         if (reportedKey(list->item(i)) == id) {
             // The view disposes of the row with deleteLater(): the row's own
             // delete button is still on the call stack here.
             delete list->takeItem(i);
+            deletedRow = i;
             break;
         }
     }
@@ -351,6 +371,25 @@ void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 
     emit SianalDeviceDelete(iChannelGroupNumber);
     emit SignalDeviceChanged(getTotalBitrate());
+    // The keyboard goes on where the deleted row was, never on a row that
+    // is gone.
+    if (hadFocus && deletedRow >= 0)
+        focusRow(qMin(deletedRow, list->count() - 1));
+}
+
+void DeviceAddPage::focusRow(int row)
+{
+    QListWidget *list = ui->m_listWidgetDiskData;
+    if (row < 0 || row >= list->count()) {
+        emit signalFocusLeavesList();
+        return;
+    }
+    QListWidgetItem *listItem = list->item(row);
+    list->scrollToItem(listItem);
+    if (m_pendingRows.contains(keyOf(listItem)))
+        buildRow(listItem);
+    if (QWidget *widget = list->itemWidget(listItem))
+        widget->setFocus(Qt::TabFocusReason);
 }
 
 void DeviceAddPage::onClearDeviceItems()

@@ -68,6 +68,8 @@ signals:
     void signalEditDevice(long long id);
     // The group's menu moves it to another recorder.
     void signalMoveGroup(quint32 groupId, quint32 recorderId);
+    // The focused row was deleted and no row is left to take the focus.
+    void signalFocusLeavesList();
 
 public slots:
     void setDeviceTypeData(QVector<StructDeviceItem> vectData);
@@ -112,6 +114,9 @@ private:
     // A group's row shows a new frame rate and rate, now or once it is built.
     void showFrameRate(long long key, const QString &frameRate, double bitrate);
     void clearAllDeviceItems();
+    // Gives the keyboard focus to the row at `row`, brought into view; with
+    // no such row the focus is to leave the list.
+    void focusRow(int row);
     void showGroupMenu(long long id, const QPoint &globalPos);
     void startGroupDrag(long long id);
     void convertToPAL();

@@ -495,6 +495,11 @@ void DeviceEditor::holdGroupNumbers(const QVector<int> &numbers)
     m_pDeviceInfoManager->holdGroupNumbers(numbers);
 }
 
+void DeviceEditor::focusFirstField()
+{
+    ui->m_lineEditChannelName->setFocus(Qt::OtherFocusReason);
+}
+
 void DeviceEditor::setEditMode()
 {
     for (QWidget *widget : {static_cast<QWidget *>(ui->m_label_AddDevice),

@@ -75,6 +75,8 @@ signals:
     void signalDisvocer();
 
 public slots:
+    // The keyboard goes to the first field, the channel name.
+    void focusFirstField();
     void setDeviceTypes(QVector<StructDeviceType> deviceTypes);
     void setDeviceResolutions(QMap<int, QString> resolutions);
     void setScenceRecommandRateText(QString rate);

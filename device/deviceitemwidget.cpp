@@ -6,6 +6,7 @@
 
 #include "ui_deviceitemwidget.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -51,6 +52,8 @@ DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType,
     connect(ui->m_btnDelete, &QToolButton::clicked, this, &DeviceItemWidget::OnDeleteButtonClicked);
     connect(ui->m_btnEdit, &QToolButton::clicked, this, &DeviceItemWidget::emitEdit);
     ui->m_btnEdit->hide();
+    ui->m_btnEdit->installEventFilter(this);
+    ui->m_btnDelete->installEventFilter(this);
     ui->m_labelRecording->hide();
     // A row takes the keyboard (Tab, or a click), so that Enter edits it.
     setFocusPolicy(Qt::StrongFocus);
@@ -210,9 +213,24 @@ void DeviceItemWidget::emitEdit()
     emit signalEditClicked(static_cast<long long>(m_iId));
 }
 
+bool DeviceItemWidget::holdsFocus() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
+}
+
 void DeviceItemWidget::updateEditButton()
 {
-    ui->m_btnEdit->setVisible(underMouse() || hasFocus());
+    ui->m_btnEdit->setVisible(underMouse() || holdsFocus());
+}
+
+bool DeviceItemWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // The focus moving between the row and its buttons keeps the pencil; it
+    // leaving the row hides it.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        updateEditButton();
+    return QWidget::eventFilter(watched, event);
 }
 
 void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent *event)
@@ -223,9 +241,18 @@ void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent *event)
 
 void DeviceItemWidget::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !(event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))) {
-        emitEdit();
+    const bool plain = !(event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
+    // Delete on the row or one of its buttons deletes the group as its bin
+    // does; Return on the focused bin is the bin's click, elsewhere an edit.
+    if (event->key() == Qt::Key_Delete && plain) {
+        ui->m_btnDelete->click();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
+        if (ui->m_btnDelete->hasFocus())
+            ui->m_btnDelete->click();
+        else
+            emitEdit();
         return;
     }
     // The menu key arrives as a context menu event of its own; Shift+F10 is
@@ -260,7 +287,7 @@ void DeviceItemWidget::enterEvent(QEnterEvent *event)
 void DeviceItemWidget::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    ui->m_btnEdit->setVisible(hasFocus());
+    ui->m_btnEdit->setVisible(holdsFocus());
 }
 
 void DeviceItemWidget::focusInEvent(QFocusEvent *event)

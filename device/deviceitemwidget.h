@@ -43,6 +43,7 @@ public:
     int channelGroupNumber() const { return m_iChannelGroupNumber; }
 
 signals:
+    // The bin, Delete on the focused row, or Space or Return on the bin.
     void signalDeleteClicked(long long id, int channelGroupNumber);
     // The pencil, a double click or Enter on the focused row.
     void signalEditClicked(long long id);
@@ -63,6 +64,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Every information label at its narrow width, for the text size.
@@ -74,6 +76,8 @@ private:
     // The pencil shows on the row under the mouse and on the focused row,
     // so that a list at rest looks as it always has.
     void updateEditButton();
+    // The focus is on the row or on one of its buttons.
+    bool holdsFocus() const;
     // The recording's text, cut to the room the title line leaves it.
     void fitRecording(int width);
     // What a screen reader says of the row: its group's name, then what the

@@ -6,6 +6,7 @@
 #include "aptui/filenotice.h"
 #include "aptui/label.h"
 #include "aptui/menu.h"
+#include "aptui/taborder.h"
 #include "aptui/tipdialog.h"
 #include "aptui/windowtitle.h"
 #include "calc/capacitycalculation.h"
@@ -13,6 +14,7 @@
 #include "calc/datadisplaypage.h"
 #include "calc/diskarray.h"
 #include "calc/planreportdocument.h"
+#include "calc/recorderbar.h"
 #include "calc/sizedisplaypage.h"
 #include "data/recentplans.h"
 #include "data/sitedocument.h"
@@ -37,6 +39,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -204,6 +207,27 @@ void LarkspanMainPage::connectPages()
     connect(m_pRecorders, &SiteRecorders::shownChanged, this, &LarkspanMainPage::showPlan);
     connect(m_pRecorders, &SiteRecorders::dialogOpened, this, &LarkspanMainPage::enableCover);
     connect(m_pRecorders, &SiteRecorders::dialogClosed, this, &LarkspanMainPage::disableCover);
+    // The keyboard starts in the editor's first field and goes back there
+    // when the last focused row is deleted.
+    connect(deviceAddPage, &DeviceAddPage::signalFocusLeavesList, m_pDeviceEditor, &DeviceEditor::focusFirstField);
+    m_pDeviceEditor->focusFirstField();
+}
+
+bool LarkspanMainPage::focusNextPrevChild(bool next)
+{
+    // Tab reads the window as a person does: the editor, the list's header,
+    // recorders and rows, the calculation, then the title bar. Rows and
+    // chips made since the last Tab are put in their place first.
+    using aptui::TabSection;
+    auto *rows = m_pCapacityCalculation->findChild<QListWidget *>(QStringLiteral("m_listWidgetDiskData"));
+    aptui::putInReadingOrder(this, {{m_pDeviceEditor, TabSection::ChainOrder},
+                                    {m_pCapacityCalculation, TabSection::ChainOrder},
+                                    {m_pCapacityCalculation->recorderBar(), TabSection::LeftToRight},
+                                    {rows ? rows->viewport() : nullptr, TabSection::ByRows},
+                                    {qobject_cast<QWidget *>(m_pCapacityCalculation->getDataCalculatorPage()),
+                                     TabSection::ChainOrder},
+                                    {m_pTitle, TabSection::LeftToRight}});
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 void LarkspanMainPage::resizeAddBoarder()

@@ -1,7 +1,13 @@
 #include "app/languagechoice.h"
+#include "aptui/filenotice.h"
+#include "aptui/tipdialog.h"
 #include "calc/diskarraydialog.h"
+#include "data/siteplanfile.h"
+#include "data/updatedialog.h"
+#include "device/deviceitemwidget.h"
 #include "device/groupeditdialog.h"
 #include "mainwindow/recorderdialog.h"
+#include "mainwindow/savechangesdialog.h"
 #include "mainwindow/spreaddialog.h"
 #include "mainwindow/larkspanmainpage.h"
 #include "platform/targetpath.h"
@@ -9,16 +15,23 @@
 #include "childwidget.h"
 #include "datafixture.h"
 #include "dialoganswerer.h"
+#include "sampleplan.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -57,6 +70,96 @@ void collectUnnamed(QAccessibleInterface *node, QStringList *unnamed)
         collectUnnamed(node->child(i), unnamed);
 }
 
+// The widget that takes the focus for `widget`.
+const QWidget *focusTarget(const QWidget *widget)
+{
+    while (widget->focusProxy())
+        widget = widget->focusProxy();
+    return widget;
+}
+
+QString describe(const QWidget *widget)
+{
+    return QStringLiteral("%1 %2").arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName());
+}
+
+// A Tab stop shows something when it is visible and a control, a view of
+// items, or a widget with a name of its own (a group's row); a scroll area,
+// a viewport, a stack of pages or a label is not.
+bool showsSomething(QWidget *stop)
+{
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(stop);
+    if (!stop->isVisible() || !node || qobject_cast<const QLabel *>(stop))
+        return false;
+    const QAccessible::Role role = node->role();
+    return isInteractive(role) || role == QAccessible::List || role == QAccessible::Tree
+           || role == QAccessible::Table || !stop->accessibleName().isEmpty();
+}
+
+// The widgets that the Tab key visits, in order, from the focus of the
+// active window once round (or until it comes back to one it visited); the
+// stops that showed nothing as they took the focus go to `empty`.
+QList<QWidget *> tabChain(QStringList *empty)
+{
+    QList<QWidget *> visited;
+    QWidget *current = QApplication::focusWidget();
+    while (current && !visited.contains(current) && visited.size() < 400) {
+        visited << current;
+        if (!showsSomething(current))
+            *empty << QStringLiteral("empty stop ") + describe(current);
+        QTest::keyClick(current, Qt::Key_Tab);
+        current = QApplication::focusWidget();
+    }
+    return visited;
+}
+
+// Tab stops at the chosen button of a group of exclusive buttons (radio
+// buttons, the recorder chips); the arrow keys reach the others.
+bool reachedByArrows(const QWidget *widget, const QSet<const QWidget *> &reached)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    if (!button || !button->isCheckable())
+        return false;
+    QList<QAbstractButton *> siblings;
+    if (button->group() && button->group()->exclusive())
+        siblings = button->group()->buttons();
+    else if (button->autoExclusive())
+        siblings = button->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(siblings.cbegin(), siblings.cend(),
+                       [&](const QAbstractButton *sibling) { return reached.contains(sibling); });
+}
+
+// The visible controls below `window` that Tab never reaches, and the Tab
+// stops that show nothing a person could act on (a scroll area, a viewport,
+// a label), as lines.
+QStringList tabFaults(QWidget *window, QList<QWidget *> *visited = nullptr)
+{
+    QStringList faults;
+    const QList<QWidget *> chain = tabChain(&faults);
+    if (visited)
+        *visited = chain;
+    if (chain.isEmpty())
+        return {QStringLiteral("no focus in the window")};
+    QSet<const QWidget *> reached;
+    for (const QWidget *stop : chain)
+        reached.insert(focusTarget(stop));
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        if (!widget->isVisible() || !widget->isEnabled() || widget->window() != window)
+            continue;
+        // The window's icon in the title bar only shows the program, and a
+        // dialog's close button is Escape.
+        if (widget->objectName() == QLatin1String("m_btnIcon")
+            || (qobject_cast<const QDialog *>(window) && widget->objectName() == QLatin1String("btnClose")))
+            continue;
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+        if (node && isInteractive(node->role()) && !reached.contains(focusTarget(widget))
+            && !reachedByArrows(widget, reached))
+            faults << QStringLiteral("unreached ") + describe(widget);
+    }
+    return faults;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::function<QDialog *()>)
@@ -91,23 +194,40 @@ void TestAccessibility::everyControlHasAName_data()
 {
     QTest::addColumn<int>("groups");
     QTest::addColumn<bool>("sizeShown");
+    QTest::addColumn<int>("recorders"); // groups come from a plan with recorders
 
-    QTest::newRow("empty") << 0 << false;
-    QTest::newRow("with groups, the time page") << 2 << false;
-    QTest::newRow("with groups, the size page") << 2 << true;
+    QTest::newRow("empty") << 0 << false << 0;
+    QTest::newRow("with groups beyond the view, the time page") << 6 << false << 0;
+    QTest::newRow("with groups, the size page") << 2 << true << 0;
+    QTest::newRow("with recorders on the bar") << 3 << false << 2;
 }
 
 void TestAccessibility::everyControlHasAName()
 {
     QFETCH(int, groups);
     QFETCH(bool, sizeShown);
+    QFETCH(int, recorders);
 
     LarkspanMainPage window;
     window.connectPages();
     window.resize(1366, 728);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (int i = 0; i < groups; ++i)
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (recorders > 0) {
+        SitePlan site;
+        for (int i = 1; i <= groups; ++i) {
+            PlanGroup group = sampleGroup(QStringLiteral("Channel Name"), 1, 2048, i);
+            group.recorder = quint32(1 + i % recorders);
+            site.groups.append(group);
+        }
+        for (int i = 1; i <= recorders; ++i)
+            site.recorders.append({quint32(i), QStringLiteral("NVR-%1").arg(i), QString(), {}, {}, 0});
+        const QString path = m_work.filePath(QStringLiteral("recorders.larkspan"));
+        QString error;
+        QVERIFY2(SitePlanFile::write(path, site, &error), qPrintable(error));
+        QVERIFY(window.openPlan(path));
+    }
+    for (int i = 0; recorders == 0 && i < groups; ++i)
         QTest::mouseClick(child<QWidget>(window, "m_btnAddDevice"), Qt::LeftButton);
     if (sizeShown)
         QTest::mouseClick(child<QWidget>(window, "m_btnOFF"), Qt::LeftButton);
@@ -115,6 +235,15 @@ void TestAccessibility::everyControlHasAName()
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(&window), &unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    QList<QWidget *> chain;
+    const QStringList faults = tabFaults(&window, &chain);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    // Every group's row is a stop, also those below the list's view.
+    const auto isRow = [](const QWidget *stop) { return qobject_cast<const NM_Larkspan::DeviceItemWidget *>(stop); };
+    QCOMPARE(std::count_if(chain.cbegin(), chain.cend(), isRow), groups);
+    // Tab stops at the chosen chip of the recorder bar; the arrows reach the others.
+    const auto isChip = [](const QWidget *stop) { return stop->objectName().startsWith(QLatin1String("recorderChip")); };
+    QCOMPARE(std::count_if(chain.cbegin(), chain.cend(), isChip), recorders > 0 ? 1 : 0);
 
     // A group's row reads as one item, and its bin names the group.
     auto *rows = child<QListWidget>(window, "m_listWidgetDiskData");
@@ -158,6 +287,18 @@ void TestAccessibility::dialogsNameEveryControl_data()
     QTest::newRow("spreading") << DialogMaker([] {
         return new SpreadDialog(SitePlan(), {{QStringLiteral("32-channel recorder"), {}}});
     });
+    QTest::newRow("saved report") << DialogMaker([] {
+        return new aptui::FileNotice(QStringLiteral("Hint"), QStringLiteral("Report saved to /tmp/a.pdf"),
+                                     QStringLiteral("/tmp/a.pdf"),
+                                     aptui::FileNotice::OpenFileButton | aptui::FileNotice::OpenFolderButton);
+    });
+    QTest::newRow("unsaved changes") << DialogMaker([] { return new SaveChangesDialog(QStringLiteral("Site")); });
+    QTest::newRow("question") << DialogMaker([] {
+        auto *question = new NM_Larkspan::TipDialog;
+        question->setText(QStringLiteral("Clear all the channels?"));
+        return question;
+    });
+    QTest::newRow("update") << DialogMaker([] { return new UpdateDialog; });
 }
 
 void TestAccessibility::dialogsNameEveryControl()
@@ -166,10 +307,12 @@ void TestAccessibility::dialogsNameEveryControl()
 
     std::unique_ptr<QDialog> dialog(make());
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(dialog.get()), &unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    const QStringList faults = tabFaults(dialog.get());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestAccessibility)

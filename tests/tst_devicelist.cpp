@@ -6,6 +6,7 @@
 #include "devicetables.h"
 #include "dialoganswerer.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QListWidget>
@@ -150,6 +151,7 @@ private slots:
     void total();
     void addingWithoutAnnouncing();
     void keysAreNeverReused();
+    void deleteThroughTheRowButton_data();
     void deleteThroughTheRowButton();
     void deletingAnUnlistedKeyStillAnnounces();
     void clear_data();
@@ -433,25 +435,79 @@ void TestDeviceList::keysAreNeverReused()
     QCOMPARE(page.getDeviceData().value(3).dBitrate, 500.0);
 }
 
+void TestDeviceList::deleteThroughTheRowButton_data()
+{
+    QTest::addColumn<QString>("widget"); // what has the focus: the row, its pencil or bin
+    QTest::addColumn<int>("key");        // 0 for a click on the bin
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("deleted");      // the position deleted, -1 for none
+    QTest::addColumn<int>("focusedAfter"); // the row with the focus after it, -1 for none
+
+    QTest::newRow("click on the middle bin: the next row")
+        << "m_btnDelete" << 0 << 3 << 1 << 1;
+    QTest::newRow("Delete on the middle row: the next row") << "row" << int(Qt::Key_Delete) << 3 << 1 << 1;
+    QTest::newRow("Delete on the last row: the one above") << "row" << int(Qt::Key_Delete) << 3 << 2 << 1;
+    QTest::newRow("Delete on the only row: the list is left") << "row" << int(Qt::Key_Delete) << 1 << 0 << -1;
+    QTest::newRow("Delete on the pencil") << "m_btnEdit" << int(Qt::Key_Delete) << 3 << 0 << 0;
+    QTest::newRow("Space on the bin") << "m_btnDelete" << int(Qt::Key_Space) << 3 << 0 << 0;
+    QTest::newRow("Return on the bin") << "m_btnDelete" << int(Qt::Key_Return) << 3 << 1 << 1;
+    QTest::newRow("Return on the row edits, deletes nothing") << "row" << int(Qt::Key_Return) << 3 << -1 << 1;
+    QTest::newRow("Return on the pencil edits, deletes nothing")
+        << "m_btnEdit" << int(Qt::Key_Return) << 3 << -1 << 1;
+}
+
+// The bin's click, and Delete on the row or its buttons, delete the group
+// and pass the focus on to a row that is still there.
 void TestDeviceList::deleteThroughTheRowButton()
 {
+    QFETCH(QString, widget);
+    QFETCH(int, key);
+    QFETCH(int, rows);
+    QFETCH(int, deleted);
+    QFETCH(int, focusedAfter);
+
     DeviceAddPage page;
     page.resize(500, 497);
     page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    page.addDeviceTypeItem(ipc(4, 2048, 1));
-    page.addDeviceTypeItem(ipc(1, 512.5, 5));
-    page.addDeviceTypeItem(ipc(2, 100, 3));
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    for (int i = 0; i < rows; ++i)
+        page.addDeviceTypeItem(ipc(1, 100 * (i + 1), i + 1));
     PageLog log(page);
-    QPointer<DeviceItemWidget> middle = rowAt(page, 1);
+    QSignalSpy edits(&page, &DeviceAddPage::signalEditDevice);
+    QSignalSpy focusLeft(&page, &DeviceAddPage::signalFocusLeavesList);
+    const int acted = deleted >= 0 ? deleted : 1;
+    QPointer<DeviceItemWidget> row = rowAt(page, acted);
+    row->setFocus(Qt::TabFocusReason);
+    QWidget *target = row;
+    if (widget != QLatin1String("row")) {
+        target = child<QWidget>(*row, qPrintable(widget));
+        QVERIFY(target->isVisible());
+        target->setFocus(Qt::TabFocusReason);
+    }
 
-    QTest::mouseClick(child<QToolButton>(*middle, "m_btnDelete"), Qt::LeftButton);
+    if (key == 0)
+        QTest::mouseClick(target, Qt::LeftButton);
+    else
+        QTest::keyClick(target, Qt::Key(key));
 
-    QCOMPARE(log.take(), QStringList({"deleted 5", "total 8392"}));
-    QCOMPARE(listOf(page)->count(), 2);
-    QCOMPARE(page.getDeviceData().keys(), QList<long long>({1, 3}));
-    QCOMPARE(rowAt(page, 1)->channelGroupNumber(), 3);
-    QTRY_VERIFY(middle.isNull());
+    if (deleted < 0) {
+        QCOMPARE(log.take(), QStringList());
+        QCOMPARE(edits.count(), 1);
+        QCOMPARE(listOf(page)->count(), rows);
+        QVERIFY(child<QWidget>(*row, "m_btnEdit")->isVisible());
+        return;
+    }
+    QCOMPARE(log.take().value(0), QStringLiteral("deleted %1").arg(deleted + 1));
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(listOf(page)->count(), rows - 1);
+    QTRY_VERIFY(row.isNull());
+    QCOMPARE(focusLeft.count(), focusedAfter < 0 ? 1 : 0);
+    if (focusedAfter >= 0) {
+        QWidget *focus = QApplication::focusWidget();
+        QCOMPARE(focus, static_cast<QWidget *>(rowAt(page, focusedAfter)));
+        // The pencil shows on the row that took the focus.
+        QVERIFY(child<QWidget>(*focus, "m_btnEdit")->isVisible());
+    }
 }
 
 void TestDeviceList::deletingAnUnlistedKeyStillAnnounces()

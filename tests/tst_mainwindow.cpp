@@ -31,6 +31,8 @@
 #include <QToolButton>
 #include <QWidgetAction>
 
+#include <memory>
+
 namespace {
 
 QString plainText(const QLabel *label)
@@ -115,6 +117,8 @@ private slots:
     void menuFromTheKeyboard_data();
     void menuFromTheKeyboard();
     void userHelpClosesMenuAndOpensNotice();
+    void aboutPanelFromTheKeyboard_data();
+    void aboutPanelFromTheKeyboard();
     void languageChoice_data();
     void languageChoice();
     void updateDialogRunsDimmed();
@@ -538,6 +542,49 @@ void TestMainWindow::menuFromTheKeyboard()
     QVERIFY(menu->isVisible());
     QVERIFY(menu->activeAction());
     QCOMPARE(menu->activeAction(), menu->actions().constFirst());
+    menu->close();
+}
+
+void TestMainWindow::aboutPanelFromTheKeyboard_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // after F10
+    QTest::addColumn<QString>("opened");  // the dialog's title, empty for none
+
+    QTest::newRow("Up reaches the panel, Return: User Help")
+        << QList<int>{Qt::Key_Up, Qt::Key_Return} << "Hint";
+    QTest::newRow("Space: User Help") << QList<int>{Qt::Key_Up, Qt::Key_Space} << "Hint";
+    QTest::newRow("Right, Return: Update Scence")
+        << QList<int>{Qt::Key_Up, Qt::Key_Right, Qt::Key_Return} << "Update Data";
+    QTest::newRow("Right, Left, Return: User Help")
+        << QList<int>{Qt::Key_Up, Qt::Key_Right, Qt::Key_Left, Qt::Key_Return} << "Hint";
+    QTest::newRow("Up again leaves the panel: Space presses nothing")
+        << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Space} << QString();
+}
+
+// The about panel at the foot of the menu has a keyboard path to each of
+// its buttons.
+void TestMainWindow::aboutPanelFromTheKeyboard()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, opened);
+
+    auto *menu = child<QMenu>(*m_window, "aboutMenu");
+    QTest::keyClick(m_window.get(), Qt::Key_F10);
+    QVERIFY(menu->isVisible());
+    // Without a dialog to answer, one that opened would hang the test until
+    // its time limit.
+    auto title = std::make_shared<QString>();
+    if (!opened.isEmpty()) {
+        answerNextDialog([title](QDialog *dialog) {
+            *title = dialog->windowTitle();
+            dialog->reject();
+        });
+    }
+    for (const int key : keys) {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target && menu->isAncestorOf(target) ? target : static_cast<QWidget *>(menu), Qt::Key(key));
+    }
+    QTRY_COMPARE(*title, opened);
     menu->close();
 }
 
