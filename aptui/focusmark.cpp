@@ -2,7 +2,6 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -118,16 +117,14 @@ void FocusTracker::place()
 bool FocusTracker::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    // Only keys count: a window that opens gives its first control the focus
+    // with the reason Tab gives, whether mouse or keyboard opened it. A key
+    // that a shortcut takes (F10, Ctrl+S) is seen as ShortcutOverride only.
     case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
         if (isNavigation(static_cast<QKeyEvent *>(event)))
             setKeyboardMode(true);
         break;
-    case QEvent::FocusIn: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
-            setKeyboardMode(true);
-        break;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         setKeyboardMode(false);

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -514,7 +515,7 @@ void TestSmallWidgets::focusMarkFollowsTheKeyboard_data()
     // "second" and the button "button", starting with the focus on "first"
     // and the mouse last used: "tab", "click" (on the button), "type" (a
     // letter), "down" (an arrow key), "hide" / "move" (the focused control),
-    // "reopen" (the window closed and made anew, the focus on "first").
+    // "reopen" (the window closed and made anew, which gives "first" the focus).
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("marked");
     QTest::newRow("focus given by the program") << "" << "";
@@ -526,6 +527,8 @@ void TestSmallWidgets::focusMarkFollowsTheKeyboard_data()
     QTest::newRow("the control hidden: the focus moves on") << "tab hide" << "button";
     QTest::newRow("the control moved") << "tab move" << "second";
     QTest::newRow("a new window after the old closed") << "tab reopen tab" << "second";
+    // A dialog that opens gives its first control the focus as Tab would.
+    QTest::newRow("a window opened by the mouse") << "click reopen" << "";
 }
 
 void TestSmallWidgets::focusMarkFollowsTheKeyboard()
@@ -536,7 +539,7 @@ void TestSmallWidgets::focusMarkFollowsTheKeyboard()
 
     std::unique_ptr<QWidget> window;
     auto open = [&window] {
-        window = std::make_unique<QWidget>();
+        window = std::make_unique<QDialog>();
         auto *layout = new QVBoxLayout(window.get());
         layout->setContentsMargins(0, 0, 0, 0);
         for (const char *name : {"first", "second"}) {
@@ -550,11 +553,12 @@ void TestSmallWidgets::focusMarkFollowsTheKeyboard()
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->findChild<QWidget *>(QStringLiteral("first"))->setFocus();
-        // Each row starts as a mouse user would leave it.
-        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(1, 1));
+        // The window gives "first" the focus as it opens.
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget *>(QStringLiteral("first")));
     };
     open();
+    // Each row starts as a mouse user would leave it.
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(1, 1));
     const QStringList list = steps.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &step : list) {
         QWidget *focus = QApplication::focusWidget();
