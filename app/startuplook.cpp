@@ -95,6 +95,8 @@ bool installSkin()
 // each gets back the size it had. Panels, tiles, rows and pictures keep
 // their sizes (their layouts share out the room), but for panels that stack
 // texts in a fixed height and say so with the property "fitsTextHeight".
+// A panel whose minimum height is only a floor says so with
+// "fitsContentHeight": at a larger text its content sets its minimum.
 // A panel beside others whose greatest width is too narrow for larger text
 // says so with "fitsTextWidth": that width grows by half as much as the text.
 // Widgets that size their parts themselves at the text size (the device
@@ -139,8 +141,13 @@ private:
             return !label->text().isEmpty();
         if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
             return !button->text().isEmpty();
-        return widget->inherits("aptui::Switch") || widget->inherits("QLineEdit")
-               || widget->inherits("QComboBox") || widget->inherits("QAbstractSpinBox");
+        return widget->inherits("aptui::Switch") || isField(widget);
+    }
+
+    static bool isField(const QWidget *widget)
+    {
+        return widget->inherits("QLineEdit") || widget->inherits("QComboBox")
+               || widget->inherits("QAbstractSpinBox");
     }
 
     // Only a fixed dimension grows: one that can grow already follows its text.
@@ -154,8 +161,12 @@ private:
     {
         if (widget->isWindow())
             return;
-        // A panel of texts stacked in a fixed height (a result tile) grows in
-        // height only: its width is the layout's.
+        if (widget->property("fitsContentHeight").toBool()) {
+            fitFloorHeight(widget);
+            return;
+        }
+        // A panel of texts stacked in a fixed height around a large figure
+        // (a result tile) grows in height only: its width is the layout's.
         const bool heightOnly = widget->property("fitsTextHeight").toBool();
         const bool widerPanel = widget->property("fitsTextWidth").toBool();
         if (!heightOnly && !widerPanel && !showsText(widget))
@@ -182,8 +193,21 @@ private:
         QSize fittedMinimum = scaledFixed(minimum, minimum, maximum, m_percent);
         QSize fittedMaximum = scaledFixed(maximum, minimum, maximum, m_percent);
         if (heightOnly) {
-            fittedMinimum.setWidth(minimum.width());
-            fittedMaximum.setWidth(maximum.width());
+            // Its large figures keep their size: half the growth is enough
+            // for the lines of text around them.
+            auto halfGrown = [this](int base) { return base + (scaled(base, m_percent) - base) / 2; };
+            fittedMinimum = QSize(minimum.width(), minimum.height() == maximum.height()
+                                                       ? halfGrown(minimum.height()) : minimum.height());
+            fittedMaximum = QSize(maximum.width(), minimum.height() == maximum.height()
+                                                       ? halfGrown(maximum.height()) : maximum.height());
+        }
+        // A field's fixed height has room around its line of text: it grows
+        // only as far as the larger text needs, so that it stays as high as
+        // the fields beside it that follow their text.
+        if (isField(widget) && minimum.height() == maximum.height()) {
+            const int height = std::max(minimum.height(), widget->sizeHint().height());
+            fittedMinimum.setHeight(height);
+            fittedMaximum.setHeight(height);
         }
         if (widerPanel && maximum.width() < QWIDGETSIZE_MAX)
             fittedMaximum.setWidth(maximum.width() + (scaled(maximum.width(), m_percent) - maximum.width()) / 2);
@@ -193,6 +217,22 @@ private:
             widget->setMinimumSize(fittedMinimum);
         if (fittedMaximum != widget->maximumSize())
             widget->setMaximumSize(fittedMaximum);
+    }
+
+    // A panel whose minimum height is a floor made for text at 100 %: at a
+    // larger text its content decides how high it must be, so that the
+    // window scrolls to it rather than clipping it.
+    void fitFloorHeight(QWidget *widget)
+    {
+        QVariant base = widget->property(kBaseMinimum);
+        if (!base.isValid()) {
+            if (m_percent == 100)
+                return;
+            base = widget->minimumSize();
+            widget->setProperty(kBaseMinimum, base);
+        }
+        const QSize floor = base.toSize();
+        widget->setMinimumSize(floor.width(), m_percent == 100 ? floor.height() : 0);
     }
 
     static constexpr const char *kBaseMinimum = "_larkspan_baseMinimumSize";

@@ -34,6 +34,7 @@
 #include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -170,6 +171,8 @@ private slots:
     void styleFoundByFactory();
     void styleHints_data();
     void styleHints();
+    void textSizeLetsContentRaiseAFloor_data();
+    void textSizeLetsContentRaiseAFloor();
     void styleFocusRing_data();
     void styleFocusRing();
     void styleGivesComboBoxesStyledDelegate();
@@ -847,7 +850,9 @@ void TestSkin::textSizeGrowsFixedSizes_data()
     QTest::newRow("label with a picture only") << "picture" << QSize(26, 26) << QSize(26, 26);
     QTest::newRow("button with a text") << "button" << QSize(84, 24) << QSize(126, 36);
     QTest::newRow("panel") << "panel" << QSize(316, 181) << QSize(316, 181);
-    QTest::newRow("panel of stacked texts: height") << "stacked" << QSize(316, 181) << QSize(316, 272);
+    QTest::newRow("panel of texts around a figure: half the height") << "stacked" << QSize(316, 181)
+                                                                     << QSize(316, 226);
+    QTest::newRow("field with room for its text: width") << "field" << QSize(96, 40) << QSize(144, 40);
     QTest::newRow("label of a widget sizing its own") << "owned" << QSize(120, 20) << QSize(120, 20);
 }
 
@@ -867,6 +872,8 @@ void TestSkin::textSizeGrowsFixedSizes()
         widget = new QLabel(&window);
     } else if (kind == QLatin1String("button")) {
         widget = new QPushButton(QStringLiteral("PAL"), &window);
+    } else if (kind == QLatin1String("field")) {
+        widget = new QLineEdit(QStringLiteral("16"), &window);
     } else {
         widget = new QWidget(&window);
         if (kind == QLatin1String("stacked"))
@@ -890,6 +897,45 @@ void TestSkin::textSizeGrowsFixedSizes()
     QCOMPARE(widget->minimumSize(), fixed);
     QCOMPARE(widget->maximumSize(), fixed);
     QCOMPARE(later->size(), QSize(52, 22));
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
+        .remove(QStringLiteral("look"));
+}
+
+// A panel whose minimum height is a floor for text at 100 % lets its content
+// set its height at larger text, so that the window scrolls instead of
+// clipping; at 100 % the floor holds again.
+void TestSkin::textSizeLetsContentRaiseAFloor_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("minimumHeight"); // of the panel's parent layout
+    QTest::newRow("100 %: the floor") << 100 << 650;
+    QTest::newRow("150 %: the content") << 150 << 700;
+}
+
+void TestSkin::textSizeLetsContentRaiseAFloor()
+{
+    QFETCH(int, percent);
+    QFETCH(int, minimumHeight);
+    qunsetenv("GTK_THEME");
+    QWidget window;
+    auto *outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *panel = new QWidget(&window);
+    panel->setProperty("fitsContentHeight", true);
+    panel->setMinimumSize(800, 650);
+    auto *inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(0, 0, 0, 0);
+    auto *content = new QWidget(panel);
+    content->setFixedHeight(percent == 100 ? 500 : 700);
+    inner->addWidget(content);
+    outer->addWidget(panel);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    storeTextSizeAndApply(percent);
+    QCOMPARE(outer->minimumSize().height(), minimumHeight);
+    storeTextSizeAndApply(100);
+    QCOMPARE(panel->minimumSize(), QSize(800, 650));
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Larkspan"), QStringLiteral("Larkspan"))
         .remove(QStringLiteral("look"));
 }
