@@ -295,6 +295,7 @@ void applyStyleSheet()
     const bool highContrast = LookChoice::highContrast();
     const int textSize = interfaceTextSize();
     qApp->setProperty(aptui::TextSizeProperty, textSize);
+    qApp->setProperty(aptui::HighContrastProperty, highContrast);
     qApp->setStyleSheet(StyleLook::lookSheet(
         assembleStyleSheet(kToolkitSheets, kLeftOutSheet, kApplicationSheet),
         highContrast ? OrvaneGUIToolkit::CFile::ReadAll(kHighContrastSheet) : QString(), highContrast,

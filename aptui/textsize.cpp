@@ -12,6 +12,11 @@ int textSizePercent()
     return ok && percent > 0 ? percent : 100;
 }
 
+bool highContrastLook()
+{
+    return qApp && qApp->property(HighContrastProperty).toBool();
+}
+
 int scaledToText(int pixels)
 {
     return int((qint64(pixels) * textSizePercent() + 50) / 100);

@@ -10,6 +10,12 @@ namespace aptui {
 constexpr const char *TextSizeProperty = "textSize";
 
 int textSizePercent();
+
+// Whether the high-contrast look is on, as the application's look publishes
+// it in the application's property "highContrast". Texts that carry their
+// own colours (rich text) choose them by it when they get a StyleChange.
+constexpr const char *HighContrastProperty = "highContrast";
+bool highContrastLook();
 // `pixels` at the interface's text size, rounded.
 int scaledToText(int pixels);
 

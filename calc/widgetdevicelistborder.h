@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -19,6 +20,12 @@ public:
     explicit WidgetDeviceListBorder(QWidget *parent = nullptr);
     ~WidgetDeviceListBorder() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void showTip();
+
     std::unique_ptr<Ui::WidgetDeviceListBorder> ui;
+    QString m_strTip; // the tip's rich text as the form gives it
 };

@@ -1,6 +1,7 @@
 #include "data/scenceselector.h"
 
 #include "aptui/textsize.h"
+#include "platform/stylelook.h"
 #include "platform/regularfile.h"
 
 #include "ui_scenceselector.h"
@@ -87,6 +88,7 @@ void ScenceSelector::changeEvent(QEvent *event)
         ui->m_listWidgetScences->setFixedWidth(aptui::scaledToText(90));
         for (int i = 0; i < ui->m_listWidgetScences->count(); ++i)
             ui->m_listWidgetScences->item(i)->setSizeHint(sceneButtonSize());
+        setScencePicture(m_strPicturePath);
     }
 }
 
@@ -155,9 +157,11 @@ void ScenceSelector::setScencePicture(const QString &path)
 
     label->setStyleSheet(QStringLiteral(
         "QLabel#m_labelScenceImage{background-color:#f4f5f6;border: 1px solid #dadada;}"));
-    label->setText(QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
-                                  "font-weight:600; color:#cccccc;\">%1</span></p></body></html>")
-                       .arg(tr("Get Picture Failure")));
+    const QString failure = QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
+                                           "font-weight:600; color:#cccccc;\">%1</span></p></body></html>")
+                                .arg(tr("Get Picture Failure"));
+    // Its grey is written into the text, where no style sheet reaches.
+    label->setText(aptui::highContrastLook() ? apt::StyleLook::highContrastRichText(failure) : failure);
 }
 
 void ScenceSelector::resizeEvent(QResizeEvent *event)

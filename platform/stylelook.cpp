@@ -311,6 +311,29 @@ QString highContrastSheet(const QString &sheet)
     });
 }
 
+QString highContrastRichText(const QString &html)
+{
+    static const QRegularExpression inlineColour(QStringLiteral("((?<![\\w-])color\\s*:\\s*)(#[0-9A-Fa-f]{3,8}\\b)"));
+    const Colour white{255, 255, 255};
+    QString out;
+    int from = 0;
+    QRegularExpressionMatchIterator found = inlineColour.globalMatch(html);
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        const std::optional<Colour> colour = parseColour(match.captured(2));
+        QString replacement = match.captured(2);
+        if (colour && contrastRatio(*colour, white) < 4.5) {
+            replacement = highContrastColour(ColourRole::Text, replacement)
+                              .value_or(QStringLiteral("#4d4d4d"));
+        }
+        out += QStringView(html).mid(from, match.capturedStart(2) - from);
+        out += replacement;
+        from = match.capturedEnd(2);
+    }
+    out += QStringView(html).mid(from);
+    return out;
+}
+
 QString joinSheets(const QString &toolkitDirectory, const QString &leftOut, const QString &applicationSheet)
 {
     QStringList names = QDir(toolkitDirectory).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);

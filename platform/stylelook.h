@@ -69,6 +69,12 @@ std::optional<QString> highContrastColour(ColourRole role, const QString &colour
 // rules themselves stay as they are.
 QString highContrastSheet(const QString &sheet);
 
+// Rich text (a label's HTML) for the high-contrast look: every inline text
+// colour under 4.5:1 against white becomes its high-contrast twin, or the
+// dark grey of the look's hints where the palette has none. Style sheets
+// cannot reach colours written into the text itself.
+QString highContrastRichText(const QString &html);
+
 // The default look's sheet: the texts of the plain files of
 // `toolkitDirectory` in file-name order ignoring case, without the first file
 // named `leftOut`, followed by the text of `applicationSheet`. Missing files

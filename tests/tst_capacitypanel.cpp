@@ -1,3 +1,4 @@
+#include "aptui/textsize.h"
 #include "calc/capacitycalculation.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/widgetdevicelistborder.h"
@@ -157,6 +158,17 @@ void TestCapacityPanel::startsInTheEmptyState()
     const int left = picture->mapTo(&panel, QPoint(0, 0)).x();
     const int right = panel.width() - tip->mapTo(&panel, QPoint(tip->width(), 0)).x();
     QVERIFY2(std::abs(left - right) <= 2, qPrintable(QStringLiteral("%1 vs %2").arg(left).arg(right)));
+
+    // The high-contrast look darkens the grey written into the tip, and the
+    // default look gets it back.
+    const QString asDesigned = tip->text();
+    for (const bool highContrast : {true, false}) {
+        qApp->setProperty(aptui::HighContrastProperty, highContrast);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(empty, &styleChange);
+        QCOMPARE(tip->text().contains(QStringLiteral("#4d4d4d")), highContrast);
+    }
+    QCOMPARE(tip->text(), asDesigned);
 }
 
 void TestCapacityPanel::normalPageTwiceShowsTheSame()

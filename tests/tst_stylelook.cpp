@@ -31,6 +31,8 @@ private slots:
     void parseSheet();
     void highContrastSheet_data();
     void highContrastSheet();
+    void highContrastRichText_data();
+    void highContrastRichText();
     void scaleFontSizes_data();
     void scaleFontSizes();
     void defaultLookUnchanged();
@@ -137,6 +139,32 @@ void TestStyleLook::highContrastSheet()
     QFETCH(QString, sheet);
     QFETCH(QString, expected);
     QCOMPARE(apt::StyleLook::highContrastSheet(sheet), expected);
+}
+
+// Colours written into a label's rich text, which no sheet reaches.
+void TestStyleLook::highContrastRichText_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("light grey outside the palette, any case")
+        << "<span style=\" font-size:18pt; color:#D9DaDb;\">NO DEVICE, </span>"
+        << "<span style=\" font-size:18pt; color:#4d4d4d;\">NO DEVICE, </span>";
+    QTest::newRow("a palette grey: its text twin") << "<span style=\"color:#acacac\">x</span>"
+                                                    << "<span style=\"color:#4d4d4d\">x</span>";
+    QTest::newRow("the accent: its twin") << "<span style=\"color: #467dd3;\">43</span>"
+                                          << "<span style=\"color: #0a47a3;\">43</span>";
+    QTest::newRow("dark enough stays") << "<span style=\"color:#333333\">x</span>"
+                                       << "<span style=\"color:#333333\">x</span>";
+    QTest::newRow("backgrounds stay") << "<p style=\"background-color:#dadada\">x</p>"
+                                      << "<p style=\"background-color:#dadada\">x</p>";
+    QTest::newRow("no colour") << "<b>Get Picture Failure</b>" << "<b>Get Picture Failure</b>";
+}
+
+void TestStyleLook::highContrastRichText()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, expected);
+    QCOMPARE(apt::StyleLook::highContrastRichText(html), expected);
 }
 
 void TestStyleLook::scaleFontSizes_data()
