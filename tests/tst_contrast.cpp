@@ -17,7 +17,10 @@
 // cover) are left out.
 #include "platform/stylelook.h"
 
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
 
 using apt::StyleLook::Colour;
 using apt::StyleLook::SheetRule;
@@ -125,6 +128,8 @@ private slots:
     void lines();
     void everyDefaultColourHasTwin_data();
     void everyDefaultColourHasTwin();
+    void focusMarkStandsOut_data();
+    void focusMarkStandsOut();
 };
 
 // The arithmetic the other tables rely on, at the published reference points.
@@ -272,5 +277,49 @@ void TestContrast::everyDefaultColourHasTwin()
     QVERIFY(covered);
 }
 
-QTEST_GUILESS_MAIN(TestContrast)
+// The keyboard focus mark, in both looks, against every light fill of the
+// look (where controls sit: pages, panels, tiles, selections; not the parts
+// of a control), at 3:1.
+void TestContrast::focusMarkStandsOut_data()
+{
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("fill");
+    const std::pair<const char *, QString> looks[] = {{"default", defaultSheet()}, {"high contrast", highContrastLook()}};
+    for (const auto &[look, sheet] : looks) {
+        const QList<SheetRule> rules = apt::StyleLook::parseSheet(sheet);
+        QString mark;
+        for (const SheetRule &rule : rules) {
+            if (rule.selectors.contains(QLatin1String("aptui--FocusMark")))
+                mark = rule.value(QStringLiteral("color"));
+        }
+        QVERIFY2(!mark.isEmpty(), look);
+        QSet<QString> fills;
+        for (const SheetRule &rule : rules) {
+            // Parts of a control (a scroll bar's handle) are no place for one.
+            if (std::all_of(rule.selectors.cbegin(), rule.selectors.cend(),
+                            [](const QString &selector) { return selector.contains(QLatin1String("::")); }))
+                continue;
+            for (const auto &[property, value] : rule.declarations) {
+                const std::optional<Colour> fill = apt::StyleLook::roleOf(property) == apt::StyleLook::ColourRole::Fill
+                                                       ? opaqueColourIn(value)
+                                                       : std::nullopt;
+                if (fill && apt::StyleLook::relativeLuminance(*fill) > 0.4)
+                    fills.insert(colourName(*fill));
+            }
+        }
+        for (const QString &fill : std::as_const(fills))
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2 on %3").arg(QLatin1String(look), mark, fill))) << mark << fill;
+    }
+}
+
+void TestContrast::focusMarkStandsOut()
+{
+    QFETCH(QString, mark);
+    QFETCH(QString, fill);
+    const double ratio = apt::StyleLook::contrastRatio(*apt::StyleLook::parseColour(mark),
+                                                       *apt::StyleLook::parseColour(fill));
+    QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("%1:1").arg(ratio)));
+}
+
+QTEST_MAIN(TestContrast)
 #include "tst_contrast.moc"
