@@ -415,6 +415,18 @@ void Session::run(const QSize &windowSize)
     saveWithDialog(
         &window, [&] { QTest::mouseDClick(find<QWidget>(firstRow, "m_labelDeviceCounts"), Qt::LeftButton); },
         "24-text-150-group-dialog", {});
+
+    // Back at 100 %, the keyboard's focus on a group row: the mark around it
+    // and the row's pencil, shown while the row has the focus.
+    find<QAction>(menu, "textSize100")->trigger();
+    settle();
+    // The offscreen screen gives the window back its activation after a
+    // dialog only when asked, as a window manager would.
+    QApplication::setActiveWindow(&window);
+    QWidget *focusedRow = rows->itemWidget(rows->item(1));
+    focusedRow->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(focusedRow, Qt::Key_Up);
+    save(&window, {}, "25-keyboard-focus");
 }
 
 void Session::saveReport(const SitePlan &plan, const QString &pdf, const char *state)
