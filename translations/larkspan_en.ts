@@ -244,6 +244,10 @@
         <source>The range of the recording time: from the most the cameras may write to the least. The large figure is the expected one.</source>
         <translation>The range of the recording time: from the most the cameras may write to the least. The large figure is the expected one.</translation>
     </message>
+    <message>
+        <source>more than %1 %2</source>
+        <translation>more than %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>DeleteRecorder</name>
@@ -892,6 +896,18 @@
     <message>
         <source>Language</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>High Contrast</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Text Size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,10 @@
         <source>The range of the recording time: from the most the cameras may write to the least. The large figure is the expected one.</source>
         <translation>录像时间的范围：从摄像机写入最多到写入最少。大号数字为预期值。</translation>
     </message>
+    <message>
+        <source>more than %1 %2</source>
+        <translation>超过 %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>DeleteRecorder</name>
@@ -888,6 +892,18 @@
     <message>
         <source>Language</source>
         <translation>语言</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>高对比度</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>文字大小</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
