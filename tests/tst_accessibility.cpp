@@ -29,6 +29,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidgetAction>
+#include <QMenu>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
@@ -160,6 +163,24 @@ QStringList tabFaults(QWidget *window, QList<QWidget *> *visited = nullptr)
     return faults;
 }
 
+// The visible labels below `window` that name something with a colon
+// ("Disk size :") but are tied to no field as its buddy, as lines.
+QStringList untiedLabels(QWidget *window)
+{
+    QStringList faults;
+    const QList<QLabel *> labels = window->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (!label->isVisible() || label->buddy())
+            continue;
+        QTextDocument text;
+        text.setHtml(label->text());
+        const QString plain = text.toPlainText().trimmed();
+        if (plain.endsWith(QLatin1Char(':')) || plain.endsWith(QChar(0xff1a)))
+            faults << QStringLiteral("untied label %1 \"%2\"").arg(label->objectName(), plain);
+    }
+    return faults;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::function<QDialog *()>)
@@ -236,8 +257,26 @@ void TestAccessibility::everyControlHasAName()
     collectUnnamed(QAccessible::queryAccessibleInterface(&window), &unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
     QList<QWidget *> chain;
-    const QStringList faults = tabFaults(&window, &chain);
+    const QStringList faults = tabFaults(&window, &chain) + untiedLabels(&window);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    // The title-bar menu, opened from the keyboard: every entry of it and of
+    // its submenus has a name, and so has every control of its about panel.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    auto *menu = child<QMenu>(window, "aboutMenu");
+    QTRY_VERIFY(menu->isVisible());
+    collectUnnamed(QAccessible::queryAccessibleInterface(menu), &unnamed);
+    QList<QMenu *> menus = menu->findChildren<QMenu *>();
+    menus.prepend(menu);
+    for (const QMenu *each : std::as_const(menus)) {
+        for (const QAction *entry : each->actions()) {
+            if (!entry->isSeparator() && !qobject_cast<const QWidgetAction *>(entry)
+                && QString(entry->text()).remove(QLatin1Char('&')).trimmed().isEmpty())
+                unnamed << QStringLiteral("menu entry ") + each->objectName();
+        }
+    }
+    menu->close();
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+
     // Every group's row is a stop, also those below the list's view.
     const auto isRow = [](const QWidget *stop) { return qobject_cast<const NM_Larkspan::DeviceItemWidget *>(stop); };
     QCOMPARE(std::count_if(chain.cbegin(), chain.cend(), isRow), groups);
@@ -311,7 +350,7 @@ void TestAccessibility::dialogsNameEveryControl()
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(dialog.get()), &unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
-    const QStringList faults = tabFaults(dialog.get());
+    const QStringList faults = tabFaults(dialog.get()) + untiedLabels(dialog.get());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
