@@ -100,6 +100,11 @@ DiskArrayDialog::DiskArrayDialog(const DiskArraySetup &setup, Purpose purpose, q
                             static_cast<QWidget *>(ui->m_spinBoxDrives),
                             static_cast<QWidget *>(ui->m_labelDrivesFault)})
         drives->setVisible(purpose == ForDiskSize);
+    // The dialog opens on its first field, so that Return alone does not
+    // take the inputs as they came.
+    (purpose == ForDiskSize ? static_cast<QWidget *>(ui->m_spinBoxDrives)
+                            : static_cast<QWidget *>(ui->m_lineEditDriveSize))
+        ->setFocus();
 
     for (QSpinBox *spinBox : {ui->m_spinBoxDrives, ui->m_spinBoxGroups, ui->m_spinBoxHotSpares,
                               ui->m_spinBoxFillLimit})

@@ -304,10 +304,11 @@ using DialogMaker = std::function<QDialog *()>;
 void TestAccessibility::dialogsNameEveryControl_data()
 {
     QTest::addColumn<DialogMaker>("make");
+    QTest::addColumn<QString>("opensOn"); // the focus as it opens: its first field, or its safe button
 
     QTest::newRow("disk array") << DialogMaker([] {
         return new DiskArrayDialog(DiskArraySetup(), DiskArrayDialog::ForDiskSize);
-    });
+    }) << "m_spinBoxDrives";
     QTest::newRow("edit group") << DialogMaker([] {
         StructDeviceItem group;
         group.strDeviceType = QStringLiteral("IPC");
@@ -319,34 +320,37 @@ void TestAccessibility::dialogsNameEveryControl_data()
         group.dBitrate = 4096;
         group.iChannelGroupNumber = 1;
         return new GroupEditDialog(group, FramePAL);
-    });
+    }) << "m_lineEditChannelName";
     QTest::newRow("recorder") << DialogMaker([] {
         return new RecorderDialog(PlanRecorder{1, QStringLiteral("NVR-1"), QString(), {}, {}, 0}, {});
-    });
+    }) << "m_lineEditName";
     QTest::newRow("spreading") << DialogMaker([] {
         return new SpreadDialog(SitePlan(), {{QStringLiteral("32-channel recorder"), {}}});
-    });
+    }) << "m_comboBoxProfile";
     QTest::newRow("saved report") << DialogMaker([] {
         return new aptui::FileNotice(QStringLiteral("Hint"), QStringLiteral("Report saved to /tmp/a.pdf"),
                                      QStringLiteral("/tmp/a.pdf"),
                                      aptui::FileNotice::OpenFileButton | aptui::FileNotice::OpenFolderButton);
-    });
-    QTest::newRow("unsaved changes") << DialogMaker([] { return new SaveChangesDialog(QStringLiteral("Site")); });
-    QTest::newRow("question") << DialogMaker([] {
+    }) << "btnOpenFile";
+    QTest::newRow("unsaved changes") << DialogMaker([] { return new SaveChangesDialog(QStringLiteral("Site")); }) << "btnConfirm";
+    QTest::newRow("the question before Clear") << DialogMaker([] {
         auto *question = new NM_Larkspan::TipDialog;
         question->setText(QStringLiteral("Clear all the channels?"));
+        question->setCancelAsDefault();
         return question;
-    });
-    QTest::newRow("update") << DialogMaker([] { return new UpdateDialog; });
+    }) << "btnCancel";
+    QTest::newRow("update") << DialogMaker([] { return new UpdateDialog; }) << "btnConfirm";
 }
 
 void TestAccessibility::dialogsNameEveryControl()
 {
     QFETCH(DialogMaker, make);
+    QFETCH(QString, opensOn);
 
     std::unique_ptr<QDialog> dialog(make());
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), opensOn);
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(dialog.get()), &unnamed);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
