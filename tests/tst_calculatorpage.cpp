@@ -15,9 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -718,6 +720,10 @@ void TestCalculatorPage::diskArrayDialogKeepsItsLayout()
 
     // The skin's fonts and spacing, which a cramped layout would squeeze.
     static const bool look = [] {
+        // The default look at 100 %, whatever the tester chose for their own.
+        static QTemporaryDir userSettings;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userSettings.path());
+        qunsetenv("GTK_THEME");
         OrvaneGUIToolkit::SetTargetPathOverride(QStringLiteral(LARKSPAN_STAGE_DIR));
         QCoreApplication::addLibraryPath(QStringLiteral(LARKSPAN_STAGE_DIR "/plugins"));
         return apt::installStartupLook();
