@@ -29,18 +29,26 @@ constexpr int DragPixmapWidth = 320;
 // The list item's data under this role is the group's key.
 constexpr int KeyRole = Qt::UserRole;
 
-// Height of a row added to a page of `pageWidth` pixels.
-// The heights and widths are those of text at 100 %; they grow with the text.
-int addedRowHeight(int pageWidth)
+// Room for a third line of information, in rows too narrow for three
+// columns of large text.
+int thirdLineHeight(int rowWidth)
 {
-    return aptui::scaledToText(pageWidth > aptui::scaledToText(740) ? 54 : 84);
+    return NM_Larkspan::DeviceItemWidget::usesThreeLines(rowWidth) ? aptui::scaledToText(26) : 0;
+}
+
+// Height of a row added to a page of `pageWidth` pixels, whose rows are
+// `rowWidth` wide. The heights and widths are those of text at 100 %; they
+// grow with the text.
+int addedRowHeight(int pageWidth, int rowWidth)
+{
+    return aptui::scaledToText(pageWidth > aptui::scaledToText(740) ? 54 : 84) + thirdLineHeight(rowWidth);
 }
 
 // Height of the rows after the page was resized to `pageWidth` pixels; the
 // rows switch to one line of information at 640 pixels.
-int resizedRowHeight(int pageWidth)
+int resizedRowHeight(int pageWidth, int rowWidth)
 {
-    return aptui::scaledToText(pageWidth < aptui::scaledToText(640) ? 84 : 60);
+    return aptui::scaledToText(pageWidth < aptui::scaledToText(640) ? 84 : 60) + thirdLineHeight(rowWidth);
 }
 
 long long keyOf(const QListWidgetItem *listItem)
@@ -143,7 +151,7 @@ void DeviceAddPage::registerGroup(const StructDeviceItem &item, QListWidgetItem 
 {
     const long long key = ++m_llLastId;
     listItem->setData(KeyRole, key);
-    listItem->setSizeHint(QSize(RowHintWidth, addedRowHeight(width())));
+    listItem->setSizeHint(QSize(RowHintWidth, addedRowHeight(width(), rowWidth(width()))));
     m_mapDeviceData.insert(key, item);
     m_pendingRows.insert(key, PendingRow{item});
 }
@@ -511,10 +519,18 @@ void DeviceAddPage::resizeEvent(QResizeEvent *event)
     buildRowsInView();
 }
 
+int DeviceAddPage::rowWidth(int pageWidth) const
+{
+    // The rows span the list's viewport: the page less the list's frame,
+    // margins and scroll bar, which a resize of the page keeps.
+    const QWidget *viewport = ui->m_listWidgetDiskData->viewport();
+    return isVisible() ? pageWidth - (width() - viewport->width()) : pageWidth;
+}
+
 void DeviceAddPage::setRowHeights(int pageWidth)
 {
     const QMutexLocker locker(&m_mutex);
-    const QSize hint(RowHintWidth, resizedRowHeight(pageWidth));
+    const QSize hint(RowHintWidth, resizedRowHeight(pageWidth, rowWidth(pageWidth)));
     QListWidget *list = ui->m_listWidgetDiskData;
     for (int i = 0; i < list->count(); ++i)
         list->item(i)->setSizeHint(hint);

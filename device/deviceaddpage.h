@@ -89,6 +89,8 @@ protected:
 
 private:
     // Every row's height for the page at `pageWidth`.
+    // Width of the rows on a page `pageWidth` pixels wide.
+    int rowWidth(int pageWidth) const;
     void setRowHeights(int pageWidth);
     // What the row of a group not yet in view will show: the record as it was
     // added and, once a frame-standard conversion reached the group, the

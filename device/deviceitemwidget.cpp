@@ -55,6 +55,11 @@ DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType,
     ui->m_btnEdit->installEventFilter(this);
     ui->m_btnDelete->installEventFilter(this);
     ui->m_labelRecording->hide();
+    m_pLastLine = new QHBoxLayout;
+    m_pLastLine->setContentsMargins(10, 0, 0, 0);
+    m_pLastLine->setSpacing(3);
+    m_pLastLine->addStretch();
+    ui->verticalLayout->insertLayout(ui->verticalLayout->indexOf(ui->m_itemContainer) + 1, m_pLastLine);
     // A row takes the keyboard (Tab, or a click), so that Enter edits it.
     setFocusPolicy(Qt::StrongFocus);
 
@@ -116,7 +121,17 @@ void DeviceItemWidget::placeOn(QBoxLayout *line, QWidget *widget)
 {
     ui->m_hlayout2->removeWidget(widget);
     ui->m_hlayout3->removeWidget(widget);
-    line->addWidget(widget);
+    m_pLastLine->removeWidget(widget);
+    // The third line ends in a stretch; the labels go before it.
+    if (line == m_pLastLine)
+        line->insertWidget(line->count() - 1, widget);
+    else
+        line->addWidget(widget);
+}
+
+bool DeviceItemWidget::usesThreeLines(int width)
+{
+    return width < px(TwoLineBelowWidth) && 3 * px(NarrowLabelWidth) > width - RowChromeWidth;
 }
 
 void DeviceItemWidget::adjustLayout(int width)
@@ -125,7 +140,8 @@ void DeviceItemWidget::adjustLayout(int width)
     // or forms the second line on its own.
     const QList<QWidget *> leading = {ui->m_labelDeviceCounts, ui->line1,
                                       ui->m_labelDeviceBitRate, ui->line2};
-    // A narrower row before may have shared its line.
+    // A narrower row before may have shared its lines.
+    ui->m_labelDeviceCounts->setFixedWidth(px(NarrowLabelWidth));
     ui->m_labelDeviceResolution->setFixedWidth(px(NarrowLabelWidth));
     if (width < px(TwoLineBelowWidth)) {
         for (QWidget *widget : leading)
@@ -140,15 +156,27 @@ void DeviceItemWidget::adjustLayout(int width)
             setWidth(ui->m_labelScenceName, width - px(266));
         }
         ui->m_labelDeviceBitRate->setFixedWidth(px(WideLabelWidth));
-        // Too narrow for the columns (large text in a narrow list): they
-        // share each line, and what does not fit ends in an ellipsis.
+        // Too narrow for three columns (large text in a narrow list): the
+        // last one goes on a line of its own, and the two before it share
+        // theirs; what does not fit even so ends in an ellipsis.
         const int line = width - RowChromeWidth;
-        if (3 * px(NarrowLabelWidth) > line) {
-            for (QWidget *label : {ui->m_labelDeviceResolution, ui->m_labelEncodeType, ui->m_labelScenceName})
-                setWidth(label, line / 3);
+        if (usesThreeLines(width)) {
+            placeOn(m_pLastLine, ui->m_labelScenceName);
+            ui->line4->hide();
+            setWidth(ui->m_labelDeviceResolution, line / 2 - 3);
+            setWidth(ui->m_labelEncodeType, line / 2 - 3);
+            setWidth(ui->m_labelScenceName, line);
+        } else {
+            placeOn(ui->m_hlayout3, ui->line4);
+            placeOn(ui->m_hlayout3, ui->m_labelScenceName);
+            ui->line4->show();
         }
-        if (px(NarrowLabelWidth) + px(WideLabelWidth) > line)
-            setWidth(ui->m_labelDeviceBitRate, line - px(NarrowLabelWidth));
+        // Counts and rate share their line as a third and the rest: a count
+        // is short, a rate with its unit is not.
+        if (px(NarrowLabelWidth) + px(WideLabelWidth) > line) {
+            setWidth(ui->m_labelDeviceCounts, line / 3);
+            setWidth(ui->m_labelDeviceBitRate, line - line / 3 - 6);
+        }
         return;
     }
 
@@ -159,6 +187,7 @@ void DeviceItemWidget::adjustLayout(int width)
         placeOn(ui->m_hlayout3, widget);
     ui->line1->show();
     ui->line2->show();
+    ui->line4->show();
     const int wide = width > px(740) ? px(WideLabelWidth) : px(NarrowLabelWidth);
     ui->m_labelEncodeType->setFixedWidth(wide);
     ui->m_labelDeviceBitRate->setFixedWidth(wide);

@@ -3,6 +3,7 @@
 #include "data/planrecords.h"
 
 #include <QString>
+#include <QHBoxLayout>
 #include <QWidget>
 
 class QBoxLayout;
@@ -32,8 +33,12 @@ public:
                        const QString &encodeType, const QString &scenceName);
     // New frame rate and rate of a fixed-rate group; the rate is shown whole.
     void updateFrameRate(const QString &frameRate, double bitrate);
-    // One line of information at 640 pixels or more, two below.
+    // One line of information at 640 pixels or more, two below; a row too
+    // narrow even for three narrow columns (large text) gives the last its
+    // own line, three in all.
     void adjustLayout(int width);
+    // Whether a row `width` pixels wide shows its information on three lines.
+    static bool usesThreeLines(int width);
     // A group that records otherwise than continuously at a variable rate
     // for the site's period says how beside its name; a default one shows
     // nothing there.
@@ -87,6 +92,7 @@ private:
     QString m_recordingText;
 
     Ui_DeviceItemWidget *ui;
+    QHBoxLayout *m_pLastLine = nullptr; // the third line of information
     int m_iId = 0;
     int m_iChannelGroupNumber = 0;
 };

@@ -290,9 +290,11 @@ void TestDeviceList::rowLayout_data()
     QTest::addColumn<int>("encodingWidth");
     QTest::addColumn<int>("sceneWidth");
     QTest::addColumn<int>("resolutionWidth");
+    QTest::addColumn<bool>("lastOnItsOwnLine");
+    QTest::addColumn<int>("countsWidth");
 
     const auto row = [](const char *name, QList<int> widths, bool oneLine, int rate, int encoding, int scene) {
-        QTest::newRow(name) << 100 << widths << oneLine << rate << encoding << scene << 120;
+        QTest::newRow(name) << 100 << widths << oneLine << rate << encoding << scene << 120 << false << 120;
     };
     row("400: two lines", {400}, false, 200, 120, 134);
     row("459: two lines, narrow encoding", {459}, false, 200, 120, 193);
@@ -307,13 +309,22 @@ void TestDeviceList::rowLayout_data()
     row("800 after 400 comes back to one line", {400, 800}, true, 200, 200, 374);
     row("400 after 800 goes back to two lines", {800, 400}, false, 200, 120, 134);
     // Larger text: every width and threshold grows with it; where the row is
-    // too narrow even so, the labels share each line.
+    // too narrow for three columns even so, the last gets a line of its own
+    // and the two before it share theirs.
     QTest::newRow("125 %, 500: two lines, narrow encoding") << 125 << QList<int>{500} << false << 250 << 150
-                                                          << 167 << 150;
-    QTest::newRow("150 %, 900: two lines") << 150 << QList<int>{900} << false << 300 << 300 << 381 << 180;
-    QTest::newRow("150 %, 1200: one line") << 150 << QList<int>{1200} << true << 300 << 300 << 561 << 180;
-    QTest::newRow("150 %, 400: labels share the lines") << 150 << QList<int>{400} << false << 194 << 124
-                                                       << 124 << 124;
+                                                          << 167 << 150 << false << 150;
+    QTest::newRow("150 %, 900: two lines") << 150 << QList<int>{900} << false << 300 << 300 << 381 << 180
+                                           << false << 180;
+    QTest::newRow("150 %, 1200: one line") << 150 << QList<int>{1200} << true << 300 << 300 << 561 << 180
+                                           << false << 180;
+    QTest::newRow("150 %, 400: three lines") << 150 << QList<int>{400} << false << 244 << 184 << 374 << 184
+                                             << true << 124;
+    QTest::newRow("150 %, 566: two lines") << 150 << QList<int>{566} << false << 300 << 180 << 167 << 180
+                                           << false << 180;
+    QTest::newRow("150 %, 400 after 900: three lines") << 150 << QList<int>{900, 400} << false << 244 << 184
+                                                       << 374 << 184 << true << 124;
+    QTest::newRow("150 %, 900 after 400: two lines again") << 150 << QList<int>{400, 900} << false << 300
+                                                           << 300 << 381 << 180 << false << 180;
 }
 
 void TestDeviceList::rowLayout()
@@ -325,6 +336,8 @@ void TestDeviceList::rowLayout()
     QFETCH(int, encodingWidth);
     QFETCH(int, sceneWidth);
     QFETCH(int, resolutionWidth);
+    QFETCH(bool, lastOnItsOwnLine);
+    QFETCH(int, countsWidth);
     qApp->setProperty("textSize", textSize);
     const auto normalText = qScopeGuard([] { qApp->setProperty("textSize", QVariant()); });
 
@@ -352,7 +365,7 @@ void TestDeviceList::rowLayout()
     QCOMPARE(encoding->width(), encodingWidth);
     QCOMPARE(scene->width(), sceneWidth);
     QCOMPARE(resolution->width(), resolutionWidth);
-    QCOMPARE(counts->width(), textSize * 120 / 100);
+    QCOMPARE(counts->width(), countsWidth);
 
     // Counts and rate always lead; the rest follows them on their line or
     // forms a line of its own below them.
@@ -364,7 +377,12 @@ void TestDeviceList::rowLayout()
     else
         QVERIFY(resolution->y() > counts->y());
     QVERIFY(resolution->x() < encoding->x());
-    QVERIFY(encoding->x() < scene->x());
+    QCOMPARE(scene->y() > encoding->y(), lastOnItsOwnLine);
+    if (lastOnItsOwnLine)
+        QCOMPARE(scene->x(), resolution->x());
+    else
+        QVERIFY(encoding->x() < scene->x());
+    QCOMPARE(child<QFrame>(*row, "line4")->isVisible(), !lastOnItsOwnLine);
     QCOMPARE(child<QFrame>(*row, "line2")->isVisible(), oneLine);
     QVERIFY(child<QFrame>(*row, "line1")->isVisible());
 }
@@ -582,6 +600,9 @@ void TestDeviceList::rowHeights_data()
     // Heights and thresholds grow with the text.
     QTest::newRow("150 %: 800 wide adds 126, 959 keeps 126") << 150 << 800 << 126 << 959 << 126;
     QTest::newRow("150 %: 1111 wide adds 81, 960 gives 90") << 150 << 1111 << 81 << 960 << 90;
+    // Rows too narrow for three columns of large text get a third line.
+    QTest::newRow("150 %: 500 wide adds 165, 800 gives 126") << 150 << 500 << 165 << 800 << 126;
+    QTest::newRow("150 %: 800 wide adds 126, 500 gives 165") << 150 << 800 << 126 << 500 << 165;
 }
 
 void TestDeviceList::rowHeights()
