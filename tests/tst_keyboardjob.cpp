@@ -97,8 +97,17 @@ auto rowOf(const char *name)
 void answerWithKeys(std::function<void()> keys)
 {
     answerNextDialog([keys = std::move(keys)](QDialog *dialog) {
-        if (!QTest::qWaitForWindowActive(dialog))
-            qFatal("the dialog never became active");
+        // Keys go to the dialog once the keyboard's focus is in it, which a
+        // slow start (a file dialog reading its folder) can hold back after
+        // the dialog shows.
+        const auto holdsFocus = [dialog] {
+            QWidget *widget = QApplication::focusWidget();
+            return widget && (widget == dialog || dialog->isAncestorOf(widget));
+        };
+        for (int i = 0; i < 500 && !holdsFocus(); ++i)
+            QTest::qWait(20);
+        if (!holdsFocus())
+            qFatal("the dialog never took the keyboard");
         keys();
     });
 }
@@ -107,6 +116,10 @@ void answerWithKeys(std::function<void()> keys)
 void answerFileDialogWithKeys(const QString &path, std::function<void()> then = {})
 {
     answerWithKeys([path, then] {
+        // The name field's completer lists the folder as it is read, at a
+        // time of its own: where its list pops up, it takes the Return.
+        if (auto *name = qobject_cast<QLineEdit *>(focus()))
+            name->setCompleter(nullptr);
         retype(path);
         press(Qt::Key_Return);
         // The next dialog opens once the file dialog has returned.
